@@ -1,0 +1,20 @@
+// SPDX-FileCopyrightText: 2026 ZEP contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QByteArray>
+#include <QStringList>
+
+// Every field of the results file is one entry, in file order. Reading stops quietly
+// at the first failure and keeps what it has.
+QStringList ParseResultsFile(const QByteArray &bytes, bool wholeFile = true);
+
+// One line per entry.
+QByteArray WriteResultsFile(const QStringList &entries);
+
+// Where an entry goes in a list kept in ascending order, comparing letters without
+// regard to case; equal entries keep their order of arrival.
+qsizetype SortedInsertPosition(const QStringList &sorted, const QString &entry);
+
+// "0007  name": the last four digits of the score, two blanks, the user's name.
+QString ResultsEntry(int score, const QString &userName);

@@ -1,0 +1,26 @@
+// SPDX-FileCopyrightText: 2026 ZEP contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+
+enum class MessageStyle {
+    Ok = 0,           // OK, no icon
+    Warning = 48,     // OK, warning icon
+    Information = 64, // OK, information icon
+    Question = 292,   // Yes and No, question icon, No preselected
+};
+
+enum class Answer { Ok = 1, Yes = 6, No = 7 };
+
+// Modal message and input boxes and the warning sound.
+class Dialogs
+{
+public:
+    virtual ~Dialogs() = default;
+    // Line breaks in the prompt may be CR, CR LF or LF CR; each shows as one break.
+    virtual Answer messageBox(const QString &prompt, MessageStyle style, const QString &title) = 0;
+    // The edited text, or the empty text when the box is cancelled.
+    virtual QString inputBox(const QString &prompt, const QString &title, const QString &preset) = 0;
+    virtual void beep() = 0;
+};

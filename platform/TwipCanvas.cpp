@@ -1,0 +1,92 @@
+// SPDX-FileCopyrightText: 2026 ZEP contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "TwipCanvas.h"
+
+#include "Palette.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPen>
+
+QColor ToQColor(const Rgb &rgb) { return QColor(rgb.red, rgb.green, rgb.blue); }
+
+void TwipCanvas::setFont(const QFont &font) { m_font = font; }
+
+QPointF TwipCanvas::toDevice(QPointF twips) const { return twips * deviceUnitsPerTwip(); }
+
+void TwipCanvas::box(const QRectF &twips)
+{
+    const QRectF rect(toDevice(twips.topLeft()), toDevice(twips.bottomRight()));
+    paint([&](QPainter &painter) {
+        painter.setPen(QPen(m_foreground, m_lineWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        if (m_fillStyle == FillStyle::Solid)
+            painter.setBrush(m_fillColor);
+        else
+            painter.setBrush(Qt::NoBrush);
+        painter.drawRect(rect);
+    });
+    m_cursor = twips.bottomRight();
+}
+
+void TwipCanvas::line(QPointF from, QPointF to)
+{
+    const QPointF a = toDevice(from);
+    const QPointF b = toDevice(to);
+    paint([&](QPainter &painter) {
+        painter.setPen(QPen(m_foreground, m_lineWidth, Qt::SolidLine, Qt::FlatCap));
+        painter.drawLine(a, b);
+    });
+    m_cursor = to;
+}
+
+void TwipCanvas::print(const QString &text, After after)
+{
+    if (!text.isEmpty()) {
+        const QFontMetricsF metrics(m_font, metricsDevice());
+        const QPointF baseline = toDevice(m_cursor) + QPointF(0, metrics.ascent());
+        paint([&](QPainter &painter) {
+            painter.setFont(m_font);
+            painter.setPen(m_foreground);
+            painter.drawText(baseline, text);
+        });
+        m_cursor.rx() += textWidth(text);
+    }
+    if (after == After::EndLine)
+        endLine();
+}
+
+void TwipCanvas::printAt(int column, const QString &text, After after)
+{
+    const double columnX = (column - 1) * averageCharWidth();
+    if (m_cursor.x() > columnX)
+        endLine();
+    m_cursor.setX(columnX);
+    print(text, after);
+}
+
+void TwipCanvas::endLine()
+{
+    m_cursor.setX(0);
+    m_cursor.ry() += lineHeight();
+}
+
+QString TwipCanvas::asNumber(int number)
+{
+    return (number < 0 ? QString() : QStringLiteral(" ")) + QString::number(number)
+        + QStringLiteral(" ");
+}
+
+double TwipCanvas::averageCharWidth() const
+{
+    return QFontMetricsF(m_font, metricsDevice()).averageCharWidth() / deviceUnitsPerTwip();
+}
+
+double TwipCanvas::lineHeight() const
+{
+    return QFontMetricsF(m_font, metricsDevice()).height() / deviceUnitsPerTwip();
+}
+
+double TwipCanvas::textWidth(const QString &text) const
+{
+    return QFontMetricsF(m_font, metricsDevice()).horizontalAdvance(text) / deviceUnitsPerTwip();
+}

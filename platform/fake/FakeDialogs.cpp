@@ -1,0 +1,30 @@
+// SPDX-FileCopyrightText: 2026 ZEP contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "FakeDialogs.h"
+
+Answer FakeDialogs::messageBox(const QString &prompt, MessageStyle style, const QString &title)
+{
+    shown.append({Shown::Message, prompt, title, style, {}});
+    if (whileOpen)
+        whileOpen();
+    if (!answers.isEmpty())
+        return answers.dequeue();
+    return style == MessageStyle::Question ? Answer::No : Answer::Ok;
+}
+
+QString FakeDialogs::inputBox(const QString &prompt, const QString &title, const QString &preset)
+{
+    shown.append({Shown::Input, prompt, title, MessageStyle::Ok, preset});
+    if (whileOpen)
+        whileOpen();
+    return inputs.isEmpty() ? QString() : inputs.dequeue();
+}
+
+QStringList FakeDialogs::titles() const
+{
+    QStringList result;
+    for (const Shown &box : shown)
+        result.append(box.title);
+    return result;
+}

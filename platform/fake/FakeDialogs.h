@@ -1,0 +1,40 @@
+// SPDX-FileCopyrightText: 2026 ZEP contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "Dialogs.h"
+
+#include <QList>
+#include <QQueue>
+#include <QString>
+#include <functional>
+
+// Answers message and input boxes from queues and records every box shown.
+// An empty queue answers No (or OK for boxes without a choice) and cancels input boxes.
+class FakeDialogs : public Dialogs
+{
+public:
+    struct Shown
+    {
+        enum Kind { Message, Input } kind;
+        QString prompt;
+        QString title;
+        MessageStyle style = MessageStyle::Ok;
+        QString preset;
+    };
+
+    Answer messageBox(const QString &prompt, MessageStyle style, const QString &title) override;
+    QString inputBox(const QString &prompt, const QString &title, const QString &preset) override;
+    void beep() override { ++beeps; }
+
+    QQueue<Answer> answers;
+    QQueue<QString> inputs;
+    QList<Shown> shown;
+    int beeps = 0;
+    // Runs while a box is open, after it was recorded (for checks made "during" a box).
+    std::function<void()> whileOpen;
+
+    QStringList titles() const;
+    const Shown &last() const { return shown.last(); }
+};

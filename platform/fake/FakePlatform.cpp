@@ -1,0 +1,10 @@
+// SPDX-FileCopyrightText: 2026 ZEP contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "FakePlatform.h"
+
+FakePlatform::FakePlatform()
+    : printer(QtPrinter::Destination::PdfOnly, pdfFolder.path()),
+      platform{dialogs, printer, clipboard, random, screen, files, program}
+{
+}

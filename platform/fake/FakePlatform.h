@@ -1,0 +1,32 @@
+// SPDX-FileCopyrightText: 2026 ZEP contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "FakeClipboard.h"
+#include "FakeDialogs.h"
+#include "FakeFiles.h"
+#include "FakeProgramControl.h"
+#include "FakeRandom.h"
+#include "FakeScreen.h"
+#include "Platform.h"
+#include "qt/QtPrinter.h"
+
+#include <QTemporaryDir>
+
+// Every platform service as a test double, except the printer, which prints into PDF
+// files in a temporary folder through the real printing path.
+struct FakePlatform
+{
+    FakePlatform();
+
+    FakeDialogs dialogs;
+    FakeClipboard clipboard;
+    FakeRandom random;
+    FakeScreen screen;
+    FakeFiles files;
+    FakeProgramControl program;
+    QTemporaryDir pdfFolder;
+    QtPrinter printer;
+    Platform platform;
+};

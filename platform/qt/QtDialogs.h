@@ -1,0 +1,17 @@
+// SPDX-FileCopyrightText: 2026 ZEP contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "Dialogs.h"
+
+class QtDialogs : public Dialogs
+{
+public:
+    Answer messageBox(const QString &prompt, MessageStyle style, const QString &title) override;
+    QString inputBox(const QString &prompt, const QString &title, const QString &preset) override;
+    void beep() override;
+
+    // The program's own boxes carry this property, so that closing one is not taken
+    // for a return to a window.
+    static constexpr const char *DialogProperty = "zepDialog";
+};

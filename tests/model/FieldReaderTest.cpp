@@ -1,0 +1,81 @@
+// SPDX-FileCopyrightText: 2026 ZEP contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "Cp1252.h"
+#include "FieldReader.h"
+#include "FieldWriter.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+QStringList ReadAll(const QByteArray &bytes, bool wholeFile = true, bool *failed = nullptr)
+{
+    FieldReader reader(bytes, wholeFile);
+    QStringList fields;
+    while (!reader.atEnd()) {
+        const std::optional<QString> field = reader.readField();
+        if (!field) {
+            if (failed)
+                *failed = true;
+            break;
+        }
+        fields.append(*field);
+    }
+    return fields;
+}
+} // namespace
+
+TEST(FieldReader, FieldsEndAtCommasAndAnyLineEnd)
+{
+    EXPECT_EQ(ReadAll("a,b\r\nc\nd\re"), (QStringList{"a", "b", "c", "d", "e"}));
+    EXPECT_EQ(ReadAll("  blanks skipped,  x y \r\n"), (QStringList{"blanks skipped", "x y "}));
+    EXPECT_EQ(ReadAll("\"quoted, with comma\",next\r\n"),
+              (QStringList{"quoted, with comma", "next"}));
+    EXPECT_EQ(ReadAll("\"  lead\"\r\n"), QStringList{"  lead"});
+    EXPECT_EQ(ReadAll(""), QStringList{});
+    EXPECT_EQ(ReadAll("last line without end"), QStringList{"last line without end"});
+}
+
+TEST(FieldReader, BrokenInputFailsInsteadOfHanging)
+{
+    bool failed = false;
+    ReadAll(QByteArray(FieldReader::MaxFieldBytes + 10, 'x'), true, &failed);
+    EXPECT_TRUE(failed);
+
+    failed = false;
+    const QStringList partial = ReadAll("one\r\ntwo\r\nthr", false, &failed);
+    EXPECT_TRUE(failed);
+    EXPECT_EQ(partial, (QStringList{"one", "two"}));
+
+    QByteArray binary;
+    for (int i = 0; i < 4096; ++i)
+        binary.append(char(i * 37 % 256));
+    ReadAll(binary); // must simply terminate
+    EXPECT_EQ(ReadAll(QByteArray("a\0b\r\n", 5)).size(), 1);
+}
+
+TEST(FieldWriter, QuotesOnlyWhatWouldNotReadBack)
+{
+    const QStringList fields{"Haus", "Komma, drin", " Blank", "\"Zitat", "Äpfel"};
+    const QByteArray bytes = WriteFieldLines(fields);
+    EXPECT_TRUE(bytes.startsWith("Haus\r\n\"Komma, drin\"\r\n\" Blank\"\r\n"));
+    EXPECT_TRUE(bytes.endsWith("\xC4pfel\r\n"));
+    const QStringList back = ReadAll(bytes);
+    EXPECT_EQ(back.mid(0, 3), fields.mid(0, 3));
+    EXPECT_EQ(back.last(), u"Äpfel");
+}
+
+TEST(Cp1252, RoundTripsTheCodePageAndReplacesTheRest)
+{
+    EXPECT_EQ(EncodeCp1252(u"Grüße €"), QByteArray("Gr\xFC\xDF" "e \x80"));
+    EXPECT_EQ(DecodeCp1252("Gr\xFC\xDF" "e \x80"), u"Grüße €");
+    EXPECT_EQ(EncodeCp1252(u"Ω☺"), QByteArray("??"));
+    QByteArray all;
+    for (int b = 0; b < 256; ++b)
+        all.append(char(b));
+    const QString text = DecodeCp1252(all);
+    ASSERT_EQ(text.size(), 256);
+    const QByteArray back = EncodeCp1252(text);
+    for (int b = 0; b < 256; ++b)
+        if (text.at(b) != QChar(0xFFFD))
+            EXPECT_EQ(quint8(back.at(b)), b);
+}
