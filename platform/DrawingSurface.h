@@ -16,6 +16,12 @@ class DrawingSurface : public QWidget, public TwipCanvas
 public:
     DrawingSurface(QSize sizeTwips, const QColor &background, QWidget *parent = nullptr);
 
+    // Both the mouse pointer and the print cursor are set by name.
+    using QWidget::setCursor;
+    using TwipCanvas::setCursor;
+    using TwipCanvas::font;
+    using TwipCanvas::setFont;
+
     // The whole surface takes its background colour; the print cursor goes to (0, 0).
     void clear();
     QImage image() const { return m_image; }

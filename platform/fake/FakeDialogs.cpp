@@ -8,9 +8,9 @@ Answer FakeDialogs::messageBox(const QString &prompt, MessageStyle style, const 
     shown.append({Shown::Message, prompt, title, style, {}});
     if (whileOpen)
         whileOpen();
-    if (!answers.isEmpty())
-        return answers.dequeue();
-    return style == MessageStyle::Question ? Answer::No : Answer::Ok;
+    if (style != MessageStyle::Question)
+        return Answer::Ok;
+    return answers.isEmpty() ? Answer::No : answers.dequeue();
 }
 
 QString FakeDialogs::inputBox(const QString &prompt, const QString &title, const QString &preset)

@@ -11,7 +11,8 @@
 #include <functional>
 
 // Answers message and input boxes from queues and records every box shown.
-// An empty queue answers No (or OK for boxes without a choice) and cancels input boxes.
+// Questions take their answers from the queue, No when it is empty; an empty input
+// queue cancels input boxes.
 class FakeDialogs : public Dialogs
 {
 public:

@@ -1,0 +1,80 @@
+// SPDX-FileCopyrightText: 2026 ZEP contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "Platform.h"
+#include "WorksheetHost.h"
+
+#include <QWidget>
+
+class ClickLabel;
+class DrawingSurface;
+class LibraryOwner;
+class ListBox;
+class Module1;
+class PictureButton;
+struct PatternLibrary;
+
+// The editor window in which the teacher keeps the pattern library.
+class Form2 : public QWidget, public WorksheetHost
+{
+    Q_OBJECT
+
+public:
+    static constexpr int WindowWidth = 5925;
+    static constexpr int WindowHeight = 4845;
+    static constexpr int EditorCellTwips = 300;
+    static constexpr int EditorBoardTwips = 3000;
+
+    Form2(Module1 &state, const Platform &platform, LibraryOwner &owner, QWidget *parent = nullptr);
+
+    // Takes the main window's library with its selection and shows the window.
+    void open(const PatternLibrary &library);
+
+    void Form_Activate();
+    void Liste1_Click();
+    void Bild2_MouseMove(QPointF twips);
+    void Bild2_MouseDown(Qt::MouseButton button, QPointF twips);
+    void Bild4_Click();
+    void Bild10_Click();
+    void Bild5_Click();
+    void Bild8_Click();
+    void Bild3_Click();
+    void Bild14_Click();
+    void Bild1_Click();
+
+    // WorksheetHost
+    Module1 &state() override { return m_state; }
+    const Platform &platform() override { return m_platform; }
+    ListBox &names() override { return *Liste1; }
+    ListBox &cellStrings() override { return *Liste2; }
+    ListBox &printOrder() override { return *Liste3; }
+    DrawingSurface &board() override { return *Bild2; }
+    void restoreBoard() override { Liste1_Click(); }
+
+    PictureButton *Bild1, *Bild3, *Bild4, *Bild5, *Bild6, *Bild7, *Bild8, *Bild9, *Bild10,
+        *Bild12, *Bild14;
+    ClickLabel *Bezeichnung1, *Bezeichnung2, *Bezeichnung3, *Bezeichnung4, *Bezeichnung5,
+        *Bezeichnung6, *Bezeichnung7;
+    ListBox *Liste1, *Liste2, *Liste3;
+    DrawingSurface *Bild2;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    void buildControls();
+    void Form_Load();
+    void AddDefaultPattern();
+    void selectAndPaint(int i);
+    void drawCell(int k);
+    std::optional<int> pointedCell(QPointF twips) const;
+    QString askNewName(const QString &preset);
+    int findName(const QString &name) const;
+
+    Module1 &m_state;
+    Platform m_platform;
+    LibraryOwner &m_owner;
+    bool m_loaded = false;
+};

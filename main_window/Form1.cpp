@@ -1,0 +1,710 @@
+// SPDX-FileCopyrightText: 2026 ZEP contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "Form1.h"
+
+#include "BoardDrawing.h"
+#include "BoardLayouts.h"
+#include "Cells.h"
+#include "ClickLabel.h"
+#include "Dialogs.h"
+#include "DrawingSurface.h"
+#include "Files.h"
+#include "Form2.h"
+#include "ListBox.h"
+#include "Module1.h"
+#include "Palette.h"
+#include "PictureButton.h"
+#include "ProgramControl.h"
+#include "Random.h"
+#include "ResultsFile.h"
+#include "Screen.h"
+#include "TextFiles.h"
+#include "Twips.h"
+#include "ZEPLABEL.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QWindow>
+
+namespace {
+
+const QColor Cyan(0, 255, 255);
+const QColor Green(0, 255, 0);
+const QColor Red(255, 0, 0);
+const QColor LightGrey(192, 192, 192);
+const QColor PaleGrey(224, 224, 224);
+const QColor PaleGreen(128, 255, 128);
+const QColor BarEdge(0, 192, 192);
+const QColor LightYellow(255, 255, 224);
+const QColor LightPink(255, 192, 192);
+
+const QString GermanPicture = QStringLiteral(":/icons/flag_de.svg");
+const QString EnglishPicture = QStringLiteral(":/icons/flag_gb.svg");
+const QString StartUserName = QStringLiteral("Freund und Gast");
+const QString ZahlenQuestion = QStringLiteral("Wie heißt die Zahl?");
+
+constexpr int ResultsLimit = 100;
+constexpr int HelpTop = 1560;
+constexpr int ResultsTop = 1440;
+constexpr int BoardLeft = 1080;
+constexpr int BoardTop = 1440;
+constexpr int BoardSize = 5055;
+
+const QStringList HelpLines = {
+    QString(),
+    QStringLiteral(" Klicke zuerst auf 'Felder' oder auf 'Zahlen'."),
+    QStringLiteral(" Klicke dann in der linken Leiste auf die"),
+    QStringLiteral(" Pfeile und wähle dir ein Lösungsbild aus."),
+    QStringLiteral(" Nun musst du noch das Häkchen anklicken,"),
+    QStringLiteral(" sodass es grün wird."),
+};
+
+QFont SansFont(double points, bool bold)
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+void Place(QWidget *widget, int left, int top, int width, int height)
+{
+    widget->setGeometry(TwipRect{left, top, width, height}.toPixels());
+}
+
+void Place(QWidget *widget, int left, int top)
+{
+    widget->move(ToPixels(left), ToPixels(top));
+}
+
+void MoveLeftEdge(QWidget *widget, int left)
+{
+    widget->move(ToPixels(left), widget->y());
+}
+
+int LeftEdge(const QWidget *widget) { return ToTwips(widget->x()); }
+
+QString Digits(int number) { return QString::number(number); }
+
+} // namespace
+
+Form1::Form1(Module1 &state, const Platform &platform, QWidget *parent)
+    : QWidget(parent), m_state(state), m_platform(platform)
+{
+    setWindowTitle(QStringLiteral("Z E P - H u n d e r t e r f e l d"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/logo.svg")));
+    setFixedSize(ToPixels(WindowWidth), ToPixels(WindowHeight));
+    setFont(SansFont(9.75, true));
+    setAutoFillBackground(true);
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, Qt::white);
+    setPalette(colours);
+    buildControls();
+
+    qApp->installEventFilter(this);
+    connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow *window) {
+        if (!window || window == windowHandle())
+            return;
+        const bool own = (m_editor && window == m_editor->windowHandle())
+            || (m_info && window == m_info->windowHandle());
+        windowActivated(own ? ActivationGate::Window::OwnWindow : ActivationGate::Window::Other);
+    });
+}
+
+Form1::~Form1() { qApp->removeEventFilter(this); }
+
+void Form1::buildControls()
+{
+    auto button = [this](const char *icon, const char *name, int left, int top,
+                         const QColor &background = Cyan, int size = 495) {
+        auto *picture = new PictureButton(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(icon)),
+                                          QString::fromUtf8(name), background, this);
+        Place(picture, left, top, size, size);
+        return picture;
+    };
+    auto label = [this](const QString &caption, const QColor &background, int left, int top,
+                        int width, int height) {
+        auto *text = new ClickLabel(caption, background, this);
+        Place(text, left, top, width, height);
+        return text;
+    };
+
+    Bild5 = button("exit", "Beenden", 120, 120);
+    Bild8 = button("info", "Information", 120, 960);
+    Bild15 = button("help", "Hilfe", 120, 1800);
+    Bild4 = button("tick", "Lösungsbild", 120, 2640, Green);
+    Bild3 = button("wiper", "Tafel neu zeichnen", 120, 4080);
+    Bild6 = button("eye", "Zahlenansicht", 120, 4920);
+    Bild10 = button("users", "Neuer Benutzer", 120, 5760, Cyan, 510);
+    Bild12 = button("flag_de", "Sprache", 120, 6600);
+    // The editor is a teacher's tool: a small hammer in the gap between the pattern
+    // arrows and the wiper, where it is easy to find and hard to hit by chance.
+    Bild7 = button("hammer", "Bearbeiten", 210, 3750, Cyan, 315);
+    Bild7->setIconSize(QSize(18, 18));
+    Bild1 = button("laugh", "Richtige Antworten", 4320, 120, Qt::white);
+    Bild2 = button("fright", "Falsche Antworten", 5760, 120, Qt::white);
+    Bild1->setFocusPolicy(Qt::NoFocus);
+    Bild2->setFocusPolicy(Qt::NoFocus);
+
+    Bezeichnung6 = label(QStringLiteral("1"), PaleGreen, 120, 3120, 495, 255);
+    Bezeichnung7 = label(QStringLiteral("<"), Green, 120, 3360, 255, 375);
+    Bezeichnung8 = label(QStringLiteral(">"), Green, 360, 3360, 255, 375);
+    Bezeichnung9 = label(StartUserName, Qt::white, 960, 240, 3255, 375);
+    Bezeichnung1 = label(QStringLiteral("0"), Qt::white, 4800, 360, 495, 255);
+    Bezeichnung2 = label(QStringLiteral("0"), Qt::white, 5280, 360, 495, 255);
+    Bezeichnung4 = label(QStringLiteral("Felder"), Cyan, 1080, 960, 975, 375);
+    Bezeichnung3 = label(QString(), PaleGrey, 2040, 960, 3135, 375);
+    Bezeichnung5 = label(QStringLiteral("Zahlen"), LightGrey, 5160, 960, 975, 375);
+    for (ClickLabel *centred : {Bezeichnung6, Bezeichnung7, Bezeichnung8, Bezeichnung4,
+                                Bezeichnung3, Bezeichnung5})
+        centred->setAlignment(Qt::AlignCenter);
+    for (ClickLabel *big : {Bezeichnung9, Bezeichnung4, Bezeichnung5})
+        big->setFont(SansFont(12, true));
+    Bezeichnung3->setFont(SansFont(13.5, true));
+    Bezeichnung3->setTextColor(QColor(0, 0, 255));
+    Bezeichnung7->setAccessibleName(QStringLiteral("Vorheriges Lösungsbild"));
+    Bezeichnung8->setAccessibleName(QStringLiteral("Nächstes Lösungsbild"));
+    Bezeichnung3->setAccessibleName(QStringLiteral("Frage"));
+
+    const QSize boardTwips(BoardSize, BoardSize);
+    Bild11 = new DrawingSurface(boardTwips, LightGrey, this);
+    Bild11->setFont(SansFont(12, false));
+    QFont boardFont = Bild11->TwipCanvas::font();
+    boardFont.setStretch(90); // three digits and two blanks fit into one cell
+    Bild11->setFont(boardFont);
+    Bild11->setLineWidth(2);
+    Place(Bild11, BoardLeft, BoardTop);
+    Bild9 = new DrawingSurface(boardTwips, LightGrey, this);
+    Bild9->setFillColor(LightGrey);
+    Place(Bild9, BoardLeft, BoardTop);
+    Bild9->hide();
+
+    Liste4 = new ListBox(true, this);
+    Liste4->setFont(SansFont(12, true));
+    Liste4->setStyleSheet(QStringLiteral("QListWidget { background-color: #00ffff; }"));
+    Liste4->setAccessibleName(QStringLiteral("Ergebnisse"));
+    Place(Liste4, ResultsHiddenLeft, ResultsTop, 4815, 4830);
+
+    Liste3 = new ListBox(false, this);
+    Liste3->setStyleSheet(QStringLiteral("QListWidget { background-color: %1; color: black; }")
+                              .arg(LightYellow.name()));
+    Liste3->setAccessibleName(QStringLiteral("Zahlenansicht"));
+    Place(Liste3, 600, 2640, 1695, 2670);
+    Liste3->hide();
+
+    HBildlauf1 = new QScrollBar(Qt::Horizontal, this);
+    HBildlauf1->setRange(1, 100);
+    HBildlauf1->setSingleStep(1);
+    HBildlauf1->setPageStep(1);
+    HBildlauf1->setValue(1);
+    HBildlauf1->setAccessibleName(QStringLiteral("Zahl wählen"));
+    Place(HBildlauf1, 1080, 6600, 4455, 375);
+    Befehl1 = new QPushButton(QStringLiteral("OK"), this);
+    Befehl1->setAutoDefault(false);
+    Place(Befehl1, 5520, 6600, 615, 375);
+
+    Bild16 = new DrawingSurface(QSize(3975, 1335), LightPink, this);
+    Bild16->setFont(SansFont(8, true));
+    Place(Bild16, HelpHiddenLeft, HelpTop);
+
+    Liste1 = new ListBox(false, this);
+    Place(Liste1, 6720, 4320, 1335, 1200);
+    Liste2 = new ListBox(false, this);
+    Place(Liste2, 6720, 5760, 1335, 1200);
+    Liste1->hide();
+    Liste2->hide();
+
+    connect(Bild5, &QToolButton::clicked, this, &Form1::Bild5_Click);
+    connect(Bild8, &QToolButton::clicked, this, &Form1::Bild8_Click);
+    connect(Bild15, &QToolButton::clicked, this, &Form1::Bild15_Click);
+    connect(Bild4, &QToolButton::clicked, this, &Form1::Bild4_Click);
+    connect(Bild3, &QToolButton::clicked, this, &Form1::Bild3_Click);
+    connect(Bild6, &QToolButton::clicked, this, &Form1::Bild6_Click);
+    connect(Bild10, &QToolButton::clicked, this, &Form1::Bild10_Click);
+    connect(Bild12, &QToolButton::clicked, this, &Form1::Bild12_Click);
+    connect(Bild7, &QToolButton::clicked, this, &Form1::Bild7_Click);
+    connect(Bezeichnung4, &ClickLabel::clicked, this, &Form1::Bezeichnung4_Click);
+    connect(Bezeichnung5, &ClickLabel::clicked, this, &Form1::Bezeichnung5_Click);
+    connect(Bezeichnung7, &ClickLabel::clicked, this, &Form1::Bezeichnung7_Click);
+    connect(Bezeichnung8, &ClickLabel::clicked, this, &Form1::Bezeichnung8_Click);
+    connect(Bild11, &DrawingSurface::mousePressed, this, &Form1::Bild11_MouseDown);
+    connect(Liste3, &ListBox::clicked, this, &Form1::Liste3_Click);
+    connect(Liste4, &ListBox::doubleClicked, this, &Form1::Liste4_DblClick);
+    connect(HBildlauf1, &QScrollBar::valueChanged, this, &Form1::HBildlauf1_Change);
+    connect(Befehl1, &QPushButton::clicked, this, &Form1::Befehl1_Click);
+}
+
+// ---- Start-up and shut-down --------------------------------------------------------------
+
+void Form1::Form_Load()
+{
+    const QSizeF screen = m_platform.screen.sizeTwips();
+    const QSize outer = frameGeometry().size();
+    move(qRound((ToPixels(int(screen.width())) - outer.width()) / 2.0),
+         qRound((ToPixels(int(screen.height())) - outer.height()) / 2.0));
+    m_platform.random.seedFromClock();
+    Liste3->setEntries({});
+    for (const CatalogueEntry &entry : BoardCatalogue())
+        Liste3->addEntry(QString::fromUtf8(entry.text));
+    Bild12->setPicture(GermanPicture);
+    m_state.Language = QStringLiteral("d");
+    LoadResults();
+    m_state.BuildNumberWords();
+    LoadPatternFile();
+    showPosition();
+    m_state.ExerciseMode = Module1::FelderMode;
+    m_state.BoardLayout = Module1::StartLayout;
+}
+
+void Form1::LoadResults()
+{
+    Liste4->setEntries({});
+    const FileContents file = m_platform.files.read(ResultsFileName, MaxTextFileBytes);
+    if (!file.opened)
+        return;
+    Liste4->setEntries(ParseResultsFile(file.bytes, file.complete));
+    if (file.complete)
+        MoveLeftEdge(Liste4, ResultsShownLeft);
+}
+
+void Form1::LoadPatternFile()
+{
+    Liste1->setEntries({});
+    Liste2->setEntries({});
+    const FileContents file = m_platform.files.read(PatternFileName, MaxTextFileBytes);
+    const PatternFileContents contents = file.opened
+        ? ParsePatternFile(file.bytes, file.complete)
+        : PatternFileContents{};
+    Liste1->setEntries(contents.library.names);
+    Liste2->setEntries(contents.library.cells);
+    if (contents.ok) {
+        m_state.PatternName = Liste1->entry(0);
+        m_state.PatternBits = Liste2->entry(0);
+        m_state.RemainingCells = m_state.PatternBits;
+    } else {
+        m_platform.dialogs.messageBox(QStringLiteral(" Es sind keine Daten vorhanden!\r"
+                                                     "Ein Standardfeld wird verwendet!"),
+                                      MessageStyle::Information,
+                                      QStringLiteral("ZEP-100er-Feld"));
+        m_state.PatternName = DefaultPatternName();
+        m_state.PatternBits = DefaultPatternCells();
+        Liste1->addEntry(m_state.PatternName);
+        Liste2->addEntry(m_state.PatternBits);
+    }
+    Liste1->setSelectedPosition(0);
+    Liste2->setSelectedPosition(0);
+}
+
+void Form1::windowActivated(ActivationGate::Window window)
+{
+    if (m_gate.activated(window))
+        Form_Activate();
+}
+
+void Form1::Form_Activate() { Bezeichnung4_Click(); }
+
+void Form1::Liste4_DblClick() { MoveLeftEdge(Liste4, ResultsHiddenLeft); }
+
+void Form1::Bild5_Click()
+{
+    if (m_platform.dialogs.messageBox(QStringLiteral("Dieses Programm jetzt beenden?\n\r "),
+                                      MessageStyle::Question, QStringLiteral("ZEP100"))
+        == Answer::No)
+        return;
+    const QString failure =
+        m_platform.files.write(ResultsFileName, WriteResultsFile(Liste4->entries()));
+    if (!failure.isEmpty())
+        m_platform.dialogs.messageBox(
+            QStringLiteral("Die Ergebnisse konnten nicht in %1 gespeichert werden:\r%2")
+                .arg(ResultsFileName, failure),
+            MessageStyle::Warning, QStringLiteral("ZEP100"));
+    m_ending = true;
+    m_platform.program.quit();
+}
+
+void Form1::closeEvent(QCloseEvent *event)
+{
+    if (!m_ending)
+        Bild5_Click();
+    if (m_ending)
+        event->accept();
+    else
+        event->ignore();
+}
+
+// The first showing counts as the first activation, also where no window manager hands
+// the window the focus.
+void Form1::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    windowActivated(ActivationGate::Window::Main);
+}
+
+bool Form1::event(QEvent *event)
+{
+    if (event->type() == QEvent::WindowActivate)
+        windowActivated(ActivationGate::Window::Main);
+    return QWidget::event(event);
+}
+
+bool Form1::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress && watched->isWidgetType()
+        && static_cast<QWidget *>(watched)->window() == this)
+        return Form_KeyDown(static_cast<QKeyEvent *>(event)->key());
+    return QWidget::eventFilter(watched, event);
+}
+
+// ---- Exercise ----------------------------------------------------------------------------
+
+void Form1::Bezeichnung4_Click()
+{
+    hideResults();
+    m_state.ExerciseMode = Module1::FelderMode;
+    HBildlauf1->hide();
+    Befehl1->hide();
+    setModeLabels(Bezeichnung4, Bezeichnung5);
+    DrawBoard(*Bild11, m_state.BoardLayout);
+    loadSelectedPattern();
+    AskNextNumber();
+}
+
+void Form1::Bezeichnung5_Click()
+{
+    hideResults();
+    m_state.ExerciseMode = Module1::ZahlenMode;
+    HBildlauf1->show();
+    Befehl1->show();
+    setModeLabels(Bezeichnung5, Bezeichnung4);
+    DrawBoard(*Bild11, m_state.BoardLayout);
+    loadSelectedPattern();
+    HBildlauf1->setValue(1);
+    AskNextNumber();
+}
+
+void Form1::setModeLabels(ClickLabel *active, ClickLabel *inactive)
+{
+    active->setBackground(Cyan);
+    inactive->setBackground(LightGrey);
+}
+
+void Form1::loadSelectedPattern()
+{
+    const int i = Liste1->selectedPosition();
+    m_state.PatternName = Liste1->entry(i);
+    m_state.PatternBits = Liste2->entry(i);
+    m_state.RemainingCells = m_state.PatternBits;
+    m_state.FoundCells = EmptyCells();
+}
+
+void Form1::AskNextNumber()
+{
+    if (!HasOpenCell(m_state.RemainingCells)) {
+        ExerciseSolved();
+        return;
+    }
+    do
+        m_state.TargetNumber = m_platform.random.draw(CellCount, 1);
+    while (!CellIsSet(m_state.RemainingCells, m_state.TargetNumber));
+    if (m_state.ExerciseMode == Module1::FelderMode) {
+        Bezeichnung3->setText(m_state.NumberWords[m_state.TargetNumber]);
+    } else {
+        Bezeichnung3->setText(ZahlenQuestion);
+        PaintCell(*Bild11, m_state.TargetNumber, PaletteIndex::Yellow);
+    }
+}
+
+void Form1::Bild11_MouseDown(Qt::MouseButton, QPointF twips)
+{
+    const std::optional<int> k = CellAt(twips);
+    if (!k || m_state.ExerciseMode != Module1::FelderMode)
+        return;
+    if (*k != m_state.TargetNumber || !CellIsSet(m_state.RemainingCells, *k)) {
+        CountError();
+        return;
+    }
+    m_state.RemainingCells = SetCell(m_state.RemainingCells, *k, u'0');
+    m_state.FoundCells = SetCell(m_state.FoundCells, *k, u'1');
+    CountHit();
+    PaintCell(*Bild11, *k, PaletteIndex::LightGreen);
+    AskNextNumber();
+}
+
+void Form1::CountHit()
+{
+    if (m_state.HitCount < Module1::CounterLimit)
+        ++m_state.HitCount;
+    Bezeichnung1->setText(Digits(m_state.HitCount));
+}
+
+void Form1::CountError()
+{
+    if (m_state.ErrorCount < Module1::CounterLimit)
+        ++m_state.ErrorCount;
+    Bezeichnung2->setText(Digits(m_state.ErrorCount));
+}
+
+void Form1::ExerciseSolved()
+{
+    const QString score = (QStringLiteral("0000") + Bezeichnung1->text()).right(4);
+    addResult(score + QStringLiteral("  ") + Bezeichnung9->text());
+    showResults();
+    m_platform.dialogs.messageBox(QStringLiteral("Die Aufgabe wurde gelöst!"),
+                                  MessageStyle::Information, m_state.PatternName);
+    const int next = nextPlayablePattern(Liste1->selectedPosition());
+    if (next < 0)
+        return; // no pattern has a cell to find: wait for the user
+    Liste1->setSelectedPosition(next);
+    Liste2->setSelectedPosition(next);
+    loadSelectedPattern();
+    showPosition();
+    restartMode();
+}
+
+// The next pattern after position from, in circular order, that has a cell to find; -1 if
+// there is none, so that a library of empty patterns cannot chain success messages.
+int Form1::nextPlayablePattern(int from) const
+{
+    const int count = Liste1->count();
+    for (int step = 1; step <= count; ++step) {
+        const int i = (from + step) % count;
+        if (HasOpenCell(Liste2->entry(i)))
+            return i;
+    }
+    return -1;
+}
+
+void Form1::restartMode()
+{
+    if (m_state.ExerciseMode == Module1::FelderMode)
+        Bezeichnung4_Click();
+    else
+        Bezeichnung5_Click();
+}
+
+void Form1::HBildlauf1_Change() { Bezeichnung3->setText(Digits(HBildlauf1->value())); }
+
+void Form1::Befehl1_Click()
+{
+    const int n = m_state.TargetNumber;
+    if (HBildlauf1->value() != n) {
+        CountError();
+        m_platform.dialogs.beep();
+        return;
+    }
+    PaintCell(*Bild11, n, PaletteIndex::LightGreen);
+    m_state.RemainingCells = SetCell(m_state.RemainingCells, n, u'0');
+    m_state.FoundCells = SetCell(m_state.FoundCells, n, u'1');
+    CountHit();
+    AskNextNumber();
+}
+
+bool Form1::Form_KeyDown(int key)
+{
+    if (m_state.ExerciseMode == Module1::FelderMode)
+        return false;
+    switch (key) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        Befehl1_Click();
+        return true;
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+        HBildlauf1->setValue(std::max(HBildlauf1->value() - 1, HBildlauf1->minimum()));
+        return true;
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+        HBildlauf1->setValue(std::min(HBildlauf1->value() + 1, HBildlauf1->maximum()));
+        return true;
+    default:
+        return false;
+    }
+}
+
+// ---- Users and results -------------------------------------------------------------------
+
+bool Form1::resultsShown() const { return LeftEdge(Liste4) == ResultsShownLeft; }
+
+void Form1::showResults()
+{
+    MoveLeftEdge(Liste4, ResultsShownLeft);
+    Liste4->raise();
+}
+
+void Form1::hideResults()
+{
+    if (resultsShown())
+        MoveLeftEdge(Liste4, ResultsHiddenLeft);
+}
+
+void Form1::addResult(const QString &entry)
+{
+    Liste4->addEntry(entry);
+    while (Liste4->count() > ResultsLimit)
+        Liste4->removeEntry(Liste4->count() - 1);
+}
+
+void Form1::Bild10_Click()
+{
+    showResults();
+    const QString name = m_platform.dialogs.inputBox(QStringLiteral("Neuer Name:"),
+                                                     QStringLiteral("Benutzer eingeben"), QString());
+    if (!name.isEmpty())
+        Bezeichnung9->setText(name);
+    hideResults();
+    m_state.HitCount = 0;
+    m_state.ErrorCount = 0;
+    Bezeichnung1->setText(QStringLiteral("0"));
+    Bezeichnung2->setText(QStringLiteral("0"));
+}
+
+// ---- Catalogue ---------------------------------------------------------------------------
+
+void Form1::Bild6_Click()
+{
+    Liste3->setVisible(!Liste3->isVisible());
+    if (Liste3->isVisible())
+        Liste3->raise();
+}
+
+void Form1::Liste3_Click()
+{
+    const int position = Liste3->selectedPosition();
+    if (position >= 0 && position < BoardCatalogue().size())
+        m_state.BoardLayout = BoardCatalogue().at(position).layout;
+    Liste3->hide();
+    DrawBoard(*Bild11, m_state.BoardLayout);
+    // The found cells come back in green; they were counted when they were found.
+    for (int n = 1; n <= CellCount; ++n)
+        if (CellIsSet(m_state.FoundCells, n))
+            PaintCell(*Bild11, n, PaletteIndex::LightGreen);
+}
+
+// ---- Controls around the board -----------------------------------------------------------
+
+void Form1::showPosition() { Bezeichnung6->setText(Digits(Liste1->selectedPosition() + 1)); }
+
+void Form1::stepPattern(int step)
+{
+    hideResults();
+    const int count = Liste1->count();
+    const int i = (Liste1->selectedPosition() + step + count) % count;
+    Liste1->setSelectedPosition(i);
+    showPosition();
+    loadSelectedPattern();
+    restartMode();
+    DrawPreview(*Bild9, Liste2->entry(Liste1->selectedPosition()));
+    Bild9->raise();
+    Bild4->setBackground(Red);
+}
+
+void Form1::Bezeichnung7_Click() { stepPattern(-1); }
+
+void Form1::Bezeichnung8_Click() { stepPattern(+1); }
+
+void Form1::Bild4_Click()
+{
+    hideResults();
+    if (Bild9->isVisible()) {
+        Bild9->hide();
+        Bild4->setBackground(Green);
+        return;
+    }
+    Bild4->setBackground(Red);
+    DrawPreview(*Bild9, Liste2->entry(Liste1->selectedPosition()));
+    Bild9->raise();
+}
+
+void Form1::Bild12_Click()
+{
+    if (Bild12->picture() == GermanPicture) {
+        Bild12->setPicture(EnglishPicture);
+        m_state.Language = QStringLiteral("e");
+    } else {
+        Bild12->setPicture(GermanPicture);
+        m_state.Language = QStringLiteral("d");
+    }
+    m_state.BuildNumberWords();
+    Bezeichnung7_Click();
+    Bezeichnung8_Click();
+}
+
+void Form1::Bild15_Click()
+{
+    if (LeftEdge(Bild16) == HelpShownLeft) {
+        MoveLeftEdge(Bild16, HelpHiddenLeft);
+        return;
+    }
+    Bild16->clear();
+    for (const QString &line : HelpLines)
+        Bild16->print(line);
+    MoveLeftEdge(Bild16, HelpShownLeft);
+    Bild16->raise();
+}
+
+void Form1::Bild3_Click() { DrawBoard(*Bild11, m_state.BoardLayout); }
+
+// ---- The other windows -------------------------------------------------------------------
+
+void Form1::Bild7_Click()
+{
+    if (!m_editor)
+        m_editor = new Form2(m_state, m_platform, *this);
+    m_editor->open(library());
+    hide();
+}
+
+void Form1::Bild8_Click()
+{
+    if (!m_info)
+        m_info = new ZEPLABEL(m_platform.screen);
+    m_info->open();
+}
+
+PatternLibrary Form1::library() const
+{
+    PatternLibrary copy;
+    copy.names = Liste1->entries();
+    copy.cells = Liste2->entries();
+    copy.selected = Liste1->selectedPosition();
+    return copy;
+}
+
+QString Form1::languagePicture() const { return Bild12->picture(); }
+QString Form1::germanPicture() const { return GermanPicture; }
+QString Form1::englishPicture() const { return EnglishPicture; }
+
+void Form1::showAgain(const PatternLibrary &edited, const QString &picture)
+{
+    // The lists are taken over before the window shows, so that the exercise started by
+    // its activation runs on the edited library.
+    Bild12->setPicture(picture);
+    m_state.BuildNumberWords();
+    Liste1->setEntries(edited.names);
+    Liste1->setSelectedPosition(0);
+    Liste2->setEntries(edited.cells);
+    Liste2->setSelectedPosition(0);
+    showPosition();
+    m_gate.activated(ActivationGate::Window::OwnWindow); // coming back from the editor
+    show();
+    raise();
+    activateWindow();
+}
+
+void Form1::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.fillRect(TwipRect{0, 0, 735, 7335}.toPixels(), Cyan);
+    painter.setPen(QPen(BarEdge, 2));
+    painter.drawLine(ToPixels(720), 0, ToPixels(720), ToPixels(7200));
+    painter.setPen(QPen(Qt::black, 2));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(TwipRect{960, 840, 5295, 6255}.toPixels());
+    painter.setPen(QPen(LightGrey, 2));
+    painter.setBrush(LightGrey);
+    painter.drawRect(TwipRect{1080, 6600, 5055, 375}.toPixels());
+}

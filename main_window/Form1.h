@@ -1,0 +1,121 @@
+// SPDX-FileCopyrightText: 2026 ZEP contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "ActivationGate.h"
+#include "LibraryOwner.h"
+#include "Platform.h"
+
+#include <QWidget>
+
+class ClickLabel;
+class DrawingSurface;
+class Form2;
+class ListBox;
+class Module1;
+class PictureButton;
+class QPushButton;
+class QScrollBar;
+class ZEPLABEL;
+
+// The main window: the hundred chart on which the child practises.
+class Form1 : public QWidget, public LibraryOwner
+{
+    Q_OBJECT
+
+public:
+    static constexpr int WindowWidth = 6390;
+    static constexpr int WindowHeight = 7230;
+    static constexpr int ResultsShownLeft = 1200;
+    static constexpr int ResultsHiddenLeft = 8400;
+    static constexpr int HelpShownLeft = 600;
+    static constexpr int HelpHiddenLeft = 6600;
+
+    Form1(Module1 &state, const Platform &platform, QWidget *parent = nullptr);
+    ~Form1() override;
+
+    // Start-up: everything but drawing.
+    void Form_Load();
+    // A new Felder exercise; runs on the first activation and on each return from
+    // another window of the program.
+    void Form_Activate();
+    // Hands an activation of one of the program's windows to the gate.
+    void windowActivated(ActivationGate::Window window);
+
+    void LoadResults();
+    void Liste4_DblClick();
+    void Bild5_Click();
+
+    // Exercise play.
+    void Bezeichnung4_Click();
+    void Bezeichnung5_Click();
+    void Bild11_MouseDown(Qt::MouseButton button, QPointF twips);
+    void AskNextNumber();
+    void CountHit();
+    void CountError();
+    void HBildlauf1_Change();
+    void Befehl1_Click();
+    // Enter and the four arrows in Zahlen mode; true when the key was used.
+    bool Form_KeyDown(int key);
+
+    void Bild10_Click();
+    void Bild6_Click();
+    void Liste3_Click();
+    void Bezeichnung7_Click();
+    void Bezeichnung8_Click();
+    void Bild4_Click();
+    void Bild12_Click();
+    void Bild15_Click();
+    void Bild3_Click();
+    void Bild7_Click();
+    void Bild8_Click();
+
+    // LibraryOwner, for the editor window.
+    PatternLibrary library() const override;
+    QString languagePicture() const override;
+    QString germanPicture() const override;
+    QString englishPicture() const override;
+    void showAgain(const PatternLibrary &library, const QString &languagePicture) override;
+
+    bool resultsShown() const;
+    Form2 *editorWindow() const { return m_editor; }
+    ZEPLABEL *infoWindow() const { return m_info; }
+
+    // Controls, named as in the window design.
+    PictureButton *Bild1, *Bild2, *Bild3, *Bild4, *Bild5, *Bild6, *Bild7, *Bild8, *Bild10,
+        *Bild12, *Bild15;
+    ClickLabel *Bezeichnung1, *Bezeichnung2, *Bezeichnung3, *Bezeichnung4, *Bezeichnung5,
+        *Bezeichnung6, *Bezeichnung7, *Bezeichnung8, *Bezeichnung9;
+    DrawingSurface *Bild11, *Bild9, *Bild16;
+    ListBox *Liste1, *Liste2, *Liste3, *Liste4;
+    QScrollBar *HBildlauf1;
+    QPushButton *Befehl1;
+
+protected:
+    bool event(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void buildControls();
+    void LoadPatternFile();
+    void ExerciseSolved();
+    void loadSelectedPattern();
+    void restartMode();
+    void stepPattern(int step);
+    void showPosition();
+    void setModeLabels(ClickLabel *active, ClickLabel *inactive);
+    void showResults();
+    void hideResults();
+    void addResult(const QString &entry);
+    int nextPlayablePattern(int from) const;
+
+    Module1 &m_state;
+    Platform m_platform;
+    ActivationGate m_gate;
+    Form2 *m_editor = nullptr;
+    ZEPLABEL *m_info = nullptr;
+    bool m_ending = false;
+};

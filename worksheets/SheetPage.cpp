@@ -1,0 +1,53 @@
+// SPDX-FileCopyrightText: 2026 ZEP contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "SheetPage.h"
+
+#include <QFont>
+
+SheetPage::SheetPage(std::unique_ptr<PrintJob> job, double points) : m_job(std::move(job))
+{
+    TwipCanvas &page = canvas();
+    page.setCursor(QPointF(0, 0));
+    QFont font(QStringLiteral("ARIAL"));
+    font.setPointSizeF(points);
+    page.setFont(font);
+    page.setLineWidth(LineWidthDots);
+    page.setForeground(Qt::black);
+}
+
+void SheetPage::keepOnPage()
+{
+    TwipCanvas &page = canvas();
+    if (page.cursor().y() + page.lineHeight() > m_job->pageHeightTwips())
+        m_job->newPage();
+}
+
+void SheetPage::printAt(int column, const QString &text, TwipCanvas::After after)
+{
+    TwipCanvas &page = canvas();
+    if (page.cursor().x() > (column - 1) * page.averageCharWidth())
+        endLine();
+    keepOnPage();
+    page.printAt(column, text, after);
+}
+
+void SheetPage::print(const QString &text, TwipCanvas::After after)
+{
+    keepOnPage();
+    canvas().print(text, after);
+}
+
+void SheetPage::endLine() { canvas().endLine(); }
+
+void SheetPage::outlineBox(const QRectF &twips)
+{
+    canvas().setFillStyle(TwipCanvas::FillStyle::Transparent);
+    canvas().box(twips);
+}
+
+void SheetPage::filledBox(const QRectF &twips)
+{
+    canvas().setFillStyle(TwipCanvas::FillStyle::Solid);
+    canvas().setFillColor(Qt::black);
+    canvas().box(twips);
+}

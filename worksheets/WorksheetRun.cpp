@@ -1,0 +1,66 @@
+// SPDX-FileCopyrightText: 2026 ZEP contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "WorksheetRun.h"
+
+#include "Cells.h"
+#include "Dialogs.h"
+#include "ListBox.h"
+#include "Platform.h"
+#include "Printer.h"
+#include "ProgramControl.h"
+#include "Random.h"
+#include "WorksheetHost.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+const QString PrintTitle = QStringLiteral("D r u c k e n");
+}
+
+bool WorksheetRun::refused(const QString &cells, bool needsMarkedCell)
+{
+    if (m_host.names().count() > 0 && (!needsMarkedCell || HasOpenCell(cells)))
+        return false;
+    m_host.platform().dialogs.messageBox(QStringLiteral("Keine Daten vorhanden!"),
+                                         MessageStyle::Information, PrintTitle);
+    return true;
+}
+
+bool WorksheetRun::ask(const QString &title, const QString &text)
+{
+    return m_host.platform().dialogs.messageBox(text, MessageStyle::Question, title)
+        == Answer::Yes;
+}
+
+bool WorksheetRun::print(const QString &sheetName, double points,
+                         const std::function<void(SheetPage &)> &fill)
+{
+    const Platform &platform = m_host.platform();
+    platform.program.setBusy(true);
+    SheetPage page(platform.printer.startJob(sheetName), points);
+    fill(page);
+    const PrintOutcome outcome = page.finish();
+    platform.program.setBusy(false);
+    if (!outcome.ok) {
+        platform.dialogs.messageBox(QStringLiteral("Das Blatt konnte nicht gedruckt werden:\r")
+                                        + outcome.error,
+                                    MessageStyle::Warning, PrintTitle);
+        return false;
+    }
+    if (!outcome.pdfFile.isEmpty())
+        platform.dialogs.messageBox(QStringLiteral("Es ist kein Drucker eingerichtet.\r"
+                                                   "Das Blatt steht in der Datei\r")
+                                        + QDir::toNativeSeparators(QFileInfo(outcome.pdfFile).absoluteFilePath()),
+                                    MessageStyle::Information, PrintTitle);
+    return true;
+}
+
+int WorksheetRun::drawMarkedCell(const QString &cells)
+{
+    int n = 0;
+    do
+        n = m_host.platform().random.draw(CellCount, 1);
+    while (!CellIsSet(cells, n));
+    return n;
+}

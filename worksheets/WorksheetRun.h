@@ -1,0 +1,32 @@
+// SPDX-FileCopyrightText: 2026 ZEP contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "SheetPage.h"
+
+#include <QString>
+#include <functional>
+
+class WorksheetHost;
+
+// The steps every worksheet shares: the guard, the question before printing, the print
+// job with the hourglass, and what the teacher is told about where the page went.
+class WorksheetRun
+{
+public:
+    explicit WorksheetRun(WorksheetHost &host) : m_host(host) {}
+
+    // Refuses with "Keine Daten vorhanden!" when the names list is empty, or when
+    // needsMarkedCell and the pattern has no marked cell.
+    bool refused(const QString &cells = QString(), bool needsMarkedCell = false);
+    // Yes/No with No preselected; true for Yes.
+    bool ask(const QString &title, const QString &text);
+    // Prints one sheet; false when the printer failed (the teacher has been told).
+    bool print(const QString &sheetName, double points,
+               const std::function<void(SheetPage &)> &fill);
+    // A cell number 1..100 drawn until it is marked in cells, which must have one.
+    int drawMarkedCell(const QString &cells);
+
+private:
+    WorksheetHost &m_host;
+};
