@@ -3,7 +3,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 #
 # ./zep run   installs what is missing, builds and starts the program in practice/
-# ./zep test  the same set-up, then every test through CTest
+# ./zep test  the same set-up, then every test through CTest, and once more built with
+#             AddressSanitizer and UndefinedBehaviorSanitizer, with the fuzz targets
 set -eu
 
 cd "$(dirname "$0")"
@@ -30,6 +31,17 @@ build() {
     cmake --build "$BUILD" --parallel "$(nproc)"
 }
 
+# The sanitizer build uses clang, which also brings libFuzzer.
+build_sanitized() {
+    CC=clang CXX=clang++ cmake -S "$ROOT" -B "$BUILD-sanitize" -DCMAKE_BUILD_TYPE=Debug \
+        -DZEP_SANITIZE=ON -DZEP_FUZZ=ON >/dev/null
+    cmake --build "$BUILD-sanitize" --parallel "$(nproc)"
+}
+
+run_tests() {
+    ctest --test-dir "$1" --output-on-failure --parallel "$(nproc)" --timeout 600
+}
+
 case "${1:-}" in
 run)
     install_missing
@@ -43,7 +55,9 @@ run)
 test)
     install_missing
     build
-    ctest --test-dir "$BUILD" --output-on-failure --parallel "$(nproc)"
+    run_tests "$BUILD"
+    build_sanitized
+    ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 run_tests "$BUILD-sanitize"
     ;;
 *)
     echo "usage: ./zep run | ./zep test" >&2

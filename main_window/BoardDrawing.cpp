@@ -25,7 +25,7 @@ void DrawBoard(DrawingSurface &board, int layout)
 {
     ClearBoard(board);
     for (int n : LayoutNumbers(layout)) {
-        board.setCursor(QPointF(CellTwips * CellColumn(n), CellTwips * CellRow(n) + NumberTopMargin));
+        board.setPrintCursor(QPointF(CellTwips * CellColumn(n), CellTwips * CellRow(n) + NumberTopMargin));
         board.print(TwipCanvas::asNumber(n));
     }
 }

@@ -16,9 +16,7 @@ class DrawingSurface : public QWidget, public TwipCanvas
 public:
     DrawingSurface(QSize sizeTwips, const QColor &background, QWidget *parent = nullptr);
 
-    // Both the mouse pointer and the print cursor are set by name.
-    using QWidget::setCursor;
-    using TwipCanvas::setCursor;
+    // Text on the surface uses the canvas font, not the widget's.
     using TwipCanvas::font;
     using TwipCanvas::setFont;
 

@@ -38,10 +38,8 @@ public:
     void setFillStyle(FillStyle style) { m_fillStyle = style; }
     void setLineWidth(double deviceUnits) { m_lineWidth = deviceUnits; }
 
-    QPointF cursor() const { return m_cursor; }
-    void setCursor(QPointF twips) { m_cursor = twips; }
-    void setCursorX(double x) { m_cursor.setX(x); }
-    void setCursorY(double y) { m_cursor.setY(y); }
+    QPointF printCursor() const { return m_cursor; }
+    void setPrintCursor(QPointF twips) { m_cursor = twips; }
 
     // Outline in the foreground colour, interior in the fill colour (or untouched when
     // the fill style is transparent); the cursor ends at the bottom-right corner.

@@ -7,7 +7,7 @@
 SheetPage::SheetPage(std::unique_ptr<PrintJob> job, double points) : m_job(std::move(job))
 {
     TwipCanvas &page = canvas();
-    page.setCursor(QPointF(0, 0));
+    page.setPrintCursor(QPointF(0, 0));
     QFont font(QStringLiteral("ARIAL"));
     font.setPointSizeF(points);
     page.setFont(font);
@@ -18,14 +18,14 @@ SheetPage::SheetPage(std::unique_ptr<PrintJob> job, double points) : m_job(std::
 void SheetPage::keepOnPage()
 {
     TwipCanvas &page = canvas();
-    if (page.cursor().y() + page.lineHeight() > m_job->pageHeightTwips())
+    if (page.printCursor().y() + page.lineHeight() > m_job->pageHeightTwips())
         m_job->newPage();
 }
 
 void SheetPage::printAt(int column, const QString &text, TwipCanvas::After after)
 {
     TwipCanvas &page = canvas();
-    if (page.cursor().x() > (column - 1) * page.averageCharWidth())
+    if (page.printCursor().x() > (column - 1) * page.averageCharWidth())
         endLine();
     keepOnPage();
     page.printAt(column, text, after);

@@ -312,7 +312,7 @@ void PrintZahlenstrahl(WorksheetHost &host)
         Arrow(board, PreviewArrow, y);
         for (int x = 400; x <= 2400; x += 500)
             board.line({double(x), y - 50.0}, {double(x), double(y)});
-        board.setCursor(QPointF(220, y - 250.0));
+        board.setPrintCursor(QPointF(220, y - 250.0));
         board.print(TwipCanvas::asNumber(random.draw(100, 1)));
     }
 
@@ -325,7 +325,7 @@ void PrintZahlenstrahl(WorksheetHost &host)
         TwipCanvas &canvas = page.canvas();
         for (int y = LinePageFirst; y <= LinePageLast; y += LinePageStep) {
             const int k = random.draw(10, 1);
-            canvas.setCursor({400.0 + 1000 * k, double(y)});
+            canvas.setPrintCursor({400.0 + 1000 * k, double(y)});
             canvas.print(QString::number(random.draw(80, 11)));
             for (int x = 1500; x <= 10500; x += 1000)
                 canvas.line({double(x), y + 300.0}, {double(x), y + 500.0});

@@ -1,0 +1,93 @@
+// SPDX-FileCopyrightText: 2026 ZEP contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "DrawingSurface.h"
+#include "ListBox.h"
+
+#include <QSignalSpy>
+#include <gtest/gtest.h>
+
+
+TEST(TextOutput, ColumnsFollowTheAverageCharacterWidth)
+{
+    DrawingSurface surface(QSize(3000, 3000), Qt::white);
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSize(10);
+    surface.setFont(font);
+    const double column = surface.averageCharWidth();
+    ASSERT_GT(column, 0);
+
+    surface.printAt(5, QStringLiteral("ab"), TwipCanvas::After::Stay);
+    EXPECT_DOUBLE_EQ(surface.printCursor().x(), 4 * column + surface.textWidth(QStringLiteral("ab")));
+    EXPECT_DOUBLE_EQ(surface.printCursor().y(), 0);
+
+    // The cursor stands right of column 2: the text goes to column 2 of the next line.
+    surface.printAt(2, QStringLiteral("x"), TwipCanvas::After::Stay);
+    EXPECT_DOUBLE_EQ(surface.printCursor().y(), surface.lineHeight());
+    EXPECT_DOUBLE_EQ(surface.printCursor().x(), column + surface.textWidth(QStringLiteral("x")));
+
+    // A column further right stays on the same line.
+    surface.printAt(30, QStringLiteral("y"), TwipCanvas::After::EndLine);
+    EXPECT_DOUBLE_EQ(surface.printCursor().x(), 0);
+    EXPECT_DOUBLE_EQ(surface.printCursor().y(), 2 * surface.lineHeight());
+
+    surface.print(QString()); // an empty print only ends the line
+    EXPECT_DOUBLE_EQ(surface.printCursor().y(), 3 * surface.lineHeight());
+}
+
+TEST(TextOutput, NumbersCarryTheirSignPlaceAndATrailingBlank)
+{
+    EXPECT_EQ(TwipCanvas::asNumber(7), u" 7 ");
+    EXPECT_EQ(TwipCanvas::asNumber(100), u" 100 ");
+    EXPECT_EQ(TwipCanvas::asNumber(-3), u"-3 ");
+}
+
+TEST(DrawingSurface, BoxesAndLinesMoveTheCursorAndStayInTheImage)
+{
+    DrawingSurface surface(QSize(1500, 1500), QColor(192, 192, 192));
+    surface.setFillColor(QColor(255, 255, 0));
+    surface.box(QRectF(150, 150, 600, 600));
+    EXPECT_EQ(surface.printCursor(), QPointF(750, 750));
+    EXPECT_EQ(surface.colorAt(QPointF(450, 450)), QColor(255, 255, 0));
+    EXPECT_EQ(surface.colorAt(QPointF(1200, 1200)), QColor(192, 192, 192));
+
+    surface.line(QPointF(0, 1350), QPointF(1500, 1350));
+    EXPECT_EQ(surface.printCursor(), QPointF(1500, 1350));
+    EXPECT_EQ(surface.colorAt(QPointF(750, 1350)), QColor(Qt::black));
+
+    // Covering and uncovering shows the kept image; only clear wipes it.
+    surface.show();
+    surface.hide();
+    EXPECT_EQ(surface.colorAt(QPointF(450, 450)), QColor(255, 255, 0));
+    surface.clear();
+    EXPECT_EQ(surface.printCursor(), QPointF(0, 0));
+    EXPECT_EQ(surface.colorAt(QPointF(450, 450)), QColor(192, 192, 192));
+
+    surface.setFillStyle(TwipCanvas::FillStyle::Transparent);
+    surface.box(QRectF(150, 150, 600, 600));
+    EXPECT_EQ(surface.colorAt(QPointF(450, 450)), QColor(192, 192, 192));
+}
+
+TEST(ListBox, SortedListsInsertWithoutRegardToCase)
+{
+    ListBox list(true);
+    for (const char *entry : {"0012  bert", "0003  Zora", "0012  Anna", "0003  anton"})
+        list.addEntry(QString::fromLatin1(entry));
+    EXPECT_EQ(list.entries(),
+              (QStringList{"0003  anton", "0003  Zora", "0012  Anna", "0012  bert"}));
+    list.setEntries({"b", "A", "c"});
+    EXPECT_EQ(list.entries(), (QStringList{"A", "b", "c"}));
+}
+
+TEST(ListBox, SettingANewSelectionRunsTheClickHandlerOnce)
+{
+    ListBox list;
+    list.setEntries({"eins", "zwei"});
+    QSignalSpy clicks(&list, &ListBox::clicked);
+    list.setSelectedPosition(1);
+    list.setSelectedPosition(1);
+    EXPECT_EQ(clicks.size(), 1);
+    EXPECT_EQ(list.selectedPosition(), 1);
+    list.removeEntry(1);
+    EXPECT_LT(list.selectedPosition(), list.count());
+    EXPECT_EQ(list.entry(5), QString());
+}
