@@ -79,7 +79,7 @@ void Form2::buildControls()
     Bezeichnung7 = label(QStringLiteral(" E n d e     Hilfe       N e u    Sichern    Ablage   "
                                         "Löschen  Sprache"),
                          Cyan, {0, 15, 5895, 255});
-    Bezeichnung7->setFont(SansFont(7, true));
+    Bezeichnung7->setFont(SansFont(9, true));
     Bild1 = button("exit", "Ende", 120, 240);
     Bild3 = button("help_bubble", "Hilfe", 960, 240);
     Bild4 = button("pencil", "Neu", 1800, 240);

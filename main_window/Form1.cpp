@@ -653,7 +653,7 @@ void Form1::Bild3_Click() { DrawBoard(*Bild11, m_state.BoardLayout); }
 void Form1::Bild7_Click()
 {
     if (!m_editor)
-        m_editor = new Form2(m_state, m_platform, *this);
+        m_editor = std::make_unique<Form2>(m_state, m_platform, *this);
     m_editor->open(library());
     hide();
 }
@@ -661,7 +661,7 @@ void Form1::Bild7_Click()
 void Form1::Bild8_Click()
 {
     if (!m_info)
-        m_info = new ZEPLABEL(m_platform.screen);
+        m_info = std::make_unique<ZEPLABEL>(m_platform.screen);
     m_info->open();
 }
 

@@ -7,6 +7,7 @@
 #include "Platform.h"
 
 #include <QWidget>
+#include <memory>
 
 class ClickLabel;
 class DrawingSurface;
@@ -78,8 +79,8 @@ public:
     void showAgain(const PatternLibrary &library, const QString &languagePicture) override;
 
     bool resultsShown() const;
-    Form2 *editorWindow() const { return m_editor; }
-    ZEPLABEL *infoWindow() const { return m_info; }
+    Form2 *editorWindow() const { return m_editor.get(); }
+    ZEPLABEL *infoWindow() const { return m_info.get(); }
 
     // Controls, named as in the window design.
     PictureButton *Bild1, *Bild2, *Bild3, *Bild4, *Bild5, *Bild6, *Bild7, *Bild8, *Bild10,
@@ -115,7 +116,7 @@ private:
     Module1 &m_state;
     Platform m_platform;
     ActivationGate m_gate;
-    Form2 *m_editor = nullptr;
-    ZEPLABEL *m_info = nullptr;
+    std::unique_ptr<Form2> m_editor;
+    std::unique_ptr<ZEPLABEL> m_info;
     bool m_ending = false;
 };
