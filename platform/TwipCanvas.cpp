@@ -8,6 +8,8 @@
 #include <QPainter>
 #include <QPen>
 
+#include <array>
+
 QColor ToQColor(const Rgb &rgb) { return QColor(rgb.red, rgb.green, rgb.blue); }
 
 void TwipCanvas::setFont(const QFont &font) { m_font = font; }
@@ -76,9 +78,21 @@ QString TwipCanvas::asNumber(int number)
         + QStringLiteral(" ");
 }
 
+// The width of a text column: the average width of ordinary text, the letters a to z and
+// the blank weighted by how often they occur in writing (per thousand letters). The
+// average that fonts report themselves is taken over all their glyphs and runs wider, so
+// columns far right would leave the page.
 double TwipCanvas::averageCharWidth() const
 {
-    return QFontMetricsF(m_font, metricsDevice()).averageCharWidth() / deviceUnitsPerTwip();
+    static constexpr std::array<int, 26> LetterWeights{64, 14, 27, 35, 100, 20, 14, 42, 63,
+                                                       3,  6,  35, 20, 56, 56,  17, 4,  49,
+                                                       56, 71, 31, 10, 18, 3,   18, 2};
+    constexpr int BlankWeight = 166;
+    const QFontMetricsF metrics(m_font, metricsDevice());
+    double width = BlankWeight * metrics.horizontalAdvance(u' ');
+    for (int letter = 0; letter < int(LetterWeights.size()); ++letter)
+        width += LetterWeights[letter] * metrics.horizontalAdvance(QChar(u'a' + letter));
+    return width / 1000 / deviceUnitsPerTwip();
 }
 
 double TwipCanvas::lineHeight() const
