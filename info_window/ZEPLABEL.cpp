@@ -76,6 +76,8 @@ void ZEPLABEL::open()
 {
     Form_Paint();
     show();
+    // The frame is known only once the window is shown; place it again with it.
+    Form_Paint();
     raise();
     activateWindow();
 }
