@@ -22,7 +22,10 @@
 
 namespace {
 
-const QString PrintTitle = QStringLiteral("D r u c k e n");
+using namespace Qt::StringLiterals;
+const QString PrintTitle = u"D r u c k e n"_s;
+const QColor Yellow = ToQColor(PaletteColor(PaletteIndex::Yellow));
+const QColor LightRed = ToQColor(PaletteColor(PaletteIndex::LightRed));
 
 // One word of a printed page as the PDF reader sees it; positions in points.
 struct Word
@@ -40,8 +43,8 @@ QString Cells(std::initializer_list<int> marked)
     return cells;
 }
 
-// The sheets place their columns by the average character width of "ARIAL"; the widest
-// text of the right-hand column must still end on the page. Measured as the printer measures.
+// Columns are placed by the average width of an "ARIAL" character; the widest text of the
+// right-hand column must still end on the page, measured as the printer measures.
 class PageMetrics : public TwipCanvas
 {
 public:
@@ -52,7 +55,7 @@ public:
     }
     bool fits(double points, int column, const QString &text)
     {
-        QFont font(QStringLiteral("ARIAL"));
+        QFont font(u"ARIAL"_s);
         font.setPointSizeF(points);
         setFont(font);
         const double width = m_printer.pageLayout().paintRectPixels(m_printer.resolution()).width();
@@ -68,12 +71,8 @@ private:
     QPrinter m_printer;
 };
 
-#define ASSERT_COLUMN_FITS(points, column, text)                                          \
-    ASSERT_TRUE(PageMetrics().fits(points, column, QStringLiteral(text)))                 \
-        << "column " << column << " at " << points << " pt runs off the page"
-
-QColor Yellow() { return ToQColor(PaletteColor(PaletteIndex::Yellow)); }
-QColor LightRed() { return ToQColor(PaletteColor(PaletteIndex::LightRed)); }
+#define ASSERT_COLUMN_FITS(points, column, text) \
+    ASSERT_TRUE(PageMetrics().fits(points, column, u"" text ""_s)) << "column " << column << " runs off the page"
 
 class WorksheetTest : public testing::Test
 {
@@ -81,7 +80,7 @@ protected:
     // Starts the program with a library of one pattern and opens the editor on it.
     void openEditor(const QString &cells)
     {
-        fake.files.files[QStringLiteral("ZEP100.TXT")] = "Haus\r\n" + cells.toLatin1() + "\r\n";
+        fake.files.files[u"ZEP100.TXT"_s] = "Haus\r\n" + cells.toLatin1() + "\r\n";
         form = std::make_unique<Form1>(state, fake.platform);
         form->Form_Load();
         form->Form_Activate();
@@ -91,47 +90,40 @@ protected:
         fake.dialogs.shown.clear();
         fake.program.busyChanges.clear();
     }
-
-    void answer(std::initializer_list<Answer> answers) { fake.dialogs.answers.append(answers); }
-
-    QStringList pdfs() const
+    void print(PictureButton *Form2::*sheet, std::initializer_list<Answer> answers = {Answer::Yes})
     {
-        return QDir(fake.pdfFolder.path()).entryList(QDir::Files, QDir::Name);
+        fake.dialogs.answers.append(answers);
+        (editor->*sheet)->click();
     }
-
+    QStringList pdfs() const { return QDir(fake.pdfFolder.path()).entryList(QDir::Files, QDir::Name); }
     // pdfinfo or pdftotext on a written sheet.
     QString run(const QString &tool, QStringList arguments, const QString &pdf) const
     {
         QProcess process;
         arguments << QDir(fake.pdfFolder.path()).filePath(pdf);
-        process.start(tool, tool == u"pdftotext" ? arguments << QStringLiteral("-") : arguments);
+        process.start(tool, tool == u"pdftotext" ? arguments << u"-"_s : arguments);
         EXPECT_TRUE(process.waitForFinished(30000)) << tool.toStdString();
         return QString::fromUtf8(process.readAllStandardOutput());
     }
-
     // Every word of the document, page by page, from top to bottom and left to right.
     QList<Word> words(const QString &name) const
     {
-        const QString html = run(QStringLiteral("pdftotext"), {QStringLiteral("-bbox")}, name);
-        static const QRegularExpression tag(QStringLiteral(
-            "<page |<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\"[^>]*>([^<]*)</word>"));
+        static const QRegularExpression tag(
+            u"<page |<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\"[^>]*>([^<]*)</word>"_s);
         QList<Word> result;
         int page = 0;
-        for (auto it = tag.globalMatch(html); it.hasNext();) {
+        for (auto it = tag.globalMatch(run(u"pdftotext"_s, {u"-bbox"_s}, name)); it.hasNext();) {
             const auto m = it.next();
             if (m.captured(0).startsWith(u"<page"))
                 ++page;
             else
-                result.append({page, m.captured(1).toDouble(), m.captured(2).toDouble(),
-                               m.captured(3)});
+                result.append({page, m.captured(1).toDouble(), m.captured(2).toDouble(), m.captured(3)});
         }
         std::sort(result.begin(), result.end(), [](const Word &a, const Word &b) {
-            return std::tuple(a.page, std::lround(a.y), a.x)
-                < std::tuple(b.page, std::lround(b.y), b.x);
+            return std::tuple(a.page, std::lround(a.y), a.x) < std::tuple(b.page, std::lround(b.y), b.x);
         });
         return result;
     }
-
     // The number a word stands for in the current language, 0 when it is none.
     int numberOf(const QString &text) const
     {
@@ -140,30 +132,33 @@ protected:
                 return n;
         return 0;
     }
-
     QList<Word> numberWords(QList<Word> all) const
     {
         all.removeIf([this](const Word &w) { return numberOf(w.text) == 0; });
         return all;
     }
-
     static QList<Word> digitWords(QList<Word> all)
     {
-        static const QRegularExpression digits(QStringLiteral("^\\d+$"));
+        static const QRegularExpression digits(u"^\\d+$"_s);
         all.removeIf([](const Word &w) { return !digits.match(w.text).hasMatch(); });
         return all;
     }
-
+    // The numbers written as words, or with digits.
+    std::multiset<int> numbers(const QList<Word> &all, bool digits = false) const
+    {
+        std::multiset<int> result;
+        for (const Word &w : digits ? digitWords(all) : numberWords(all))
+            result.insert(digits ? w.text.toInt() : numberOf(w.text));
+        return result;
+    }
     // The editor's normal view: 300-twip cells, yellow for marked, light red for the rest.
     void expectNormalView(const QString &cells)
     {
         for (int n : {1, 10, 45, 56, 91, 100}) {
             const QPointF centre(300 * CellColumn(n) + 150, 300 * CellRow(n) + 150);
-            const QColor expected = CellIsSet(cells, n) ? Yellow() : LightRed();
-            EXPECT_EQ(editor->Bild2->colorAt(centre), expected) << n;
+            EXPECT_EQ(editor->Bild2->colorAt(centre), CellIsSet(cells, n) ? Yellow : LightRed) << n;
         }
     }
-
     // Text lines on the board below y: line slots of the board font's height with ink.
     int inkedLinesBelow(double y) const
     {
@@ -181,54 +176,40 @@ protected:
         }
         return lines;
     }
-
     Module1 state;
     FakePlatform fake;
     std::unique_ptr<Form1> form;
     Form2 *editor = nullptr;
 };
 
-// ---- Zahlenfeld ----------------------------------------------------------------------------
-
 const std::initializer_list<int> FieldCells{23, 34, 47, 58, 65, 71, 86, 99};
 
 TEST_F(WorksheetTest, FieldSheetListsEveryMarkedCellOnceAndTheSolutionRepeatsTheLines)
 {
     openEditor(Cells(FieldCells));
-    answer({Answer::Yes, Answer::Yes});
-    editor->Bild6->click();
-
+    print(&Form2::Bild6, {Answer::Yes, Answer::Yes});
     EXPECT_EQ(pdfs(), (QStringList{"Zahlenfeld-Loesung.pdf", "Zahlenfeld.pdf"}));
     EXPECT_EQ(fake.program.busyChanges, (QList<bool>{true, false, true, false}));
-    // The information box names each written file.
     ASSERT_EQ(fake.dialogs.shown.size(), 4);
     EXPECT_EQ(fake.dialogs.shown[1].title, PrintTitle);
     EXPECT_TRUE(fake.dialogs.shown[1].prompt.contains(u"Zahlenfeld.pdf"));
     EXPECT_TRUE(fake.dialogs.shown[3].prompt.contains(u"Zahlenfeld-Loesung.pdf"));
     expectNormalView(Cells(FieldCells));
-
     ASSERT_COLUMN_FITS(16, 62, "siebenundvierzig");
-    const QList<Word> sheet = numberWords(words("Zahlenfeld.pdf"));
-    std::multiset<int> listed;
-    for (const Word &w : sheet)
-        listed.insert(numberOf(w.text));
-    EXPECT_EQ(listed, std::multiset<int>(FieldCells));
+    const QList<Word> sheet = numberWords(words(u"Zahlenfeld.pdf"_s));
+    EXPECT_EQ(numbers(sheet), std::multiset<int>(FieldCells));
     ASSERT_EQ(sheet.size(), 8);
-    // Three to a line: 3 + 3 + 2, each line's words left to right in three columns.
+    // Three to a line (3 + 3 + 2), left to right in three columns, lines going down.
     for (int i = 0; i < sheet.size(); ++i) {
         EXPECT_NEAR(sheet[i].y, sheet[i / 3 * 3].y, 0.1) << i;
         EXPECT_NEAR(sheet[i].x, sheet[i % 3].x, 0.1) << i;
+        EXPECT_TRUE(i == 0 || (i % 3 ? sheet[i].x > sheet[i - 1].x : sheet[i].y > sheet[i - 1].y)) << i;
     }
-    EXPECT_LT(sheet[0].x, sheet[1].x);
-    EXPECT_LT(sheet[1].x, sheet[2].x);
-    EXPECT_LT(sheet[2].y, sheet[3].y);
-
-    const QList<Word> all = words("Zahlenfeld-Loesung.pdf");
-    const QList<Word> solution = numberWords(all);
-    const QList<Word> digits = digitWords(all); // each just left of its word
+    const QList<Word> all = words(u"Zahlenfeld-Loesung.pdf"_s);
+    const QList<Word> solution = numberWords(all), digits = digitWords(all);
     ASSERT_EQ(solution.size(), sheet.size());
     ASSERT_EQ(digits.size(), sheet.size());
-    for (int i = 0; i < sheet.size(); ++i) {
+    for (int i = 0; i < sheet.size(); ++i) { // each digit just left of its word
         EXPECT_EQ(solution[i].text, sheet[i].text) << i;
         EXPECT_NEAR(solution[i].y - solution[0].y, sheet[i].y - sheet[0].y, 0.1) << i;
         EXPECT_EQ(digits[i].text.toInt(), numberOf(solution[i].text));
@@ -245,8 +226,7 @@ TEST_F(WorksheetTest, PreviewsShowTheirSampleCountOrAllMarkedCells)
     const QString fourteen = Cells({5, 15, 25, 35, 45, 55, 65, 75, 85, 95, 6, 16, 26, 36});
     for (const Case &c : {Case{Cells({7, 12, 33}), &Form2::Bild6, 1600, 3},
                           Case{Cells(FieldCells), &Form2::Bild6, 1600, 5},
-                          Case{fourteen, &Form2::Bild9, 0, 1 + 13},
-                          Case{Cells({2, 64}), &Form2::Bild9, 0, 1 + 2}}) {
+                          Case{fourteen, &Form2::Bild9, 0, 1 + 13}, Case{Cells({2, 64}), &Form2::Bild9, 0, 1 + 2}}) {
         openEditor(c.cells);
         int lines = -1;
         fake.dialogs.whileOpen = [&] { lines = inkedLinesBelow(c.below); };
@@ -256,60 +236,43 @@ TEST_F(WorksheetTest, PreviewsShowTheirSampleCountOrAllMarkedCells)
     }
 }
 
-// ---- Refusals and the cell string -----------------------------------------------------------
-
 TEST_F(WorksheetTest, OnlyOnesInTheFirstHundredCellsCountAsMarked)
 {
-    openEditor(EmptyCells() + QStringLiteral("1111"));
+    openEditor(EmptyCells() + u"1111"_s);
     const QImage before = editor->Bild2->image();
     editor->Bild6->click();
     editor->Bild9->click();
     ASSERT_EQ(fake.dialogs.shown.size(), 2);
-    for (const auto &box : fake.dialogs.shown) {
-        EXPECT_EQ(box.prompt, QStringLiteral("Keine Daten vorhanden!"));
-        EXPECT_EQ(box.title, PrintTitle);
-        EXPECT_EQ(box.style, MessageStyle::Information);
-    }
+    for (const auto &box : fake.dialogs.shown)
+        EXPECT_EQ(std::tuple(box.prompt, box.title, box.style),
+                  std::tuple(u"Keine Daten vorhanden!"_s, PrintTitle, MessageStyle::Information));
     EXPECT_TRUE(pdfs().isEmpty());
     EXPECT_EQ(editor->Bild2->image(), before);
-
-    // Pairs and lines do not look at the pattern.
-    answer({Answer::Yes, Answer::Yes});
-    editor->Bild7->click();
-    editor->Bild12->click();
+    print(&Form2::Bild7); // pairs and lines do not look at the pattern
+    print(&Form2::Bild12);
     EXPECT_EQ(pdfs(), (QStringList{"Zahlenpaare.pdf", "Zahlenstrahl.pdf"}));
-
-    // Only "1" marks a cell, and only among the first hundred characters.
-    state.PatternBits = SetCell(SetCell(Cells({7}), 20, u'2'), 30, u'x') + QStringLiteral("11");
-    answer({Answer::Yes});
+    state.PatternBits = SetCell(SetCell(Cells({7}), 20, u'2'), 30, u'x') + u"11"_s;
+    fake.dialogs.answers.append(Answer::Yes);
     PrintZahlenliste(*editor);
-    QStringList listed;
-    for (const Word &w : numberWords(words("Zahlenliste.pdf")))
-        listed.append(w.text);
-    EXPECT_EQ(listed, QStringList{"sieben"});
+    EXPECT_EQ(numbers(words(u"Zahlenliste.pdf"_s)), std::multiset<int>{7});
 }
-
-// ---- Zahlenliste ----------------------------------------------------------------------------
 
 TEST_F(WorksheetTest, ListGivesEachWordItsAnswerOnTheSameLine)
 {
     const QString cells = Cells({3, 18, 26, 39, 44, 52, 67, 73, 81, 95, 100});
     openEditor(cells);
-    answer({Answer::Yes});
-    editor->Bild9->click();
+    print(&Form2::Bild9);
     EXPECT_EQ(fake.program.busyChanges, (QList<bool>{true, false}));
     expectNormalView(cells);
     ASSERT_COLUMN_FITS(20, 50, "Lösungen:");
-    const QList<Word> all = words("Zahlenliste.pdf");
-    const QList<Word> entries = numberWords(all);
-    const QList<Word> answers = digitWords(all);
+    const QList<Word> all = words(u"Zahlenliste.pdf"_s);
+    const QList<Word> entries = numberWords(all), answers = digitWords(all);
     ASSERT_EQ(entries.size(), MarkedCellCount(cells));
     ASSERT_EQ(answers.size(), entries.size());
     QString listed = EmptyCells();
     for (int i = 0; i < entries.size(); ++i) {
-        const int n = numberOf(entries[i].text);
-        listed = SetCell(listed, n, u'1');
-        EXPECT_EQ(answers[i].text.toInt(), n);
+        listed = SetCell(listed, numberOf(entries[i].text), u'1');
+        EXPECT_EQ(answers[i].text.toInt(), numberOf(entries[i].text));
         EXPECT_NEAR(answers[i].y, entries[i].y, 0.1);
         EXPECT_GT(answers[i].x, entries[i].x);
         EXPECT_TRUE(i == 0 || entries[i].y > entries[i - 1].y) << i; // one entry per line
@@ -320,81 +283,62 @@ TEST_F(WorksheetTest, ListGivesEachWordItsAnswerOnTheSameLine)
 TEST_F(WorksheetTest, LongListContinuesOnANewPageAndNeverOverwrites)
 {
     openEditor(QString(CellCount, u'1'));
-    answer({Answer::Yes, Answer::Yes});
-    editor->Bild9->click();
-    static const QRegularExpression pages(QStringLiteral("Pages:\\s+(\\d+)"));
-    EXPECT_GE(pages.match(run("pdfinfo", {}, "Zahlenliste.pdf")).captured(1).toInt(), 2);
-    std::multiset<int> entries, answers, all;
-    for (const Word &w : numberWords(words("Zahlenliste.pdf")))
-        entries.insert(numberOf(w.text));
+    print(&Form2::Bild9, {Answer::Yes, Answer::Yes});
+    static const QRegularExpression pages(u"Pages:\\s+(\\d+)"_s);
+    EXPECT_GE(pages.match(run(u"pdfinfo"_s, {}, u"Zahlenliste.pdf"_s)).captured(1).toInt(), 2);
+    std::multiset<int> all;
     for (int n = 1; n <= CellCount; ++n)
         all.insert(n);
-    EXPECT_EQ(entries, all);
-
+    ASSERT_COLUMN_FITS(20, 50, " 100 ");
+    EXPECT_EQ(numbers(words(u"Zahlenliste.pdf"_s)), all);
+    EXPECT_EQ(numbers(words(u"Zahlenliste.pdf"_s), true), all);
     editor->Bild9->click();
     EXPECT_EQ(pdfs(), (QStringList{"Zahlenliste-2.pdf", "Zahlenliste.pdf"}));
     EXPECT_EQ(fake.dialogs.last().title, PrintTitle);
     EXPECT_TRUE(fake.dialogs.last().prompt.contains(u"Zahlenliste-2.pdf"));
-
-    ASSERT_COLUMN_FITS(20, 50, " 100 ");
-    for (const Word &w : digitWords(words("Zahlenliste.pdf")))
-        answers.insert(w.text.toInt());
-    EXPECT_EQ(answers, all);
 }
 
 TEST_F(WorksheetTest, EnglishWordsWithGermanHeadings)
 {
     openEditor(Cells({47, 13, 100}));
-    state.Language = QStringLiteral("e");
+    state.Language = u"e"_s;
     state.BuildNumberWords();
-    answer({Answer::Yes});
-    editor->Bild9->click();
-    QStringList texts;
-    for (const Word &w : words("Zahlenliste.pdf"))
-        texts.append(w.text);
-    for (const char *expected : {"forty-seven", "thirteen", "hundred", "Zahlenliste:"})
-        EXPECT_EQ(texts.count(QString::fromUtf8(expected)), 1) << expected;
-    EXPECT_FALSE(texts.contains(u"dreizehn"));
+    print(&Form2::Bild9);
     ASSERT_COLUMN_FITS(20, 50, "Lösungen:");
-    EXPECT_EQ(texts.count(QStringLiteral("Lösungen:")), 1);
-    EXPECT_EQ(texts.count(QStringLiteral("47")), 1);
+    QStringList texts;
+    for (const Word &w : words(u"Zahlenliste.pdf"_s))
+        texts.append(w.text);
+    for (const QString &expected : {u"forty-seven"_s, u"thirteen"_s, u"hundred"_s, u"Zahlenliste:"_s,
+                                    u"Lösungen:"_s, u"47"_s})
+        EXPECT_EQ(texts.count(expected), 1) << expected.toStdString();
+    EXPECT_FALSE(texts.contains(u"dreizehn"));
 }
-
-// ---- Zahlenpaare and Zahlenstrahl ------------------------------------------------------------
 
 TEST_F(WorksheetTest, PairsHoldTheSameTenDistinctNumbersInBothColumns)
 {
     openEditor(Cells({1}));
-    answer({Answer::Yes});
-    editor->Bild7->click();
+    print(&Form2::Bild7);
     EXPECT_EQ(fake.program.busyChanges, (QList<bool>{true, false}));
     expectNormalView(Cells({1}));
-    const QList<Word> all = words("Zahlenpaare.pdf");
-    std::set<int> left, right;
-    for (const Word &w : numberWords(all))
-        left.insert(numberOf(w.text));
-    EXPECT_EQ(numberWords(all).size(), 10);
-    ASSERT_EQ(left.size(), 10u); // distinct
+    ASSERT_COLUMN_FITS(20, 57, " 100 ");
+    const QList<Word> all = words(u"Zahlenpaare.pdf"_s);
+    const std::multiset<int> left = numbers(all), right = numbers(all, true);
+    ASSERT_EQ(left.size(), 10u);
+    EXPECT_EQ(std::set<int>(left.begin(), left.end()).size(), 10u); // distinct
     EXPECT_GE(*left.begin(), 11);
     EXPECT_LE(*left.rbegin(), 100);
-
-    ASSERT_COLUMN_FITS(20, 57, " 100 ");
-    for (const Word &w : digitWords(all))
-        right.insert(w.text.toInt());
-    EXPECT_EQ(digitWords(all).size(), 10);
     EXPECT_EQ(left, right);
 }
 
 TEST_F(WorksheetTest, NumberLinesCarryOneTwoDigitLabelEachOverATick)
 {
     openEditor(Cells({1, 100}));
-    answer({Answer::Yes});
     const int seedsBefore = fake.random.clockSeeds;
-    editor->Bild12->click();
+    print(&Form2::Bild12);
     EXPECT_EQ(fake.random.clockSeeds, seedsBefore);
     EXPECT_EQ(fake.program.busyChanges, (QList<bool>{true, false}));
-
-    const QList<Word> labels = digitWords(words("Zahlenstrahl.pdf"));
+    expectNormalView(Cells({1, 100}));
+    const QList<Word> labels = digitWords(words(u"Zahlenstrahl.pdf"_s));
     ASSERT_EQ(labels.size(), 10);
     std::set<QString> values;
     std::set<long> places;
@@ -410,7 +354,6 @@ TEST_F(WorksheetTest, NumberLinesCarryOneTwoDigitLabelEachOverATick)
     }
     EXPECT_GT(values.size(), 1u);
     EXPECT_GT(places.size(), 1u);
-    expectNormalView(Cells({1, 100}));
 }
 
 TEST_F(WorksheetTest, DeclinedQuestionsPrintNothingAndRestoreTheBoard)
@@ -423,20 +366,17 @@ TEST_F(WorksheetTest, DeclinedQuestionsPrintNothingAndRestoreTheBoard)
     }
     EXPECT_TRUE(pdfs().isEmpty());
     EXPECT_TRUE(fake.program.busyChanges.isEmpty());
-    EXPECT_EQ(fake.dialogs.titles(), (QStringList{"Drucken: Haus", "Drucken: Haus",
-                                                  "Drucken: Zahlenpaare",
-                                                  "Drucken: Zahlenstrahl"}));
+    EXPECT_EQ(fake.dialogs.titles(),
+              (QStringList{"Drucken: Haus", "Drucken: Haus", "Drucken: Zahlenpaare", "Drucken: Zahlenstrahl"}));
     for (const auto &box : fake.dialogs.shown)
         EXPECT_EQ(box.style, MessageStyle::Question);
-
     // No at the field's second question: only the worksheet, and the half-size preview stays
     // (its cell 100 covers the normal view's cell 56).
-    answer({Answer::Yes, Answer::No});
-    editor->Bild6->click();
+    print(&Form2::Bild6, {Answer::Yes, Answer::No});
     EXPECT_EQ(pdfs(), QStringList{"Zahlenfeld.pdf"});
-    EXPECT_EQ(editor->Bild2->colorAt({1550, 1550}), Yellow());
-    EXPECT_EQ(editor->Bild2->colorAt({175, 175}), Yellow());
-    EXPECT_EQ(editor->Bild2->colorAt({325, 175}), LightRed());
+    EXPECT_EQ(editor->Bild2->colorAt({1550, 1550}), Yellow);
+    EXPECT_EQ(editor->Bild2->colorAt({175, 175}), Yellow);
+    EXPECT_EQ(editor->Bild2->colorAt({325, 175}), LightRed);
     EXPECT_EQ(inkedLinesBelow(1600), 4);
 }
 
