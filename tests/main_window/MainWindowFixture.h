@@ -1,0 +1,115 @@
+// SPDX-FileCopyrightText: 2026 ZEP contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "ClickLabel.h"
+#include "DrawingSurface.h"
+#include "FakePlatform.h"
+#include "Form1.h"
+#include "ListBox.h"
+#include "Module1.h"
+#include "PictureButton.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QScrollBar>
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <utility>
+
+inline const QColor LightRed(255, 0, 0), LightGreen(0, 255, 0), Yellow(255, 255, 0),
+    LightMagenta(255, 0, 255);
+inline const QString Guest = QStringLiteral("Freund und Gast");
+
+// A cell string with the given cells marked.
+inline QString Cells(std::initializer_list<int> marked)
+{
+    QString cells(100, u'0');
+    for (int n : marked)
+        cells[n - 1] = u'1';
+    return cells;
+}
+
+// A pattern file of name / cell string records.
+inline QByteArray PatternText(std::initializer_list<std::pair<const char *, QString>> records)
+{
+    QByteArray text;
+    for (const auto &[name, cells] : records)
+        text += QByteArray(name) + "\r\n" + cells.toLatin1() + "\r\n";
+    return text;
+}
+
+inline QPointF CellCorner(int n) { return QPointF(500 * ((n - 1) % 10), 500 * ((n - 1) / 10)); }
+inline QPointF CellCentre(int n) { return CellCorner(n) + QPointF(250, 250); }
+
+// Colour near the lower right corner of a cell, clear of its number and outline.
+inline QColor CellColour(const DrawingSurface &surface, int n)
+{
+    return surface.colorAt(CellCorner(n) + QPointF(440, 440));
+}
+
+// Whether anything but the light red fill shows inside the cell (its printed number).
+inline bool CellHasInk(const DrawingSurface &surface, int n)
+{
+    for (int y = 45; y <= 455; y += 15)
+        for (int x = 45; x <= 455; x += 15)
+            if (surface.colorAt(CellCorner(n) + QPointF(x, y)) != LightRed)
+                return true;
+    return false;
+}
+
+inline int LeftTwips(const QWidget *widget) { return widget->x() * 15; }
+
+class MainWindowTest : public testing::Test
+{
+protected:
+    // Loads the window from the given files and shows it (the first activation).
+    void start(const QByteArray &patterns, const QByteArray &results = QByteArray())
+    {
+        fake.files.files.insert(QStringLiteral("ZEP100.TXT"), patterns);
+        if (!results.isNull())
+            fake.files.files.insert(QStringLiteral("ZEP100.INI"), results);
+        form.Form_Load();
+        form.show();
+    }
+
+    // The next numbers drawn.
+    void willAsk(std::initializer_list<int> numbers)
+    {
+        for (int n : numbers)
+            fake.random.values.enqueue((n - 0.5) / 100.0);
+    }
+
+    void click(int n) { form.Bild11_MouseDown(Qt::LeftButton, CellCentre(n)); }
+
+    // The right answer to the question asked, in either mode.
+    void answerRight()
+    {
+        if (state.ExerciseMode == Module1::FelderMode)
+            return click(state.TargetNumber);
+        form.HBildlauf1->setValue(state.TargetNumber);
+        form.Befehl1_Click();
+    }
+
+    void press(int key, QWidget *target = nullptr)
+    {
+        QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
+        QApplication::sendEvent(target ? target : form.HBildlauf1, &event);
+    }
+
+    QColor colour(int n) const { return CellColour(*form.Bild11, n); }
+
+    void expectCounters(int hits, int errors)
+    {
+        EXPECT_EQ(state.HitCount, hits);
+        EXPECT_EQ(form.Bezeichnung1->text(), QString::number(hits));
+        EXPECT_EQ(state.ErrorCount, errors);
+        EXPECT_EQ(form.Bezeichnung2->text(), QString::number(errors));
+    }
+
+    Module1 state;
+    FakePlatform fake;
+    Form1 form{state, fake.platform};
+};
