@@ -8,16 +8,18 @@ namespace {
 
 using Felder = MainWindowTest;
 
-TEST_F(Felder, RightCellTurnsGreenWrongCellsOnlyCount)
+TEST_F(Felder, HitsAndErrorsCountUntilANewUser)
 {
     willAsk({5, 47});
     start(PatternText({{"Haus", Cells({5, 47, 60})}}));
     EXPECT_EQ(form.Bezeichnung3->text(), "fünf");
-    form.Bild11_MouseDown(Qt::RightButton, CellCentre(5)); // every button counts
+    // A real press on the board, with any button.
+    const QPointF pixel = CellCentre(5) / 15;
+    QMouseEvent event(QEvent::MouseButtonPress, pixel, form.Bild11->mapToGlobal(pixel),
+                      Qt::RightButton, Qt::RightButton, Qt::NoModifier);
+    QApplication::sendEvent(form.Bild11, &event);
     EXPECT_EQ(colour(5), LightGreen);
     expectCounters(1, 0);
-    EXPECT_EQ(state.RemainingCells, Cells({47, 60}));
-    EXPECT_EQ(state.FoundCells, Cells({5}));
     EXPECT_EQ(form.Bezeichnung3->text(), "siebenundvierzig");
 
     click(6);  // not in the pattern
@@ -28,133 +30,18 @@ TEST_F(Felder, RightCellTurnsGreenWrongCellsOnlyCount)
     expectCounters(1, 3);
     EXPECT_EQ(state.TargetNumber, 47);
     EXPECT_EQ(state.RemainingCells, Cells({47, 60}));
-    EXPECT_EQ(colour(6), LightRed);
     EXPECT_EQ(colour(60), LightRed);
     EXPECT_TRUE(fake.dialogs.shown.isEmpty());
     EXPECT_EQ(fake.dialogs.beeps, 0);
-}
 
-TEST_F(Felder, MousePressOnTheBoardReachesTheExercise)
-{
-    willAsk({100});
-    start(PatternText({{"Haus", Cells({100, 1})}}));
-    const QPointF pixel = CellCentre(100) / 15;
-    QMouseEvent event(QEvent::MouseButtonPress, pixel, form.Bild11->mapToGlobal(pixel),
-                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(form.Bild11, &event);
-    expectCounters(1, 0);
-    EXPECT_EQ(colour(100), LightGreen);
-    EXPECT_EQ(colour(99), LightRed);
-}
-
-TEST_F(Felder, SingleCellPatternIsSolvedWithOneClick)
-{
-    willAsk({12, 34});
-    start(PatternText({{"Eins", Cells({12})}, {"Zwei", Cells({34})}}));
-    bool shownDuringMessage = false;
-    fake.dialogs.whileOpen = [&] { shownDuringMessage = form.resultsShown(); };
-    click(12);
-
-    ASSERT_EQ(fake.dialogs.titles(), QStringList{"Eins"});
-    EXPECT_EQ(fake.dialogs.last().prompt, "Die Aufgabe wurde gelöst!");
-    EXPECT_EQ(fake.dialogs.last().style, MessageStyle::Information);
-    EXPECT_TRUE(shownDuringMessage);
-    EXPECT_FALSE(form.resultsShown());
-    EXPECT_EQ(form.Liste4->entries(), QStringList{"0001  " + Guest});
-    EXPECT_EQ(form.Liste1->selectedPosition(), 1);
-    EXPECT_EQ(form.Bezeichnung6->text(), "2");
-    EXPECT_EQ(state.PatternName, "Zwei");
-    EXPECT_EQ(state.TargetNumber, 34);
-    EXPECT_EQ(colour(12), LightRed); // the next exercise starts on a fresh board
-}
-
-TEST_F(Felder, HundredAndFirstEntryDropsTheHighest)
-{
-    QByteArray results;
-    for (int score = 500; score <= 600; ++score)
-        results += "0" + QByteArray::number(score) + "  Anna\r\n";
-    willAsk({12});
-    start(PatternText({{"Eins", Cells({12})}}), results);
-    ASSERT_EQ(form.Liste4->count(), 101); // loaded whole
-    click(12);
-    EXPECT_EQ(form.Liste4->count(), 100);
-    EXPECT_EQ(form.Liste4->entry(0), "0001  " + Guest);
-    EXPECT_EQ(form.Liste4->entry(99), "0598  Anna");
-}
-
-TEST_F(Felder, LargeScoresAndCounterLimits)
-{
-    willAsk({12, 13});
-    start(PatternText({{"Eins", Cells({12})}, {"Zwei", Cells({13, 14})}}));
-    state.HitCount = 12344;
-    click(12);
-    EXPECT_EQ(form.Liste4->entries(), QStringList{"2345  " + Guest});
-
-    state.HitCount = 32767;
-    state.ErrorCount = 32767;
-    click(13);
-    click(50);
+    state.HitCount = state.ErrorCount = 32767;
+    click(47);
+    click(6);
     expectCounters(32767, 32767);
-}
 
-TEST_F(Felder, PatternsWithoutMarkedCellsAreSkipped)
-{
-    willAsk({1, 2});
-    start(PatternText({{"Eins", Cells({1})},
-                       {"Leer", Cells({})},
-                       {"Lang", Cells({}) + "1"}, // a "1" past cell 100 marks nothing
-                       {"Zwei", Cells({2})}}));
-    click(1);
-    EXPECT_EQ(fake.dialogs.titles(), QStringList{"Eins"});
-    EXPECT_EQ(form.Bezeichnung6->text(), "4");
-    EXPECT_EQ(state.PatternName, "Zwei");
-    EXPECT_EQ(state.TargetNumber, 2);
-}
-
-TEST_F(Felder, LibraryWithoutMarkedCellsStopsAfterOneMessage)
-{
-    start(PatternText({{"Leer", Cells({})}, {"Lang", Cells({}) + "1"}}));
-    EXPECT_EQ(fake.dialogs.titles(), QStringList{"Leer"});
-    EXPECT_EQ(form.Liste4->entries(), QStringList{"0000  " + Guest});
-}
-
-// Three small patterns solved in Felder mode, then in Zahlen mode, each time wrapping
-// around to the first pattern.
-TEST_F(Felder, WholeLibraryInBothModes)
-{
-    start(PatternText({{"Ecke", Cells({1, 10})}, {"Mitte", Cells({55})}, {"Boden", Cells({91, 100})}}));
-    const QStringList names{"Ecke", "Mitte", "Boden"};
-    for (int mode : {Module1::FelderMode, Module1::ZahlenMode}) {
-        if (mode == Module1::ZahlenMode)
-            form.Bezeichnung5_Click();
-        for (int pattern = 0; pattern < 3; ++pattern) {
-            ASSERT_EQ(state.PatternName, names[pattern]);
-            EXPECT_EQ(state.ExerciseMode, mode);
-            const int solved = (mode - 1) * 3 + pattern + 1;
-            for (int guard = 0; guard < 10 && fake.dialogs.shown.size() < solved; ++guard)
-                answerRight();
-        }
-        EXPECT_EQ(form.Bezeichnung6->text(), "1");
-    }
-    EXPECT_EQ(fake.dialogs.titles(), names + names);
-    EXPECT_EQ(form.Liste4->entries(),
-              (QStringList{"0002  " + Guest, "0003  " + Guest, "0005  " + Guest,
-                           "0007  " + Guest, "0008  " + Guest, "0010  " + Guest}));
-    expectCounters(10, 0);
-}
-
-// ---- Users -------------------------------------------------------------------------------
-
-TEST_F(Felder, NewUserZeroesCountersAndNamesTheNextResults)
-{
-    willAsk({12, 13});
-    start(PatternText({{"Eins", Cells({12, 13})}}));
-    click(12);
-    click(50);
     form.Bild10_Click(); // cancelled: the name stays, the counters do not
     EXPECT_EQ(form.Bezeichnung9->text(), Guest);
     expectCounters(0, 0);
-
     click(50);
     bool shownDuringInput = false;
     fake.dialogs.whileOpen = [&] { shownDuringInput = form.resultsShown(); };
@@ -169,8 +56,73 @@ TEST_F(Felder, NewUserZeroesCountersAndNamesTheNextResults)
     expectCounters(0, 0);
 
     fake.dialogs.whileOpen = nullptr;
-    click(13); // the exercise went on
-    EXPECT_EQ(form.Liste4->entries(), QStringList{"0001   Ute "});
+    state.HitCount = 12344; // only the last four digits are kept
+    click(60); // the exercise went on
+    EXPECT_EQ(form.Liste4->entries(), QStringList{"2345   Ute "});
+}
+
+TEST_F(Felder, SolvedPatternIsScoredAndTheNextBegins)
+{
+    QByteArray results;
+    for (int score = 500; score <= 600; ++score)
+        results += "0" + QByteArray::number(score) + "  Anna\r\n";
+    willAsk({12, 34});
+    start(PatternText({{"Eins", Cells({12})}, {"Zwei", Cells({34})}}), results);
+    ASSERT_EQ(form.Liste4->count(), 101); // loaded whole
+    bool shownDuringMessage = false;
+    fake.dialogs.whileOpen = [&] { shownDuringMessage = form.resultsShown(); };
+    click(12);
+    ASSERT_EQ(fake.dialogs.titles(), QStringList{"Eins"});
+    EXPECT_EQ(fake.dialogs.last().prompt, "Die Aufgabe wurde gelöst!");
+    EXPECT_EQ(fake.dialogs.last().style, MessageStyle::Information);
+    EXPECT_TRUE(shownDuringMessage);
+    EXPECT_FALSE(form.resultsShown());
+    // The new entry goes in and the highest drops out.
+    EXPECT_EQ(form.Liste4->count(), 100);
+    EXPECT_EQ(form.Liste4->entry(0), "0001  " + Guest);
+    EXPECT_EQ(form.Liste4->entry(99), "0598  Anna");
+    EXPECT_EQ(form.Liste1->selectedPosition(), 1);
+    EXPECT_EQ(form.Bezeichnung6->text(), "2");
+    EXPECT_EQ(state.TargetNumber, 34);
+    EXPECT_EQ(colour(12), LightRed); // the next exercise starts on a fresh board
+}
+
+TEST_F(Felder, LibraryWithoutMarkedCellsStopsAfterOneMessage)
+{
+    start(PatternText({{"Leer", Cells({})}, {"Lang", Cells({}) + "1"}}));
+    EXPECT_EQ(fake.dialogs.titles(), QStringList{"Leer"});
+    EXPECT_EQ(form.Liste4->entries(), QStringList{"0000  " + Guest});
+}
+
+// Three small patterns solved in each mode, each time wrapping around to the first and
+// skipping those without marked cells (a "1" past cell 100 marks nothing).
+TEST_F(Felder, WholeLibraryInBothModes)
+{
+    start(PatternText({{"Ecke", Cells({1, 10})}, {"Leer", Cells({})}, {"Mitte", Cells({55})},
+                       {"Lang", Cells({}) + "1"}, {"Boden", Cells({91, 100})}}));
+    const QStringList names{"Ecke", "Mitte", "Boden"};
+    for (int mode : {Module1::FelderMode, Module1::ZahlenMode}) {
+        if (mode == Module1::ZahlenMode)
+            form.Bezeichnung5_Click();
+        for (int pattern = 0; pattern < 3; ++pattern) {
+            ASSERT_EQ(state.PatternName, names[pattern]);
+            EXPECT_EQ(state.ExerciseMode, mode);
+            EXPECT_EQ(form.Bezeichnung6->text(), QString::number(2 * pattern + 1));
+            const int solved = (mode - 1) * 3 + pattern + 1;
+            // Each mode ignores the other mode's answer.
+            for (int guard = 0; guard < 10 && fake.dialogs.shown.size() < solved; ++guard) {
+                form.HBildlauf1->setValue(state.TargetNumber);
+                press(Qt::Key_Return);
+                click(state.TargetNumber);
+            }
+        }
+    }
+    EXPECT_EQ(form.Bezeichnung6->text(), "1");
+    EXPECT_EQ(fake.dialogs.titles(), names + names);
+    EXPECT_EQ(form.Liste4->entries(),
+              (QStringList{"0002  " + Guest, "0003  " + Guest, "0005  " + Guest,
+                           "0007  " + Guest, "0008  " + Guest, "0010  " + Guest}));
+    expectCounters(10, 0);
 }
 
 } // namespace

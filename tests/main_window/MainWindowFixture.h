@@ -16,9 +16,6 @@
 #include <QScrollBar>
 #include <gtest/gtest.h>
 
-#include <initializer_list>
-#include <utility>
-
 inline const QColor LightRed(255, 0, 0), LightGreen(0, 255, 0), Yellow(255, 255, 0),
     LightMagenta(255, 0, 255);
 inline const QString Guest = QStringLiteral("Freund und Gast");
@@ -66,11 +63,10 @@ class MainWindowTest : public testing::Test
 {
 protected:
     // Loads the window from the given files and shows it (the first activation).
-    void start(const QByteArray &patterns, const QByteArray &results = QByteArray())
+    void start(const QByteArray &patterns, const QByteArray &results = {})
     {
         fake.files.files.insert(QStringLiteral("ZEP100.TXT"), patterns);
-        if (!results.isNull())
-            fake.files.files.insert(QStringLiteral("ZEP100.INI"), results);
+        fake.files.files.insert(QStringLiteral("ZEP100.INI"), results);
         form.Form_Load();
         form.show();
     }
@@ -83,15 +79,6 @@ protected:
     }
 
     void click(int n) { form.Bild11_MouseDown(Qt::LeftButton, CellCentre(n)); }
-
-    // The right answer to the question asked, in either mode.
-    void answerRight()
-    {
-        if (state.ExerciseMode == Module1::FelderMode)
-            return click(state.TargetNumber);
-        form.HBildlauf1->setValue(state.TargetNumber);
-        form.Befehl1_Click();
-    }
 
     void press(int key, QWidget *target = nullptr)
     {

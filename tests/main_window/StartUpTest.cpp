@@ -7,12 +7,11 @@ namespace {
 
 using StartUp = MainWindowTest;
 
-TEST_F(StartUp, EmptyFolderGivesDefaultPatternAndLayoutTwoBoard)
+TEST_F(StartUp, EmptyFolderGivesDefaultPatternAndActivationRestartsIt)
 {
     form.Form_Load();
     EXPECT_EQ(CellColour(*form.Bild11, 1), QColor(192, 192, 192)); // nothing drawn yet
-    ASSERT_EQ(fake.dialogs.shown.size(), 1);
-    EXPECT_EQ(fake.dialogs.last().title, "ZEP-100er-Feld");
+    ASSERT_EQ(fake.dialogs.titles(), QStringList{"ZEP-100er-Feld"});
     EXPECT_EQ(fake.dialogs.last().prompt,
               " Es sind keine Daten vorhanden!\rEin Standardfeld wird verwendet!");
     EXPECT_EQ(form.Liste1->entries(), QStringList{"Ka-Zeichen"});
@@ -30,117 +29,71 @@ TEST_F(StartUp, EmptyFolderGivesDefaultPatternAndLayoutTwoBoard)
     }
     EXPECT_EQ(form.Liste2->entry(0).at(state.TargetNumber - 1), u'1');
     EXPECT_EQ(form.Bezeichnung3->text(), state.NumberWords[state.TargetNumber]);
+
+    using W = ActivationGate::Window;
+    ActivationGate gate;
+    QString runs;
+    for (W window : {W::OwnWindow, W::Main, W::Main, W::Other, W::Main, W::OwnWindow, W::Main, W::Main})
+        runs += gate.activated(window) ? u'1' : u'0';
+    EXPECT_EQ(runs, "01000010");
+    const int target = state.TargetNumber;
+    click(target);
+    form.windowActivated(W::Other); // another application's window, then ours again
+    form.windowActivated(W::Main);
+    EXPECT_EQ(colour(target), LightGreen);
+    form.Bezeichnung5_Click();
+    form.windowActivated(W::OwnWindow);
+    form.windowActivated(W::Main);
+    EXPECT_EQ(state.ExerciseMode, Module1::FelderMode);
+    EXPECT_EQ(state.FoundCells, Cells({}));
+    EXPECT_EQ(colour(target), LightRed);
+
+    fake.dialogs.answers.enqueue(Answer::Yes);
+    form.Bild5_Click(); // the empty results list still makes a file
+    EXPECT_EQ(fake.files.files.value("ZEP100.INI", "missing"), "");
+    EXPECT_EQ(fake.program.quits, 1);
 }
 
-TEST_F(StartUp, PatternWithoutCellStringIsDroppedAndDefaultFollows)
+TEST_F(StartUp, ResultsLoadSortedAndAreSavedOnExit)
 {
-    fake.files.files["ZEP100.TXT"] = PatternText({{"Haus", Cells({1, 2})}}) + "Baum\r\n";
+    fake.files.files["ZEP100.TXT"] = PatternText({{"Haus", Cells({3, 4})}}) + "Baum\r\n";
+    fake.files.files["ZEP100.INI"] = "b\r\n0012  Max, Moritz\r\nA\r\n";
+    willAsk({3});
     form.Form_Load();
+    // The pattern without a cell string is dropped and the default one follows.
     EXPECT_EQ(fake.dialogs.titles(), QStringList{"ZEP-100er-Feld"});
     EXPECT_EQ(form.Liste1->entries(), (QStringList{"Haus", "Ka-Zeichen"}));
     EXPECT_EQ(form.Liste2->count(), 2);
-    EXPECT_EQ(form.Liste2->entry(0), Cells({1, 2}));
-}
-
-TEST_F(StartUp, ResultsComeBackSortedAndSplitAtCommas)
-{
-    fake.files.files["ZEP100.TXT"] = PatternText({{"Haus", Cells({1})}});
-    fake.files.files["ZEP100.INI"] = "b\r\n0012  Max, Moritz\r\nA\r\nC\r\n";
-    form.Form_Load();
-    EXPECT_EQ(form.Liste4->entries(), (QStringList{"0012  Max", "A", "b", "C", "Moritz"}));
-    EXPECT_TRUE(fake.dialogs.shown.isEmpty());
+    EXPECT_EQ(form.Liste2->entry(0), Cells({3, 4}));
+    EXPECT_EQ(form.Liste4->entries(), (QStringList{"0012  Max", "A", "b", "Moritz"}));
     EXPECT_EQ(LeftTwips(form.Liste4), 1200);
     form.show(); // the first exercise moves the list away
     EXPECT_EQ(LeftTwips(form.Liste4), 8400);
-}
 
-TEST_F(StartUp, ActivationRestartsOnlyAfterOwnWindows)
-{
-    willAsk({3});
-    start(PatternText({{"Haus", Cells({3, 4})}}));
-    click(3);
-    // A message box of the program or another application, then the main window again.
-    form.windowActivated(ActivationGate::Window::Other);
-    form.windowActivated(ActivationGate::Window::Main);
-    form.windowActivated(ActivationGate::Window::Main);
-    EXPECT_EQ(state.FoundCells, Cells({3}));
-    EXPECT_EQ(colour(3), LightGreen);
-
-    form.Bezeichnung5_Click();
-    form.windowActivated(ActivationGate::Window::OwnWindow);
-    form.windowActivated(ActivationGate::Window::Main);
-    EXPECT_EQ(state.ExerciseMode, Module1::FelderMode);
-    EXPECT_EQ(state.FoundCells, Cells({}));
-    EXPECT_EQ(colour(3), LightRed);
-}
-
-TEST(ActivationGateTest, FirstActivationAndReturnsFromOwnWindowsRun)
-{
-    using W = ActivationGate::Window;
-    ActivationGate gate;
-    EXPECT_FALSE(gate.activated(W::OwnWindow));
-    EXPECT_TRUE(gate.activated(W::Main));
-    EXPECT_FALSE(gate.activated(W::Main));
-    EXPECT_FALSE(gate.activated(W::Other));
-    EXPECT_FALSE(gate.activated(W::Main));
-    EXPECT_FALSE(gate.activated(W::OwnWindow));
-    EXPECT_TRUE(gate.activated(W::Main));
-    EXPECT_FALSE(gate.activated(W::Main));
-}
-
-// ---- Exit --------------------------------------------------------------------------------
-
-using Exit = MainWindowTest;
-
-TEST_F(Exit, NoWritesNothingAndGoesOn)
-{
-    willAsk({3});
-    start(PatternText({{"Haus", Cells({3, 4})}}));
+    fake.dialogs.shown.clear();
     click(3);
     form.Bild5_Click();
-    ASSERT_EQ(fake.dialogs.shown.size(), 1);
-    EXPECT_EQ(fake.dialogs.last().title, "ZEP100");
+    ASSERT_EQ(fake.dialogs.titles(), QStringList{"ZEP100"});
     EXPECT_EQ(fake.dialogs.last().prompt, "Dieses Programm jetzt beenden?\n\r ");
     EXPECT_EQ(fake.dialogs.last().style, MessageStyle::Question);
+    form.close(); // the close button asks the same
+    EXPECT_TRUE(form.isVisible());
     EXPECT_TRUE(fake.files.writes.isEmpty());
     EXPECT_EQ(fake.program.quits, 0);
     EXPECT_EQ(state.FoundCells, Cells({3}));
-}
-
-TEST_F(Exit, YesWithEmptyListWritesEmptyFileAndQuits)
-{
-    start(PatternText({{"Haus", Cells({3})}}));
-    fake.dialogs.answers.enqueue(Answer::Yes);
-    form.Bild5_Click();
-    ASSERT_TRUE(fake.files.files.contains("ZEP100.INI"));
-    EXPECT_TRUE(fake.files.files["ZEP100.INI"].isEmpty());
-    EXPECT_EQ(fake.program.quits, 1);
-}
-
-TEST_F(Exit, ClosingTheWindowAsksAndSavesLikeTheExitButton)
-{
-    start(PatternText({{"Haus", Cells({3})}}), "b\r\nA\r\n");
-    form.close();
-    EXPECT_TRUE(form.isVisible());
-    EXPECT_TRUE(fake.files.writes.isEmpty());
 
     fake.dialogs.answers.enqueue(Answer::Yes);
     form.close();
-    EXPECT_EQ(fake.dialogs.titles(), (QStringList{"ZEP100", "ZEP100"}));
-    EXPECT_EQ(fake.files.files["ZEP100.INI"], "A\r\nb\r\n");
+    EXPECT_EQ(fake.dialogs.titles(), (QStringList{"ZEP100", "ZEP100", "ZEP100"}));
+    EXPECT_EQ(fake.files.files["ZEP100.INI"], "0012  Max\r\nA\r\nb\r\nMoritz\r\n");
     EXPECT_EQ(fake.program.quits, 1);
-}
 
-TEST_F(Exit, WriteFailureIsReportedAndProgramEnds)
-{
-    start(PatternText({{"Haus", Cells({3})}}), "0007  Ute\r\n");
     fake.files.writeFailures["ZEP100.INI"] = "Datenträger voll";
     fake.dialogs.answers.enqueue(Answer::Yes);
     form.Bild5_Click();
-    ASSERT_EQ(fake.dialogs.shown.size(), 2);
-    EXPECT_EQ(fake.dialogs.last().title, "ZEP100");
+    ASSERT_EQ(fake.dialogs.titles(), QStringList(5, QStringLiteral("ZEP100")));
     EXPECT_TRUE(fake.dialogs.last().prompt.contains("Datenträger voll"));
-    EXPECT_EQ(fake.program.quits, 1);
+    EXPECT_EQ(fake.program.quits, 2);
 }
 
 } // namespace
