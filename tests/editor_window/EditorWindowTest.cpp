@@ -34,15 +34,6 @@ QString Cells(std::initializer_list<int> marked)
 
 QPointF CellCentre(int k) { return QPointF(300 * CellColumn(k) + 150, 300 * CellRow(k) + 150); }
 
-// The words of an exported text, sorted; every word ends with ", ".
-QStringList SortedWords(QString text)
-{
-    QStringList words = text.remove(u"\r\n"_s).split(u", "_s);
-    EXPECT_TRUE(words.takeLast().isEmpty()) << text.toStdString();
-    words.sort();
-    return words;
-}
-
 // The main window loaded from a pattern file, with the editor opened over it.
 class EditorTest : public testing::Test
 {
@@ -61,11 +52,6 @@ protected:
         fake.dialogs.shown.clear();
         fake.clipboard.puts.clear();
     }
-    QString exported()
-    {
-        editor->Bild8_Click();
-        return fake.clipboard.puts.size() == 1 ? fake.clipboard.puts.last().text : u"?"_s;
-    }
     QColor colour(int k) const { return editor->Bild2->colorAt(CellCentre(k)); }
     void expectBoardShows(const QString &cells) const
     {
@@ -74,27 +60,20 @@ protected:
     }
     void expectShown(int position, const QString &name, const QString &cells) const
     {
-        EXPECT_EQ(editor->Liste1->selectedPosition(), position);
-        EXPECT_EQ(state.PatternName, name);
-        EXPECT_EQ(state.PatternBits, cells);
+        EXPECT_EQ(std::tuple(editor->Liste1->selectedPosition(), state.PatternName, state.PatternBits),
+                  std::tuple(position, name, cells));
         expectBoardShows(cells);
     }
     void expectLibrary(const QStringList &names, const QStringList &cells) const
     {
-        EXPECT_EQ(editor->Liste1->entries(), names);
-        EXPECT_EQ(editor->Liste2->entries(), cells);
+        EXPECT_EQ(std::pair(editor->Liste1->entries(), editor->Liste2->entries()), std::pair(names, cells));
     }
     void rightClick(QPointF at) { editor->Bild2_MouseDown(Qt::RightButton, at); }
     void newPattern(const QString &name) { fake.dialogs.inputs.enqueue(name), editor->Bild4_Click(); }
-    void yes() { fake.dialogs.answers.enqueue(Answer::Yes); }
-    void remove() { yes(), editor->Bild10_Click(); }
-    void save(const QString &target) { yes(), fake.dialogs.inputs.enqueue(target), editor->Bild5_Click(); }
+    void remove() { fake.dialogs.answers.enqueue(Answer::Yes), editor->Bild10_Click(); }
+    void save(const QString &to) { fake.dialogs.answers.enqueue(Answer::Yes), fake.dialogs.inputs.enqueue(to), editor->Bild5_Click(); }
     const FakeDialogs::Shown &box(int i) const { return fake.dialogs.shown.at(i); }
-    void expectBox(int i, const QString &title, MessageStyle style, const QString &prompt) const
-    {
-        ASSERT_LT(i, fake.dialogs.shown.size());
-        EXPECT_EQ(std::tuple(box(i).title, box(i).style, box(i).prompt), std::tuple(title, style, prompt));
-    }
+    auto boxAt(int i) const { return std::tuple(box(i).title, box(i).style, box(i).prompt); }
     QString label() const { return editor->Bezeichnung5->text(); }
     Module1 state;
     FakePlatform fake;
@@ -102,63 +81,44 @@ protected:
     Form2 *editor = nullptr;
 };
 
-TEST_F(EditorTest, RightClickTogglesTheCellAndStoresItAtTheSelectedEntry)
+// Only right clicks in the open square change a cell, stored at the selected entry; a stray
+// character is painted like its left neighbour and cleared by a click.
+TEST_F(EditorTest, RightClicksInTheOpenSquareToggleTheSelectedEntryAndClearStrayCharacters)
 {
-    open({{"Eins", Cells({1})}, {"Zwei", Cells({50})}});
+    QString stray = Cells({4, 7, 50});
+    stray[4] = u'2';
+    open({{"Eins", Cells({1})}, {"Zwei", stray}});
     editor->Liste1->setSelectedPosition(1);
-    expectBoardShows(Cells({50}));
-    for (auto [k, after, shade] : {std::tuple(1, Cells({1, 50}), Yellow), {50, Cells({1}), LightRed}}) {
-        rightClick(CellCentre(k));
-        EXPECT_EQ(state.PatternBits, after);
-        expectLibrary({"Eins", "Zwei"}, {Cells({1}), after});
-        EXPECT_EQ(colour(k), shade);
-        EXPECT_EQ(label(), QString::number(k));
-        EXPECT_EQ(editor->Bezeichnung5->background(), shade);
-    }
-    EXPECT_EQ(form->Liste2->entry(1), Cells({50})); // the main window waits for "Ende"
-}
-
-TEST_F(EditorTest, OnlyRightClicksInTheOpenSquareOfTheBoardChangeACell)
-{
-    open({{"Eins", Cells({7})}});
     editor->Bild2_MouseDown(Qt::LeftButton, CellCentre(7));
     editor->Bild2_MouseDown(Qt::MiddleButton, CellCentre(8));
     for (QPointF outside : {QPointF(0, 150), QPointF(150, 0), QPointF(3000, 150),
-                            QPointF(150, 3000), QPointF(0.4, 150)}) {
-        rightClick(outside);
-        editor->Bild2_MouseMove(outside);
-    }
+                            QPointF(150, 3000), QPointF(0.4, 150)})
+        rightClick(outside), editor->Bild2_MouseMove(outside);
     EXPECT_EQ(label(), QString());
-    expectLibrary({"Eins"}, {Cells({7})});
-    expectBoardShows(Cells({7}));
+    expectLibrary({"Eins", "Zwei"}, {Cells({1}), stray});
+    expectBoardShows(Cells({4, 5, 7, 50}));
     editor->Bild2_MouseMove(CellCentre(23));
     EXPECT_EQ(label(), u"23"_s);
-    rightClick(QPointF(2985, 2985));
-    EXPECT_EQ(editor->Liste2->entry(0), Cells({7, 100}));
-    EXPECT_EQ(label(), u"100"_s);
+    QString after = stray;
+    for (auto [at, k, shade] : {std::tuple(CellCentre(1), 1, Yellow), {CellCentre(5), 5, LightRed},
+                                {QPointF(2985, 2985), 100, Yellow}, {CellCentre(50), 50, LightRed}}) {
+        rightClick(at);
+        after = SetCell(after, k, shade == Yellow ? u'1' : u'0');
+        EXPECT_EQ(state.PatternBits, after);
+        expectLibrary({"Eins", "Zwei"}, {Cells({1}), after});
+        EXPECT_EQ(std::tuple(colour(k), label(), editor->Bezeichnung5->background()), std::tuple(shade, QString::number(k), shade));
+    }
+    EXPECT_EQ(form->Liste2->entry(1), stray); // the main window waits for "Ende"
     editor->Bild2_MouseMove(QPointF(299.6, 10)); // rounded to whole twips first
     EXPECT_EQ(label(), u"2"_s);
 }
 
-TEST_F(EditorTest, AStrayCharacterIsPaintedLikeItsNeighbourAndClearedByAClick)
-{
-    QString stray = Cells({4});
-    stray[4] = u'2';
-    open({{"Fremd", stray}});
-    EXPECT_EQ(colour(5), Yellow);
-    EXPECT_EQ(colour(6), LightRed);
-    rightClick(CellCentre(5));
-    EXPECT_EQ(editor->Liste2->entry(0), Cells({4}));
-    EXPECT_EQ(colour(5), LightRed);
-}
-
-TEST_F(EditorTest, NewPatternOffersTheNextNumberStartsEmptyAndRefusesQuotes)
+TEST_F(EditorTest, NewPatternsGetTheNextNumberAndRefuseQuotesAndDeletingFallsBackToTheDefault)
 {
     open({{"Eins", Cells({1})}, {"Zwei", Cells({2})}, {"Drei", Cells({3})}});
     editor->Bild4_Click(); // cancelled
-    EXPECT_EQ(box(0).prompt, u"Neues Feld eingeben:"_s);
-    EXPECT_EQ(box(0).title, u"Feldname"_s);
-    EXPECT_EQ(box(0).preset, u"4. Feldeingabe"_s);
+    EXPECT_EQ(std::tuple(box(0).prompt, box(0).title, box(0).preset),
+              std::tuple(u"Neues Feld eingeben:"_s, u"Feldname"_s, u"4. Feldeingabe"_s));
     EXPECT_EQ(editor->Liste1->count(), 3);
     newPattern(u"4. Feldeingabe"_s);
     EXPECT_EQ(editor->windowTitle(), u"Hunderterfeld:  4. Feldeingabe"_s);
@@ -169,27 +129,21 @@ TEST_F(EditorTest, NewPatternOffersTheNextNumberStartsEmptyAndRefusesQuotes)
     fake.dialogs.inputs.enqueue(u"Das \"Haus\""_s); // refused
     newPattern(u"Reihe, 1"_s);
     ASSERT_EQ(fake.dialogs.shown.size(), 3);
-    EXPECT_EQ(box(1).kind, FakeDialogs::Shown::Message);
-    EXPECT_EQ(box(2).preset, u"5. Feldeingabe"_s);
+    EXPECT_EQ(std::pair(box(1).kind, box(2).preset), std::pair(FakeDialogs::Shown::Message, u"5. Feldeingabe"_s));
     newPattern(u"  klein"_s);
-    EXPECT_EQ(editor->Liste1->entries(), (QStringList{"Eins", "Zwei", "Drei", "4. Feldeingabe", "Reihe, 1", "  klein"}));
-}
-
-TEST_F(EditorTest, DeletingSelectsAndPaintsTheFirstAndTheLastBringsBackTheDefault)
-{
-    open({{"Eins", Cells({1})}, {"Zwei", Cells({2})}, {"Drei", Cells({3})},
-          {"Vier", Cells({4})}, {"Fuenf", Cells({5})}});
+    // Deleting selects and paints the first entry; deleting the last brings back the default.
     editor->Liste1->setSelectedPosition(2);
+    fake.dialogs.shown.clear();
     remove();
-    expectBox(0, u"Drei"_s, MessageStyle::Question, u"Dieses Hunderterfeld löschen?\r\n "_s);
-    expectLibrary({"Eins", "Zwei", "Vier", "Fuenf"}, {Cells({1}), Cells({2}), Cells({4}), Cells({5})});
+    EXPECT_EQ(boxAt(0), std::tuple(u"Drei"_s, MessageStyle::Question, u"Dieses Hunderterfeld löschen?\r\n "_s));
+    expectLibrary({"Eins", "Zwei", "4. Feldeingabe", "Reihe, 1", "  klein"},
+                  {Cells({1}), Cells({2}), Cells({12}), EmptyCells(), EmptyCells()});
     expectShown(0, u"Eins"_s, Cells({1}));
     editor->Bild10_Click(); // the fake answers No
-    EXPECT_EQ(editor->Liste1->count(), 4);
+    EXPECT_EQ(editor->Liste1->count(), 5);
     remove();
     expectShown(0, u"Zwei"_s, Cells({2}));
-    for (int i = 0; i < 3; ++i)
-        remove();
+    remove(), remove(), remove(), remove();
     expectLibrary({DefaultPatternName()}, {DefaultPatternCells()});
     expectShown(0, u"Ka-Zeichen"_s, DefaultPatternCells());
 }
@@ -197,7 +151,7 @@ TEST_F(EditorTest, DeletingSelectsAndPaintsTheFirstAndTheLastBringsBackTheDefaul
 TEST_F(EditorTest, SavingStopsOnNoOnAnEmptyNameOrAFailedWriteAndTheSavedLibraryReadsBack)
 {
     open({{"Eins", Cells({1})}});
-    newPattern(u"Rübe, groß"_s);
+    newPattern(u"Rübe, groß"_s); // entered names may hold commas, kept by quoting
     rightClick(CellCentre(33));
     newPattern(u" blank"_s);
     const QStringList cells{Cells({1}), Cells({33}), EmptyCells()};
@@ -211,62 +165,51 @@ TEST_F(EditorTest, SavingStopsOnNoOnAnEmptyNameOrAFailedWriteAndTheSavedLibraryR
     fake.files.writeFailures[locked] = u"Zugriff verweigert"_s;
     save(locked);
     ASSERT_EQ(fake.dialogs.shown.size(), 6);
-    EXPECT_EQ(box(5).title, u"S i c h e r n"_s);
-    EXPECT_TRUE(box(5).prompt.contains(locked) && box(5).prompt.contains(u"Zugriff verweigert"_s));
+    EXPECT_TRUE(box(5).title == u"S i c h e r n" && box(5).prompt.contains(locked)
+                && box(5).prompt.contains(u"Zugriff verweigert"_s));
     expectLibrary({"Eins", "Rübe, groß", " blank"}, cells);
     fake.dialogs.shown.clear();
     save(target);
     ASSERT_EQ(fake.dialogs.shown.size(), 3);
-    EXPECT_EQ(box(0).title, u"S i c h e r n"_s);
-    EXPECT_EQ(box(1).preset, target);
-    expectBox(2, target, MessageStyle::Ok, u"Die angezeigte Datei wurde gespeichert!\r"_s);
+    EXPECT_EQ(std::pair(box(0).title, box(1).preset), std::pair(u"S i c h e r n"_s, target));
+    EXPECT_EQ(boxAt(2), std::tuple(target, MessageStyle::Ok, u"Die angezeigte Datei wurde gespeichert!\r"_s));
     const QByteArray bytes = fake.files.files.value(target);
-    EXPECT_TRUE(bytes.contains('\xFC')); // ü as one byte
     EXPECT_EQ(std::pair(bytes.count("\r\n"), bytes.count('\n')), std::pair(qsizetype(6), qsizetype(6)));
+    EXPECT_TRUE(bytes.contains('\xFC')); // ü as one byte
     EXPECT_TRUE(bytes.startsWith("Eins\r\n" + Cells({1}).toLatin1() + "\r\n") && bytes.endsWith("\r\n"));
     const PatternFileContents back = ParsePatternFile(bytes);
-    EXPECT_TRUE(back.ok);
-    EXPECT_EQ(std::pair(back.library.names, back.library.cells), std::pair(editor->Liste1->entries(), cells));
+    EXPECT_EQ(std::tuple(back.ok, back.library.names, back.library.cells), std::tuple(true, editor->Liste1->entries(), cells));
     EXPECT_EQ(editor->Liste1->selectedPosition(), 2);
 }
 
-TEST_F(EditorTest, HelpHasFiveLinesAndTheLanguageSwitchesBackAndForthAndTravelsHome)
-{
-    open({{"Eins", Cells({1, 2})}});
-    editor->Bild3_Click();
-    EXPECT_EQ(box(0).title, u"H i l f e"_s);
-    EXPECT_EQ(box(0).style, MessageStyle::Ok);
-    EXPECT_EQ(box(0).prompt.count(u'\r'), 5);
-    EXPECT_EQ(editor->Bild14->picture(), form->germanPicture());
-    for (const QString &language : {u"e"_s, u"d"_s, u"e"_s}) {
-        editor->Bild14_Click();
-        EXPECT_EQ(state.Language, language);
-        EXPECT_EQ(state.NumberWords, BuildNumberWords(language));
-        EXPECT_EQ(editor->Bild14->picture(), language == u"e" ? form->englishPicture() : form->germanPicture());
-    }
-    EXPECT_EQ(state.NumberWords[1], u"one"_s);
-    EXPECT_EQ(form->languagePicture(), form->germanPicture()); // only on leaving
-    editor->Bild1_Click();
-    EXPECT_EQ(form->languagePicture(), form->englishPicture());
-    EXPECT_EQ(state.NumberWords, BuildNumberWords(u"e"_s));
-}
-
-TEST_F(EditorTest, EndeOrClosingHandsTheEditedLibraryBackBeforeTheExerciseStarts)
+// Help has five lines; the language switches back and forth and, like the edited library,
+// travels home on Ende or on closing, before the exercise starts.
+TEST_F(EditorTest, EndeOrClosingHandsLibraryAndLanguageBackBeforeTheExerciseStarts)
 {
     for (bool viaClose : {false, true}) {
         open({{"Eins", Cells({1, 2})}, {"Zwei", Cells({2})}});
+        editor->Bild3_Click();
+        EXPECT_EQ(std::tuple(box(0).title, box(0).style, box(0).prompt.count(u'\r')),
+                  std::tuple(u"H i l f e"_s, MessageStyle::Ok, qsizetype(5)));
+        EXPECT_EQ(editor->Bild14->picture(), form->germanPicture());
+        for (const QString &language : {u"e"_s, u"d"_s, u"e"_s}) {
+            editor->Bild14_Click();
+            EXPECT_EQ(std::pair(state.Language, state.NumberWords), std::pair(language, BuildNumberWords(language)));
+            EXPECT_EQ(editor->Bild14->picture(), language == u"e" ? form->englishPicture() : form->germanPicture());
+        }
+        EXPECT_EQ(form->languagePicture(), form->germanPicture()); // only on leaving
         rightClick(CellCentre(60));
         newPattern(u"Neu"_s);
         const QByteArray fileBefore = fake.files.files.value(u"ZEP100.TXT"_s);
         viaClose ? void(editor->close()) : editor->Bild1_Click();
-        EXPECT_FALSE(editor->isVisible());
-        EXPECT_TRUE(form->isVisible());
-        EXPECT_EQ(form->Liste1->entries(), (QStringList{"Eins", "Zwei", "Neu"}));
-        EXPECT_EQ(form->Liste2->entries(), (QStringList{Cells({1, 2, 60}), Cells({2}), EmptyCells()}));
-        EXPECT_EQ(form->Liste1->selectedPosition(), 0);
-        EXPECT_EQ(state.RemainingCells, Cells({1, 2, 60}));
+        EXPECT_TRUE(!editor->isVisible() && form->isVisible());
+        EXPECT_EQ(std::pair(form->Liste1->entries(), form->Liste2->entries()),
+                  std::pair(QStringList{"Eins", "Zwei", "Neu"}, QStringList{Cells({1, 2, 60}), Cells({2}), EmptyCells()}));
+        EXPECT_EQ(std::pair(form->Liste1->selectedPosition(), state.RemainingCells), std::pair(0, Cells({1, 2, 60})));
         EXPECT_TRUE(CellIsSet(Cells({1, 2, 60}), state.TargetNumber));
         EXPECT_EQ(fake.files.files.value(u"ZEP100.TXT"_s), fileBefore);
+        EXPECT_EQ(form->languagePicture(), form->englishPicture());
+        EXPECT_EQ(std::pair(state.NumberWords, state.NumberWords[1]), std::pair(BuildNumberWords(u"e"_s), u"one"_s));
     }
 }
 
@@ -278,24 +221,26 @@ TEST_F(EditorTest, ExportListsTheMarkedCellsAndLeavesThePatternAlone)
                                          Case{EmptyCells()}, Case{Cells({21, 3, 13}), true},
                                          Case{QString(120, u'1')}}) {
         open({{"Muster", cells}});
-        if (english)
-            editor->Bild14_Click();
+        english ? editor->Bild14_Click() : void();
         const QImage board = editor->Bild2->image();
-        const QString text = exported();
+        editor->Bild8_Click();
+        ASSERT_EQ(fake.clipboard.puts.size(), 1);
+        const QString text = fake.clipboard.puts.last().text;
         QStringList expected;
         for (int n = 1; n <= CellCount; ++n)
             if (CellIsSet(cells, n))
                 expected.append(BuildNumberWords(english ? u"e"_s : u"d"_s)[n]);
-        expected.sort();
-        EXPECT_EQ(SortedWords(text), expected);
+        QStringList words = QString(text).remove(u"\r\n"_s).split(u", "_s);
+        EXPECT_TRUE(words.takeLast().isEmpty()) << text.toStdString(); // every word ends with ", "
+        words.sort(), expected.sort(); // the order is not fixed
+        EXPECT_EQ(words, expected);
         const QStringList lines = text.split(u"\r\n"_s);
         for (int i = 0; i < lines.size(); ++i)
             EXPECT_EQ(lines[i].count(u", "_s), i + 1 < lines.size() ? 3 : expected.size() % 3) << i;
         EXPECT_FALSE(fake.clipboard.puts.last().svg.isEmpty()); // the grid, even when empty
         ASSERT_EQ(fake.dialogs.shown.size(), 1);
-        EXPECT_EQ(box(0).title, u"Muster kopieren"_s);
-        EXPECT_EQ(box(0).style, MessageStyle::Information);
-        EXPECT_EQ(box(0).prompt.count(u"\r\n"_s), 2);
+        EXPECT_EQ(std::tuple(box(0).title, box(0).style, box(0).prompt.count(u"\r\n"_s)),
+                  std::tuple(u"Muster kopieren"_s, MessageStyle::Information, qsizetype(2)));
         EXPECT_EQ(state.PatternBits, cells);
         expectLibrary({"Muster"}, {cells});
         EXPECT_EQ(editor->Bild2->image(), board);
@@ -306,18 +251,15 @@ TEST(ClipboardGrid, PicturesHoldAnElevenByElevenLineGrid)
 {
     const QByteArray svg = GridSvg();
     EXPECT_TRUE(QSvgRenderer(svg).isValid());
-    QXmlStreamReader xml(svg);
     int horizontal = 0, vertical = 0;
-    while (!xml.atEnd())
+    for (QXmlStreamReader xml(svg); !xml.atEnd();)
         if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"line") {
-            const auto at = [&](const char *name) { return xml.attributes().value(QLatin1String(name)); };
+            const auto at = [a = xml.attributes()](const char *name) { return a.value(QLatin1String(name)).toString(); };
             horizontal += at("y1") == at("y2") && at("x1") != at("x2");
             vertical += at("x1") == at("x2") && at("y1") != at("y2");
         }
-    EXPECT_FALSE(xml.hasError());
     EXPECT_EQ(std::pair(horizontal, vertical), std::pair(11, 11));
     const QImage png = QImage::fromData(GridPng());
-    ASSERT_FALSE(png.isNull());
     EXPECT_EQ(png.pixelColor(png.width() / 20, png.height() / 20), QColor(Qt::white));
 }
 
