@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 ZEP contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Cells.h"
+#include "MarkedCells.h"
 #include "ClipboardExport.h"
 #include "ClickLabel.h"
 #include "DrawingSurface.h"
@@ -23,14 +24,6 @@ namespace {
 
 using namespace Qt::StringLiterals;
 const QColor Yellow(255, 255, 0), LightRed(255, 0, 0);
-
-QString Cells(std::initializer_list<int> marked)
-{
-    QString cells = EmptyCells();
-    for (int n : marked)
-        cells = SetCell(cells, n, u'1');
-    return cells;
-}
 
 QPointF CellCentre(int k) { return QPointF(300 * CellColumn(k) + 150, 300 * CellRow(k) + 150); }
 
@@ -85,9 +78,9 @@ protected:
 // character is painted like its left neighbour and cleared by a click.
 TEST_F(EditorTest, RightClicksInTheOpenSquareToggleTheSelectedEntryAndClearStrayCharacters)
 {
-    QString stray = Cells({4, 7, 50});
+    QString stray = MarkedCells({4, 7, 50});
     stray[4] = u'2';
-    open({{"Eins", Cells({1})}, {"Zwei", stray}});
+    open({{"Eins", MarkedCells({1})}, {"Zwei", stray}});
     editor->Liste1->setSelectedPosition(1);
     editor->Bild2_MouseDown(Qt::LeftButton, CellCentre(7));
     editor->Bild2_MouseDown(Qt::MiddleButton, CellCentre(8));
@@ -95,8 +88,8 @@ TEST_F(EditorTest, RightClicksInTheOpenSquareToggleTheSelectedEntryAndClearStray
                             QPointF(150, 3000), QPointF(0.4, 150)})
         rightClick(outside), editor->Bild2_MouseMove(outside);
     EXPECT_EQ(label(), QString());
-    expectLibrary({"Eins", "Zwei"}, {Cells({1}), stray});
-    expectBoardShows(Cells({4, 5, 7, 50}));
+    expectLibrary({"Eins", "Zwei"}, {MarkedCells({1}), stray});
+    expectBoardShows(MarkedCells({4, 5, 7, 50}));
     editor->Bild2_MouseMove(CellCentre(23));
     EXPECT_EQ(label(), u"23"_s);
     QString after = stray;
@@ -105,7 +98,7 @@ TEST_F(EditorTest, RightClicksInTheOpenSquareToggleTheSelectedEntryAndClearStray
         rightClick(at);
         after = SetCell(after, k, shade == Yellow ? u'1' : u'0');
         EXPECT_EQ(state.PatternBits, after);
-        expectLibrary({"Eins", "Zwei"}, {Cells({1}), after});
+        expectLibrary({"Eins", "Zwei"}, {MarkedCells({1}), after});
         EXPECT_EQ(std::tuple(colour(k), label(), editor->Bezeichnung5->background()), std::tuple(shade, QString::number(k), shade));
     }
     EXPECT_EQ(form->Liste2->entry(1), stray); // the main window waits for "Ende"
@@ -115,7 +108,7 @@ TEST_F(EditorTest, RightClicksInTheOpenSquareToggleTheSelectedEntryAndClearStray
 
 TEST_F(EditorTest, NewPatternsGetTheNextNumberAndRefuseQuotesAndDeletingFallsBackToTheDefault)
 {
-    open({{"Eins", Cells({1})}, {"Zwei", Cells({2})}, {"Drei", Cells({3})}});
+    open({{"Eins", MarkedCells({1})}, {"Zwei", MarkedCells({2})}, {"Drei", MarkedCells({3})}});
     editor->Bild4_Click(); // cancelled
     EXPECT_EQ(std::tuple(box(0).prompt, box(0).title, box(0).preset),
               std::tuple(u"Neues Feld eingeben:"_s, u"Feldname"_s, u"4. Feldeingabe"_s));
@@ -124,7 +117,7 @@ TEST_F(EditorTest, NewPatternsGetTheNextNumberAndRefuseQuotesAndDeletingFallsBac
     EXPECT_EQ(editor->windowTitle(), u"Hunderterfeld:  4. Feldeingabe"_s);
     expectShown(3, u"4. Feldeingabe"_s, EmptyCells());
     rightClick(CellCentre(12));
-    EXPECT_EQ(editor->Liste2->entries(), (QStringList{Cells({1}), Cells({2}), Cells({3}), Cells({12})}));
+    EXPECT_EQ(editor->Liste2->entries(), (QStringList{MarkedCells({1}), MarkedCells({2}), MarkedCells({3}), MarkedCells({12})}));
     fake.dialogs.shown.clear();
     fake.dialogs.inputs.enqueue(u"Das \"Haus\""_s); // refused
     newPattern(u"Reihe, 1"_s);
@@ -137,12 +130,12 @@ TEST_F(EditorTest, NewPatternsGetTheNextNumberAndRefuseQuotesAndDeletingFallsBac
     remove();
     EXPECT_EQ(boxAt(0), std::tuple(u"Drei"_s, MessageStyle::Question, u"Dieses Hunderterfeld löschen?\r\n "_s));
     expectLibrary({"Eins", "Zwei", "4. Feldeingabe", "Reihe, 1", "  klein"},
-                  {Cells({1}), Cells({2}), Cells({12}), EmptyCells(), EmptyCells()});
-    expectShown(0, u"Eins"_s, Cells({1}));
+                  {MarkedCells({1}), MarkedCells({2}), MarkedCells({12}), EmptyCells(), EmptyCells()});
+    expectShown(0, u"Eins"_s, MarkedCells({1}));
     editor->Bild10_Click(); // the fake answers No
     EXPECT_EQ(editor->Liste1->count(), 5);
     remove();
-    expectShown(0, u"Zwei"_s, Cells({2}));
+    expectShown(0, u"Zwei"_s, MarkedCells({2}));
     remove(), remove(), remove(), remove();
     expectLibrary({DefaultPatternName()}, {DefaultPatternCells()});
     expectShown(0, u"Ka-Zeichen"_s, DefaultPatternCells());
@@ -150,11 +143,11 @@ TEST_F(EditorTest, NewPatternsGetTheNextNumberAndRefuseQuotesAndDeletingFallsBac
 
 TEST_F(EditorTest, SavingStopsOnNoOnAnEmptyNameOrAFailedWriteAndTheSavedLibraryReadsBack)
 {
-    open({{"Eins", Cells({1})}});
+    open({{"Eins", MarkedCells({1})}});
     newPattern(u"Rübe, groß"_s); // entered names may hold commas, kept by quoting
     rightClick(CellCentre(33));
     newPattern(u" blank"_s);
-    const QStringList cells{Cells({1}), Cells({33}), EmptyCells()};
+    const QStringList cells{MarkedCells({1}), MarkedCells({33}), EmptyCells()};
     fake.dialogs.shown.clear();
     editor->Bild5_Click();
     EXPECT_EQ(fake.dialogs.shown.size(), 1);
@@ -176,7 +169,7 @@ TEST_F(EditorTest, SavingStopsOnNoOnAnEmptyNameOrAFailedWriteAndTheSavedLibraryR
     const QByteArray bytes = fake.files.files.value(target);
     EXPECT_EQ(std::pair(bytes.count("\r\n"), bytes.count('\n')), std::pair(qsizetype(6), qsizetype(6)));
     EXPECT_TRUE(bytes.contains('\xFC')); // ü as one byte
-    EXPECT_TRUE(bytes.startsWith("Eins\r\n" + Cells({1}).toLatin1() + "\r\n") && bytes.endsWith("\r\n"));
+    EXPECT_TRUE(bytes.startsWith("Eins\r\n" + MarkedCells({1}).toLatin1() + "\r\n") && bytes.endsWith("\r\n"));
     const PatternFileContents back = ParsePatternFile(bytes);
     EXPECT_EQ(std::tuple(back.ok, back.library.names, back.library.cells), std::tuple(true, editor->Liste1->entries(), cells));
     EXPECT_EQ(editor->Liste1->selectedPosition(), 2);
@@ -187,7 +180,7 @@ TEST_F(EditorTest, SavingStopsOnNoOnAnEmptyNameOrAFailedWriteAndTheSavedLibraryR
 TEST_F(EditorTest, EndeOrClosingHandsLibraryAndLanguageBackBeforeTheExerciseStarts)
 {
     for (bool viaClose : {false, true}) {
-        open({{"Eins", Cells({1, 2})}, {"Zwei", Cells({2})}});
+        open({{"Eins", MarkedCells({1, 2})}, {"Zwei", MarkedCells({2})}});
         editor->Bild3_Click();
         EXPECT_EQ(std::tuple(box(0).title, box(0).style, box(0).prompt.count(u'\r')),
                   std::tuple(u"H i l f e"_s, MessageStyle::Ok, qsizetype(5)));
@@ -204,9 +197,9 @@ TEST_F(EditorTest, EndeOrClosingHandsLibraryAndLanguageBackBeforeTheExerciseStar
         viaClose ? void(editor->close()) : editor->Bild1_Click();
         EXPECT_TRUE(!editor->isVisible() && form->isVisible());
         EXPECT_EQ(std::pair(form->Liste1->entries(), form->Liste2->entries()),
-                  std::pair(QStringList{"Eins", "Zwei", "Neu"}, QStringList{Cells({1, 2, 60}), Cells({2}), EmptyCells()}));
-        EXPECT_EQ(std::pair(form->Liste1->selectedPosition(), state.RemainingCells), std::pair(0, Cells({1, 2, 60})));
-        EXPECT_TRUE(CellIsSet(Cells({1, 2, 60}), state.TargetNumber));
+                  std::pair(QStringList{"Eins", "Zwei", "Neu"}, QStringList{MarkedCells({1, 2, 60}), MarkedCells({2}), EmptyCells()}));
+        EXPECT_EQ(std::pair(form->Liste1->selectedPosition(), state.RemainingCells), std::pair(0, MarkedCells({1, 2, 60})));
+        EXPECT_TRUE(CellIsSet(MarkedCells({1, 2, 60}), state.TargetNumber));
         EXPECT_EQ(fake.files.files.value(u"ZEP100.TXT"_s), fileBefore);
         EXPECT_EQ(form->languagePicture(), form->englishPicture());
         EXPECT_EQ(std::pair(state.NumberWords, state.NumberWords[1]), std::pair(BuildNumberWords(u"e"_s), u"one"_s));
@@ -217,8 +210,8 @@ TEST_F(EditorTest, EndeOrClosingHandsLibraryAndLanguageBackBeforeTheExerciseStar
 TEST_F(EditorTest, ExportListsTheMarkedCellsAndLeavesThePatternAlone)
 {
     struct Case { QString cells; bool english = false; };
-    for (const auto &[cells, english] : {Case{Cells({4, 47, 100})}, Case{Cells({1, 2, 3, 4})},
-                                         Case{EmptyCells()}, Case{Cells({21, 3, 13}), true},
+    for (const auto &[cells, english] : {Case{MarkedCells({4, 47, 100})}, Case{MarkedCells({1, 2, 3, 4})},
+                                         Case{EmptyCells()}, Case{MarkedCells({21, 3, 13}), true},
                                          Case{QString(120, u'1')}}) {
         open({{"Muster", cells}});
         english ? editor->Bild14_Click() : void();

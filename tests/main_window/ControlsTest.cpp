@@ -20,7 +20,7 @@ protected:
 TEST_F(Controls, CatalogueRepaintsFoundCellsWithoutCountingThemAgain)
 {
     willAsk({2, 3});
-    start(PatternText({{"A", Cells({2, 3, 4})}}));
+    start(PatternText({{"A", MarkedCells({2, 3, 4})}}));
     EXPECT_EQ(form.Liste3->entries(),
               QString("Hunderterfeld,Zahlen bis 20,Zahlenrahmen,Zahlenkreuz,Erste Reihe,"
                       "Letzte Reihe,Linke Spalte,Rechte Spalte,Gerade Zahlen,Ungerade Zahl,"
@@ -45,7 +45,7 @@ TEST_F(Controls, CatalogueRepaintsFoundCellsWithoutCountingThemAgain)
 
     form.Bild3_Click(); // redraw wipes the green cell, not the exercise
     EXPECT_EQ(colour(2), LightRed);
-    EXPECT_EQ(state.FoundCells, Cells({2}));
+    EXPECT_EQ(state.FoundCells, MarkedCells({2}));
 
     form.Liste3->setSelectedPosition(3); // "Zahlenkreuz" lasts into the next exercise
     form.Bezeichnung4_Click();
@@ -55,7 +55,7 @@ TEST_F(Controls, CatalogueRepaintsFoundCellsWithoutCountingThemAgain)
 
 TEST_F(Controls, ArrowsTickAndLanguage)
 {
-    start(PatternText({{"A", Cells({1})}, {"B", Cells({2, 3})}, {"C", Cells({40})}}));
+    start(PatternText({{"A", MarkedCells({1})}, {"B", MarkedCells({2, 3})}, {"C", MarkedCells({40})}}));
     EXPECT_TRUE(form.Bild9->isHidden());
     EXPECT_EQ(form.Bild4->background(), LightGreen);
     for (int left : {6600, 600, 6600}) { // the help panel slides in and out
@@ -65,10 +65,10 @@ TEST_F(Controls, ArrowsTickAndLanguage)
 
     form.Bezeichnung7_Click(); // "<" on the first
     EXPECT_EQ(form.Bezeichnung6->text(), "3");
-    expectPreviewOf(Cells({40}));
+    expectPreviewOf(MarkedCells({40}));
     form.Bezeichnung8_Click(); // ">" on the last
     EXPECT_EQ(form.Bezeichnung6->text(), "1");
-    expectPreviewOf(Cells({1}));
+    expectPreviewOf(MarkedCells({1}));
 
     form.Bezeichnung8_Click();
     click(state.TargetNumber);
@@ -77,7 +77,7 @@ TEST_F(Controls, ArrowsTickAndLanguage)
     EXPECT_TRUE(form.Bild9->isHidden());
     EXPECT_EQ(form.Bild4->background(), LightGreen);
     form.Bild4_Click();
-    expectPreviewOf(Cells({2, 3}));
+    expectPreviewOf(MarkedCells({2, 3}));
     EXPECT_EQ(state.RemainingCells, remaining);
     expectCounters(1, 0);
 
@@ -89,7 +89,7 @@ TEST_F(Controls, ArrowsTickAndLanguage)
     EXPECT_EQ(form.Bezeichnung3->text(), "forty");
     EXPECT_EQ((QStringList{state.NumberWords[15], state.NumberWords[50], state.NumberWords[41]}),
               (QStringList{"fifteen", "fifty", "forty-one"}));
-    expectPreviewOf(Cells({40}));
+    expectPreviewOf(MarkedCells({40}));
     form.Bild12_Click();
     EXPECT_EQ(state.Language, "d");
     EXPECT_EQ(form.Bild12->picture(), german);

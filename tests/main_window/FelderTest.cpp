@@ -11,7 +11,7 @@ using Felder = MainWindowTest;
 TEST_F(Felder, HitsAndErrorsCountUntilANewUser)
 {
     willAsk({5, 47});
-    start(PatternText({{"Haus", Cells({5, 47, 60})}}));
+    start(PatternText({{"Haus", MarkedCells({5, 47, 60})}}));
     EXPECT_EQ(form.Bezeichnung3->text(), "fünf");
     // A real press on the board, with any button.
     const QPointF pixel = CellCentre(5) / 15;
@@ -29,7 +29,7 @@ TEST_F(Felder, HitsAndErrorsCountUntilANewUser)
         form.Bild11_MouseDown(Qt::LeftButton, outside);
     expectCounters(1, 3);
     EXPECT_EQ(state.TargetNumber, 47);
-    EXPECT_EQ(state.RemainingCells, Cells({47, 60}));
+    EXPECT_EQ(state.RemainingCells, MarkedCells({47, 60}));
     EXPECT_EQ(colour(60), LightRed);
     EXPECT_TRUE(fake.dialogs.shown.isEmpty());
     EXPECT_EQ(fake.dialogs.beeps, 0);
@@ -67,7 +67,7 @@ TEST_F(Felder, SolvedPatternIsScoredAndTheNextBegins)
     for (int score = 500; score <= 600; ++score)
         results += "0" + QByteArray::number(score) + "  Anna\r\n";
     willAsk({12, 34});
-    start(PatternText({{"Eins", Cells({12})}, {"Zwei", Cells({34})}}), results);
+    start(PatternText({{"Eins", MarkedCells({12})}, {"Zwei", MarkedCells({34})}}), results);
     ASSERT_EQ(form.Liste4->count(), 101); // loaded whole
     bool shownDuringMessage = false;
     fake.dialogs.whileOpen = [&] { shownDuringMessage = form.resultsShown(); };
@@ -89,7 +89,7 @@ TEST_F(Felder, SolvedPatternIsScoredAndTheNextBegins)
 
 TEST_F(Felder, LibraryWithoutMarkedCellsStopsAfterOneMessage)
 {
-    start(PatternText({{"Leer", Cells({})}, {"Lang", Cells({}) + "1"}}));
+    start(PatternText({{"Leer", MarkedCells({})}, {"Lang", MarkedCells({}) + "1"}}));
     EXPECT_EQ(fake.dialogs.titles(), QStringList{"Leer"});
     EXPECT_EQ(form.Liste4->entries(), QStringList{"0000  " + Guest});
 }
@@ -98,8 +98,8 @@ TEST_F(Felder, LibraryWithoutMarkedCellsStopsAfterOneMessage)
 // skipping those without marked cells (a "1" past cell 100 marks nothing).
 TEST_F(Felder, WholeLibraryInBothModes)
 {
-    start(PatternText({{"Ecke", Cells({1, 10})}, {"Leer", Cells({})}, {"Mitte", Cells({55})},
-                       {"Lang", Cells({}) + "1"}, {"Boden", Cells({91, 100})}}));
+    start(PatternText({{"Ecke", MarkedCells({1, 10})}, {"Leer", MarkedCells({})}, {"Mitte", MarkedCells({55})},
+                       {"Lang", MarkedCells({}) + "1"}, {"Boden", MarkedCells({91, 100})}}));
     const QStringList names{"Ecke", "Mitte", "Boden"};
     for (int mode : {Module1::FelderMode, Module1::ZahlenMode}) {
         if (mode == Module1::ZahlenMode)

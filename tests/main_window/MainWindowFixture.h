@@ -5,6 +5,7 @@
 #include "ClickLabel.h"
 #include "DrawingSurface.h"
 #include "FakePlatform.h"
+#include "MarkedCells.h"
 #include "Form1.h"
 #include "ListBox.h"
 #include "Module1.h"
@@ -19,15 +20,6 @@
 inline const QColor LightRed(255, 0, 0), LightGreen(0, 255, 0), Yellow(255, 255, 0),
     LightMagenta(255, 0, 255);
 inline const QString Guest = QStringLiteral("Freund und Gast");
-
-// A cell string with the given cells marked.
-inline QString Cells(std::initializer_list<int> marked)
-{
-    QString cells(100, u'0');
-    for (int n : marked)
-        cells[n - 1] = u'1';
-    return cells;
-}
 
 // A pattern file of name / cell string records.
 inline QByteArray PatternText(std::initializer_list<std::pair<const char *, QString>> records)

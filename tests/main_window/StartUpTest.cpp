@@ -45,7 +45,7 @@ TEST_F(StartUp, EmptyFolderGivesDefaultPatternAndActivationRestartsIt)
     form.windowActivated(W::OwnWindow);
     form.windowActivated(W::Main);
     EXPECT_EQ(state.ExerciseMode, Module1::FelderMode);
-    EXPECT_EQ(state.FoundCells, Cells({}));
+    EXPECT_EQ(state.FoundCells, MarkedCells({}));
     EXPECT_EQ(colour(target), LightRed);
 
     fake.dialogs.answers.enqueue(Answer::Yes);
@@ -56,7 +56,7 @@ TEST_F(StartUp, EmptyFolderGivesDefaultPatternAndActivationRestartsIt)
 
 TEST_F(StartUp, ResultsLoadSortedAndAreSavedOnExit)
 {
-    fake.files.files["ZEP100.TXT"] = PatternText({{"Haus", Cells({3, 4})}}) + "Baum\r\n";
+    fake.files.files["ZEP100.TXT"] = PatternText({{"Haus", MarkedCells({3, 4})}}) + "Baum\r\n";
     fake.files.files["ZEP100.INI"] = "b\r\n0012  Max, Moritz\r\nA\r\n";
     willAsk({3});
     form.Form_Load();
@@ -64,7 +64,7 @@ TEST_F(StartUp, ResultsLoadSortedAndAreSavedOnExit)
     EXPECT_EQ(fake.dialogs.titles(), QStringList{"ZEP-100er-Feld"});
     EXPECT_EQ(form.Liste1->entries(), (QStringList{"Haus", "Ka-Zeichen"}));
     EXPECT_EQ(form.Liste2->count(), 2);
-    EXPECT_EQ(form.Liste2->entry(0), Cells({3, 4}));
+    EXPECT_EQ(form.Liste2->entry(0), MarkedCells({3, 4}));
     EXPECT_EQ(form.Liste4->entries(), (QStringList{"0012  Max", "A", "b", "Moritz"}));
     EXPECT_EQ(LeftTwips(form.Liste4), 1200);
     form.show(); // the first exercise moves the list away
@@ -80,7 +80,7 @@ TEST_F(StartUp, ResultsLoadSortedAndAreSavedOnExit)
     EXPECT_TRUE(form.isVisible());
     EXPECT_TRUE(fake.files.writes.isEmpty());
     EXPECT_EQ(fake.program.quits, 0);
-    EXPECT_EQ(state.FoundCells, Cells({3}));
+    EXPECT_EQ(state.FoundCells, MarkedCells({3}));
 
     fake.dialogs.answers.enqueue(Answer::Yes);
     form.close();

@@ -9,7 +9,7 @@ using Zahlen = MainWindowTest;
 TEST_F(Zahlen, ValueIsJudgedByButtonAndKeys)
 {
     willAsk({47});
-    start(PatternText({{"Haus", Cells({10, 47, 100})}}));
+    start(PatternText({{"Haus", MarkedCells({10, 47, 100})}}));
     for (int key : {Qt::Key_Right, Qt::Key_Down, Qt::Key_Return, Qt::Key_Left})
         press(key, &form); // ignored in Felder mode
     EXPECT_EQ(form.HBildlauf1->value(), 1);

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 ZEP contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Cells.h"
+#include "MarkedCells.h"
 #include "DrawingSurface.h"
 #include "FakePlatform.h"
 #include "Form1.h"
@@ -30,14 +31,6 @@ const QColor LightRed = ToQColor(PaletteColor(PaletteIndex::LightRed));
 // One word of a printed page as the PDF reader sees it; positions in points.
 // "number" is what the word stands for, with digits or in the current language; 0 when none.
 struct Word { int page; double x, y; QString text; int number; bool digits; };
-
-QString Cells(std::initializer_list<int> marked)
-{
-    QString cells = EmptyCells();
-    for (int n : marked)
-        cells = SetCell(cells, n, u'1');
-    return cells;
-}
 
 // Columns start (column - 1) average "ARIAL" character widths in; the widest text of a
 // right-hand column must still end on the page, measured as the printer measures.
@@ -145,7 +138,7 @@ const std::initializer_list<int> FieldCells{23, 34, 47, 58, 65, 71, 86, 99};
 
 TEST_F(WorksheetTest, FieldSheetListsEveryMarkedCellOnceAndTheSolutionRepeatsTheLines)
 {
-    openEditor(Cells(FieldCells));
+    openEditor(MarkedCells(FieldCells));
     print(&Form2::Bild6, {Answer::Yes, Answer::Yes});
     EXPECT_EQ(pdfs(), (QStringList{"Zahlenfeld-Loesung.pdf", "Zahlenfeld.pdf"}));
     EXPECT_EQ(fake.program.busyChanges, (QList<bool>{true, false, true, false}));
@@ -153,7 +146,7 @@ TEST_F(WorksheetTest, FieldSheetListsEveryMarkedCellOnceAndTheSolutionRepeatsThe
     const auto &shown = fake.dialogs.shown;
     EXPECT_EQ(std::tuple(shown[1].title, shown[1].prompt.contains(u"Zahlenfeld.pdf"),
                          shown[3].prompt.contains(u"Zahlenfeld-Loesung.pdf")), std::tuple(PrintTitle, true, true));
-    expectNormalView(Cells(FieldCells));
+    expectNormalView(MarkedCells(FieldCells));
     EXPECT_TRUE(FitsOnPage(16, 62, u"siebenundvierzig"_s));
     const QList<Word> sheet = numberWords(words(u"Zahlenfeld.pdf"_s));
     EXPECT_EQ(numbers(sheet), std::multiset<int>(FieldCells));
@@ -181,8 +174,8 @@ TEST_F(WorksheetTest, ListGivesEachWordItsAnswerOnTheSameLine)
     EXPECT_TRUE(FitsOnPage(20, 50, u"Lösungen:"_s) && FitsOnPage(20, 50, u" 100 "_s));
     struct Case { QString cells; QString language; int pages; };
     for (const auto &[cells, language, pages] :
-         {Case{Cells({3, 18, 26, 39, 44, 52, 67, 73, 81, 95, 100}), u"d"_s, 1},
-          Case{QString(CellCount, u'1'), u"d"_s, 3}, Case{Cells({47, 13, 100}), u"e"_s, 1}}) {
+         {Case{MarkedCells({3, 18, 26, 39, 44, 52, 67, 73, 81, 95, 100}), u"d"_s, 1},
+          Case{QString(CellCount, u'1'), u"d"_s, 3}, Case{MarkedCells({47, 13, 100}), u"e"_s, 1}}) {
         openEditor(cells);
         state.Language = language;
         state.BuildNumberWords();
@@ -255,7 +248,7 @@ TEST_F(WorksheetTest, WithoutMarkedCellsOnlyPairsAndNumberLinesPrint)
         values.insert(labels[i].number), places.insert(std::lround(ticks));
     }
     EXPECT_TRUE(values.size() > 1 && places.size() > 1); // not all the same
-    state.PatternBits = SetCell(SetCell(Cells({7}), 20, u'2'), 30, u'x') + u"11"_s;
+    state.PatternBits = SetCell(SetCell(MarkedCells({7}), 20, u'2'), 30, u'x') + u"11"_s;
     fake.dialogs.answers.append(Answer::Yes);
     PrintZahlenliste(*editor);
     EXPECT_EQ(numbers(words(u"Zahlenliste.pdf"_s)), std::multiset<int>{7});
@@ -266,11 +259,11 @@ TEST_F(WorksheetTest, WithoutMarkedCellsOnlyPairsAndNumberLinesPrint)
 TEST_F(WorksheetTest, PreviewsShowTheirSampleCountAndDeclinedQuestionsRestoreTheBoard)
 {
     struct Case { QString cells; PictureButton *Form2::*button; double below; int lines; QString title; };
-    const QString fourteen = Cells({5, 15, 25, 35, 45, 55, 65, 75, 85, 95, 6, 16, 26, 36});
-    const QString four = Cells({1, 45, 91, 100}), house = u"Drucken: Haus"_s;
-    for (const Case &c : {Case{Cells({7, 12, 33}), &Form2::Bild6, 1600, 3, house},
-                          Case{Cells(FieldCells), &Form2::Bild6, 1600, 5, house},
-                          Case{fourteen, &Form2::Bild9, 0, 1 + 13, house}, Case{Cells({2, 64}), &Form2::Bild9, 0, 1 + 2, house},
+    const QString fourteen = MarkedCells({5, 15, 25, 35, 45, 55, 65, 75, 85, 95, 6, 16, 26, 36});
+    const QString four = MarkedCells({1, 45, 91, 100}), house = u"Drucken: Haus"_s;
+    for (const Case &c : {Case{MarkedCells({7, 12, 33}), &Form2::Bild6, 1600, 3, house},
+                          Case{MarkedCells(FieldCells), &Form2::Bild6, 1600, 5, house},
+                          Case{fourteen, &Form2::Bild9, 0, 1 + 13, house}, Case{MarkedCells({2, 64}), &Form2::Bild9, 0, 1 + 2, house},
                           Case{four, &Form2::Bild7, 0, -1, u"Drucken: Zahlenpaare"_s},
                           Case{four, &Form2::Bild12, 0, -1, u"Drucken: Zahlenstrahl"_s}}) {
         openEditor(c.cells);
