@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Form2.h"
 
+#include "CellStringDrawing.h"
 #include "Cells.h"
 #include "ClickLabel.h"
 #include "ClipboardExport.h"
@@ -19,6 +20,7 @@
 #include "Screen.h"
 #include "TextFiles.h"
 #include "Twips.h"
+#include "WindowLook.h"
 #include "Worksheets.h"
 
 #include <QCloseEvent>
@@ -27,19 +29,9 @@
 
 namespace {
 
-const QColor Cyan(0, 255, 255);
-const QColor LightYellow(255, 255, 224);
-const QColor LightGrey(192, 192, 192);
+using namespace WindowLook;
 
 const QString SaveTitle = QStringLiteral("S i c h e r n");
-
-QFont SansFont(double points, bool bold)
-{
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
 
 QColor CellColour(QChar value)
 {
@@ -51,14 +43,8 @@ QColor CellColour(QChar value)
 Form2::Form2(Module1 &state, const Platform &platform, LibraryOwner &owner, QWidget *parent)
     : QWidget(parent, Qt::Window), m_state(state), m_platform(platform), m_owner(owner)
 {
-    setWindowTitle(QStringLiteral("Hunderterfeld"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/hammer.svg")));
-    setFixedSize(ToPixels(WindowWidth), ToPixels(WindowHeight));
-    setFont(SansFont(9.75, true));
-    setAutoFillBackground(true);
-    QPalette colours = palette();
-    colours.setColor(QPalette::Window, Qt::white);
-    setPalette(colours);
+    SetUpWindow(*this, QStringLiteral("Hunderterfeld"), QStringLiteral(":/icons/hammer.svg"),
+                WindowWidth, WindowHeight, Qt::white);
     buildControls();
 }
 
@@ -176,14 +162,8 @@ void Form2::Liste1_Click()
     m_state.PatternName = Liste1->entry(i);
     m_state.PatternBits = Liste2->entry(i);
     setWindowTitle(QStringLiteral("Hunderterfeld:  ") + m_state.PatternName);
-    Bild2->setLineWidth(1);
-    QColor fill = LightGrey;
-    for (int k = 1; k <= CellCount; ++k) {
-        if (CellIsClear(m_state.PatternBits, k) || CellIsSet(m_state.PatternBits, k))
-            fill = CellColour(m_state.PatternBits.at(k - 1));
-        Bild2->setFillColor(fill);
-        drawCell(k);
-    }
+    DrawCellString(*Bild2, m_state.PatternBits, QPointF(0, 0), EditorCellTwips,
+                   CellColour(u'0'), CellColour(u'1'));
 }
 
 void Form2::drawCell(int k)

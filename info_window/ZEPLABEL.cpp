@@ -6,6 +6,7 @@
 #include "PictureButton.h"
 #include "Screen.h"
 #include "Twips.h"
+#include "WindowLook.h"
 
 #include <QPainter>
 
@@ -13,7 +14,6 @@ namespace {
 
 const QColor DarkBlue(0, 0, 128);
 const QColor LightCyan(128, 255, 255);
-const QColor LightYellow(255, 255, 224);
 
 const QString AboutText = QStringLiteral("Lernprogramm für die Grundschule:\r"
                                          "Zahlen bis 100 finden und benennen\r"
@@ -22,13 +22,7 @@ const QString VersionText = QStringLiteral("Version 1.0  -  freie Software\r"
                                            "Lizenz: GPL-3.0-or-later");
 const QString StartText = QStringLiteral("Start: 'Felder' oder 'Zahlen' anklicken");
 
-QFont BigBold()
-{
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSize(18);
-    font.setBold(true);
-    return font;
-}
+QFont BigBold() { return WindowLook::SansFont(18, true); }
 
 QString Lines(QString text) { return text.replace(u'\r', u'\n'); }
 
@@ -36,12 +30,10 @@ QString Lines(QString text) { return text.replace(u'\r', u'\n'); }
 
 ZEPLABEL::ZEPLABEL(Screen &screen, QWidget *parent) : QWidget(parent, Qt::Window), m_screen(screen)
 {
-    setWindowTitle(QStringLiteral("Programm-Info"));
-    setFixedSize(ToPixels(WindowWidth), ToPixels(WindowHeight));
-    setAutoFillBackground(true);
-    QPalette colours = palette();
-    colours.setColor(QPalette::Window, LightCyan);
-    setPalette(colours);
+    WindowLook::SetUpWindow(*this, QStringLiteral("Programm-Info"),
+                            QStringLiteral(":/icons/logo.svg"), WindowWidth, WindowHeight,
+                            LightCyan);
+    setFont(WindowLook::SansFont(8, false)); // the information texts are small print
 
     auto label = [this](const QString &caption, const QColor &text, const QColor &background,
                         TwipRect place, bool big) {
@@ -59,7 +51,7 @@ ZEPLABEL::ZEPLABEL(Screen &screen, QWidget *parent) : QWidget(parent, Qt::Window
     Bezeichnung4 = label(QStringLiteral("P"), QColor(0, 255, 0), DarkBlue, {1200, 240, 375, 615}, true);
     Bezeichnung5 = label(QStringLiteral("  -  1  0  0"), Qt::white, DarkBlue, {1560, 240, 1695, 615}, true);
     Bezeichnung6 = label(QString(), Qt::white, DarkBlue, {240, 840, 3015, 975}, false);
-    Bezeichnung7 = label(QString(), Qt::black, LightYellow, {240, 1800, 3015, 495}, false);
+    Bezeichnung7 = label(QString(), Qt::black, WindowLook::LightYellow, {240, 1800, 3015, 495}, false);
     Bezeichnung1 = label(QStringLiteral("O k a y"), QColor(255, 0, 0), DarkBlue, {240, 2400, 2175, 615}, true);
     Bezeichnung8 = label(Lines(StartText), Qt::black, LightCyan, {120, 3120, 3255, 255}, false);
     Bezeichnung1->setAccessibleName(QStringLiteral("Okay"));

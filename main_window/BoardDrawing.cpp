@@ -3,6 +3,7 @@
 #include "BoardDrawing.h"
 
 #include "BoardLayouts.h"
+#include "CellStringDrawing.h"
 #include "Cells.h"
 #include "DrawingSurface.h"
 #include "Palette.h"
@@ -40,11 +41,7 @@ void DrawPreview(DrawingSurface &preview, const QString &cells)
 {
     preview.clear();
     preview.show();
-    for (int n = 1; n <= CellCount; ++n) {
-        if (CellIsClear(cells, n))
-            preview.setFillColor(ToQColor(PaletteColor(PaletteIndex::LightGreen)));
-        else if (CellIsSet(cells, n))
-            preview.setFillColor(ToQColor(PaletteColor(PaletteIndex::LightMagenta)));
-        DrawCellBox(preview, n);
-    }
+    DrawCellString(preview, cells, QPointF(0, 0), CellTwips,
+                   ToQColor(PaletteColor(PaletteIndex::LightGreen)),
+                   ToQColor(PaletteColor(PaletteIndex::LightMagenta)));
 }

@@ -20,6 +20,7 @@
 #include "Screen.h"
 #include "TextFiles.h"
 #include "Twips.h"
+#include "WindowLook.h"
 #include "ZEPLABEL.h"
 
 #include <QApplication>
@@ -32,14 +33,13 @@
 
 namespace {
 
-const QColor Cyan(0, 255, 255);
+using namespace WindowLook;
+
 const QColor Green(0, 255, 0);
 const QColor Red(255, 0, 0);
-const QColor LightGrey(192, 192, 192);
 const QColor PaleGrey(224, 224, 224);
 const QColor PaleGreen(128, 255, 128);
 const QColor BarEdge(0, 192, 192);
-const QColor LightYellow(255, 255, 224);
 const QColor LightPink(255, 192, 192);
 
 const QString GermanPicture = QStringLiteral(":/icons/flag_de.svg");
@@ -62,14 +62,6 @@ const QStringList HelpLines = {
     QStringLiteral(" Nun musst du noch das Häkchen anklicken,"),
     QStringLiteral(" sodass es grün wird."),
 };
-
-QFont SansFont(double points, bool bold)
-{
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
 
 void Place(QWidget *widget, int left, int top, int width, int height)
 {
@@ -95,14 +87,8 @@ QString Digits(int number) { return QString::number(number); }
 Form1::Form1(Module1 &state, const Platform &platform, QWidget *parent)
     : QWidget(parent), m_state(state), m_platform(platform)
 {
-    setWindowTitle(QStringLiteral("Z E P - H u n d e r t e r f e l d"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/logo.svg")));
-    setFixedSize(ToPixels(WindowWidth), ToPixels(WindowHeight));
-    setFont(SansFont(9.75, true));
-    setAutoFillBackground(true);
-    QPalette colours = palette();
-    colours.setColor(QPalette::Window, Qt::white);
-    setPalette(colours);
+    SetUpWindow(*this, QStringLiteral("Z E P - H u n d e r t e r f e l d"),
+                QStringLiteral(":/icons/logo.svg"), WindowWidth, WindowHeight, Qt::white);
     buildControls();
 
     qApp->installEventFilter(this);

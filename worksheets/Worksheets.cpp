@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Worksheets.h"
 
+#include "CellStringDrawing.h"
 #include "Cells.h"
 #include "DrawingSurface.h"
 #include "ListBox.h"
@@ -45,15 +46,9 @@ QRectF FieldGridBox(int n)
 void PreviewField(DrawingSurface &board, const QString &cells)
 {
     board.clear();
-    for (int n = 1; n <= CellCount; ++n) {
-        if (CellIsClear(cells, n))
-            board.setFillColor(ToQColor(PaletteColor(PaletteIndex::LightRed)));
-        else if (CellIsSet(cells, n))
-            board.setFillColor(ToQColor(PaletteColor(PaletteIndex::Yellow)));
-        board.box(QRectF(FieldPreviewMargin + FieldPreviewCell * CellColumn(n),
-                         FieldPreviewMargin + FieldPreviewCell * CellRow(n), FieldPreviewCell,
-                         FieldPreviewCell));
-    }
+    DrawCellString(board, cells, QPointF(FieldPreviewMargin, FieldPreviewMargin), FieldPreviewCell,
+                   ToQColor(PaletteColor(PaletteIndex::LightRed)),
+                   ToQColor(PaletteColor(PaletteIndex::Yellow)));
 }
 
 // Writes the entries three to a line; each entry is placed by writeEntry at its column.

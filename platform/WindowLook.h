@@ -1,0 +1,24 @@
+// SPDX-FileCopyrightText: 2026 ZEP contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+
+class QWidget;
+
+// Colours and fonts the program's windows share.
+namespace WindowLook {
+inline const QColor Cyan(0, 255, 255);
+inline const QColor LightGrey(192, 192, 192);
+inline const QColor LightYellow(255, 255, 224);
+
+// The sans-serif face of the windows at a size in points.
+QFont SansFont(double points, bool bold);
+
+// A window of fixed inner size (in twips) with its caption, icon, background and the bold
+// 9.75-point font that its controls use unless they name their own.
+void SetUpWindow(QWidget &window, const QString &caption, const QString &icon,
+                 int widthTwips, int heightTwips, const QColor &background);
+}
