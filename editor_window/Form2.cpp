@@ -140,10 +140,7 @@ void Form2::open(const PatternLibrary &library)
 
 void Form2::Form_Load()
 {
-    const QSizeF screen = m_platform.screen.sizeTwips();
-    const QSize outer = frameGeometry().size();
-    move(qRound((ToPixels(int(screen.width())) - outer.width()) / 4.0),
-         qRound((ToPixels(int(screen.height())) - outer.height()) / 4.0));
+    PlaceOnScreen(*this, m_platform.screen.sizeTwips(), 0.25, 0.25);
     m_platform.random.seedFromClock();
 }
 

@@ -76,12 +76,7 @@ void ZEPLABEL::open()
 
 void ZEPLABEL::Form_Paint()
 {
-    const QSizeF screen = m_screen.sizeTwips();
-    const QSize outer = frameGeometry().size();
-    const QPoint place(qRound((ToPixels(int(screen.width())) - outer.width()) / 2.0),
-                       qRound((ToPixels(int(screen.height())) - outer.height()) / 4.0));
-    if (pos() != place)
-        move(place);
+    WindowLook::PlaceOnScreen(*this, m_screen.sizeTwips(), 0.5, 0.25);
     Bezeichnung6->setText(Lines(AboutText));
     Bezeichnung7->setText(Lines(VersionText));
 }

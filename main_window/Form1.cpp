@@ -228,10 +228,7 @@ void Form1::buildControls()
 
 void Form1::Form_Load()
 {
-    const QSizeF screen = m_platform.screen.sizeTwips();
-    const QSize outer = frameGeometry().size();
-    move(qRound((ToPixels(int(screen.width())) - outer.width()) / 2.0),
-         qRound((ToPixels(int(screen.height())) - outer.height()) / 2.0));
+    PlaceOnScreen(*this, m_platform.screen.sizeTwips(), 0.5, 0.5);
     m_platform.random.seedFromClock();
     Liste3->setEntries({});
     for (const CatalogueEntry &entry : BoardCatalogue())

@@ -17,6 +17,15 @@ QFont SansFont(double points, bool bold)
     return font;
 }
 
+void PlaceOnScreen(QWidget &window, QSizeF screenTwips, double shareX, double shareY)
+{
+    const QSize outer = window.frameGeometry().size();
+    const QPoint place(qRound((ToPixels(int(screenTwips.width())) - outer.width()) * shareX),
+                       qRound((ToPixels(int(screenTwips.height())) - outer.height()) * shareY));
+    if (window.pos() != place)
+        window.move(place);
+}
+
 void SetUpWindow(QWidget &window, const QString &caption, const QString &icon, int widthTwips,
                  int heightTwips, const QColor &background)
 {

@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QSizeF>
 #include <QString>
 
 class QWidget;
@@ -19,6 +20,10 @@ QFont SansFont(double points, bool bold);
 
 // A window of fixed inner size (in twips) with its caption, icon, background and the bold
 // 9.75-point font that its controls use unless they name their own.
+// Moves the window so that its left edge is share x of the free screen width, its top edge
+// share y of the free height (the outer window size counts).
+void PlaceOnScreen(QWidget &window, QSizeF screenTwips, double shareX, double shareY);
+
 void SetUpWindow(QWidget &window, const QString &caption, const QString &icon,
                  int widthTwips, int heightTwips, const QColor &background);
 }
