@@ -1,7 +1,9 @@
 // SPDX-FileCopyrightText: 2026 ZEP contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "QtFiles.h"
+#include "PatternFile.h"
 #include "QtPrinter.h"
+#include "ResultsFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -48,4 +50,26 @@ TEST(QtPrinter, PdfNamesNeverOverwriteAnExistingFile)
     QFile(first).open(QIODevice::WriteOnly);
     const QString second = QtPrinter::FreePdfName(folder.path(), QStringLiteral("Zahlenliste"));
     EXPECT_TRUE(second.endsWith(u"/Zahlenliste-2.pdf"));
+}
+
+TEST(QtFiles, BothFilesRoundTripOnDiskInTheirCodePage)
+{
+    QTemporaryDir folder;
+    QtFiles files;
+    PatternLibrary library;
+    library.append(QStringLiteral("Schlüssel"), QString(100, u'1'));
+    library.append(QStringLiteral("Rübe, groß"), QString(100, u'0'));
+    const QString patterns = folder.filePath(QStringLiteral("ZEP100.TXT"));
+    const QString results = folder.filePath(QStringLiteral("ZEP100.INI"));
+    ASSERT_EQ(files.write(patterns, WritePatternFile(library)), QString());
+    ASSERT_EQ(files.write(results, WriteResultsFile({"0003  Jürgen", "0009  Meier, Paul"})), QString());
+
+    const FileContents onDisk = files.read(patterns, 1 << 20);
+    EXPECT_TRUE(onDisk.bytes.startsWith("Schl\xFCssel\r\n"));
+    EXPECT_EQ(onDisk.bytes.count("\r\n"), 4);
+    const PatternFileContents back = ParsePatternFile(onDisk.bytes, onDisk.complete);
+    EXPECT_EQ(back.library.names, library.names);
+    EXPECT_EQ(back.library.cells, library.cells);
+    EXPECT_EQ(ParseResultsFile(files.read(results, 1 << 20).bytes),
+              (QStringList{"0003  Jürgen", "0009  Meier, Paul"}));
 }
