@@ -1,7 +1,6 @@
 // SPDX-FileCopyrightText: 2026 ZEP contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Cells.h"
-#include "Palette.h"
 
 #include <gtest/gtest.h>
 #include <tuple>
@@ -49,11 +48,4 @@ TEST(Cells, OnlyTheFirstHundredCharactersHoldOpenCells)
     EXPECT_FALSE(HasOpenCell(QString(100, u'x')));
     EXPECT_TRUE(HasOpenCell(QStringLiteral("0001")));
     EXPECT_EQ(MarkedCellCount(QString(120, u'1')), 100);
-}
-
-TEST(Palette, BoardColoursHaveTheirIndices)
-{
-    EXPECT_EQ(PaletteColor(PaletteIndex::LightGreen), (Rgb{0, 255, 0}));
-    EXPECT_EQ(PaletteColor(PaletteIndex::Yellow), (Rgb{255, 255, 0}));
-    EXPECT_EQ(PaletteColor(6), (Rgb{128, 128, 0}));
 }

@@ -1,6 +1,5 @@
 // SPDX-FileCopyrightText: 2026 ZEP contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Module1.h"
 #include "NumberWords.h"
 
 #include <QSet>
@@ -42,17 +41,4 @@ TEST(NumberWords, EveryNumberHasItsOwnWordInBothLanguages)
         }
         EXPECT_EQ(seen.size(), 100) << language;
     }
-}
-
-TEST(NumberWords, SwitchingLanguageRebuildsTheSharedTable)
-{
-    Module1 state;
-    state.BuildNumberWords();
-    const NumberWordTable german = state.NumberWords;
-    state.Language = QStringLiteral("e");
-    state.BuildNumberWords();
-    EXPECT_EQ(state.NumberWords[2], u"two");
-    state.Language = QStringLiteral("d");
-    state.BuildNumberWords();
-    EXPECT_EQ(state.NumberWords, german);
 }

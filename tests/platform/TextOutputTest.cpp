@@ -67,17 +67,6 @@ TEST(DrawingSurface, BoxesAndLinesMoveTheCursorAndStayInTheImage)
     EXPECT_EQ(surface.colorAt(QPointF(450, 450)), QColor(192, 192, 192));
 }
 
-TEST(ListBox, SortedListsInsertWithoutRegardToCase)
-{
-    ListBox list(true);
-    for (const char *entry : {"0012  bert", "0003  Zora", "0012  Anna", "0003  anton"})
-        list.addEntry(QString::fromLatin1(entry));
-    EXPECT_EQ(list.entries(),
-              (QStringList{"0003  anton", "0003  Zora", "0012  Anna", "0012  bert"}));
-    list.setEntries({"b", "A", "c"});
-    EXPECT_EQ(list.entries(), (QStringList{"A", "b", "c"}));
-}
-
 TEST(ListBox, SettingANewSelectionRunsTheClickHandlerOnce)
 {
     ListBox list;
