@@ -275,6 +275,7 @@ TEST_F(WorksheetTest, PreviewsShowTheirSampleCountAndDeclinedQuestionsRestoreThe
         EXPECT_TRUE(pdfs().isEmpty() && fake.program.busyChanges.isEmpty());
         EXPECT_EQ(fake.dialogs.titles(), QStringList{c.title});
         EXPECT_EQ(fake.dialogs.shown.last().style, MessageStyle::Question);
+        fake.dialogs.whileOpen = nullptr; // it refers to this pass's locals
     }
     // No at the field's second question: only the worksheet, and the half-size preview stays
     // (its cell 100 covers the normal view's cell 56).
