@@ -24,9 +24,7 @@ QString NumberWordText(const QString &cells, const NumberWordTable &words, Rando
     QString text;
     int counter = 0;
     while (HasOpenCell(open)) {
-        const int n = random.draw(CellCount, 1);
-        if (!CellIsSet(open, n))
-            continue;
+        const int n = random.drawMarked(open);
         open = SetCell(open, n, u'0');
         text += words[n] + QStringLiteral(", ");
         if (++counter == EntriesPerLine) {

@@ -305,10 +305,7 @@ void Form2::Bild5_Click()
         m_platform.dialogs.inputBox(QStringLiteral("Name und Pfad der Datei:"), SaveTitle, preset);
     if (fileName.isEmpty())
         return;
-    PatternLibrary library;
-    library.names = Liste1->entries();
-    library.cells = Liste2->entries();
-    const QString failure = m_platform.files.write(fileName, WritePatternFile(library));
+    const QString failure = m_platform.files.write(fileName, WritePatternFile(listedLibrary()));
     if (!failure.isEmpty()) {
         m_platform.dialogs.messageBox(QStringLiteral("Die Datei\r%1\rkonnte nicht gespeichert "
                                                      "werden:\r%2")
@@ -359,11 +356,17 @@ void Form2::Bild14_Click()
 void Form2::Bild1_Click()
 {
     hide();
+    PatternLibrary library = listedLibrary();
+    library.selected = 0;
+    m_owner.showAgain(library, Bild14->picture());
+}
+
+PatternLibrary Form2::listedLibrary() const
+{
     PatternLibrary library;
     library.names = Liste1->entries();
     library.cells = Liste2->entries();
-    library.selected = 0;
-    m_owner.showAgain(library, Bild14->picture());
+    return library;
 }
 
 void Form2::closeEvent(QCloseEvent *event)

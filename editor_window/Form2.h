@@ -72,6 +72,7 @@ private:
     std::optional<int> pointedCell(QPointF twips) const;
     QString askNewName(const QString &preset);
     int findName(const QString &name) const;
+    PatternLibrary listedLibrary() const; // the two lists, nothing selected
 
     Module1 &m_state;
     Platform m_platform;

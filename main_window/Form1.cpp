@@ -390,9 +390,7 @@ void Form1::AskNextNumber()
         ExerciseSolved();
         return;
     }
-    do
-        m_state.TargetNumber = m_platform.random.draw(CellCount, 1);
-    while (!CellIsSet(m_state.RemainingCells, m_state.TargetNumber));
+    m_state.TargetNumber = m_platform.random.drawMarked(m_state.RemainingCells);
     if (m_state.ExerciseMode == Module1::FelderMode) {
         Bezeichnung3->setText(m_state.NumberWords[m_state.TargetNumber]);
     } else {

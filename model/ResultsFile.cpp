@@ -22,12 +22,14 @@ QStringList ParseResultsFile(const QByteArray &bytes, bool wholeFile)
 
 QByteArray WriteResultsFile(const QStringList &entries) { return WriteFieldLines(entries); }
 
+bool EntrySortsBefore(const QString &a, const QString &b)
+{
+    return a.compare(b, Qt::CaseInsensitive) < 0;
+}
+
 qsizetype SortedInsertPosition(const QStringList &sorted, const QString &entry)
 {
-    const auto after = std::upper_bound(sorted.begin(), sorted.end(), entry,
-                                        [](const QString &a, const QString &b) {
-                                            return a.compare(b, Qt::CaseInsensitive) < 0;
-                                        });
+    const auto after = std::upper_bound(sorted.begin(), sorted.end(), entry, EntrySortsBefore);
     return after - sorted.begin();
 }
 

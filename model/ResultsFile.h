@@ -12,6 +12,9 @@ QStringList ParseResultsFile(const QByteArray &bytes, bool wholeFile = true);
 // One line per entry.
 QByteArray WriteResultsFile(const QStringList &entries);
 
+// The order of the results list: letters compared without regard to case.
+bool EntrySortsBefore(const QString &a, const QString &b);
+
 // Where an entry goes in a list kept in ascending order, comparing letters without
 // regard to case; equal entries keep their order of arrival.
 qsizetype SortedInsertPosition(const QStringList &sorted, const QString &entry);

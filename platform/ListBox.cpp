@@ -59,10 +59,7 @@ void ListBox::setEntries(const QStringList &texts)
     clear();
     if (m_sorted) {
         QStringList sortedTexts = texts;
-        std::stable_sort(sortedTexts.begin(), sortedTexts.end(),
-                         [](const QString &a, const QString &b) {
-                             return a.compare(b, Qt::CaseInsensitive) < 0;
-                         });
+        std::stable_sort(sortedTexts.begin(), sortedTexts.end(), EntrySortsBefore);
         addItems(sortedTexts);
     } else {
         addItems(texts);

@@ -8,7 +8,6 @@
 #include "Platform.h"
 #include "Printer.h"
 #include "ProgramControl.h"
-#include "Random.h"
 #include "WorksheetHost.h"
 
 #include <QDir>
@@ -54,13 +53,4 @@ bool WorksheetRun::print(const QString &sheetName, double points,
                                         + QDir::toNativeSeparators(QFileInfo(outcome.pdfFile).absoluteFilePath()),
                                     MessageStyle::Information, PrintTitle);
     return true;
-}
-
-int WorksheetRun::drawMarkedCell(const QString &cells)
-{
-    int n = 0;
-    do
-        n = m_host.platform().random.draw(CellCount, 1);
-    while (!CellIsSet(cells, n));
-    return n;
 }

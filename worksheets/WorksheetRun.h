@@ -24,8 +24,6 @@ public:
     // Prints one sheet; false when the printer failed (the teacher has been told).
     bool print(const QString &sheetName, double points,
                const std::function<void(SheetPage &)> &fill);
-    // A cell number 1..100 drawn until it is marked in cells, which must have one.
-    int drawMarkedCell(const QString &cells);
 
 private:
     WorksheetHost &m_host;

@@ -151,7 +151,7 @@ void PrintZahlenfeld(WorksheetHost &host)
     QString sample = cells;
     const int previewCount = std::min(FieldPreviewEntries, MarkedCellCount(cells));
     for (int shown = 0; shown < previewCount; ++shown) {
-        const int n = run.drawMarkedCell(sample);
+        const int n = host.platform().random.drawMarked(sample);
         board.printAt(2, Blank(QStringLiteral("___ "), state.NumberWords[n]), After::Stay);
         sample = SetCell(sample, n, u'0');
     }
@@ -171,7 +171,7 @@ void PrintZahlenfeld(WorksheetHost &host)
         QString open = cells;
         QList<int> drawn;
         while (HasOpenCell(open)) {
-            const int n = run.drawMarkedCell(open);
+            const int n = host.platform().random.drawMarked(open);
             order.addEntry(QString::number(n));
             drawn.append(n);
             open = SetCell(open, n, u'0');
@@ -225,7 +225,7 @@ void PrintZahlenliste(WorksheetHost &host)
     QString sample = cells;
     const int previewCount = std::min(PreviewEntries, MarkedCellCount(cells));
     for (int shown = 0; shown < previewCount; ++shown) {
-        const int n = run.drawMarkedCell(sample);
+        const int n = host.platform().random.drawMarked(sample);
         board.printAt(2, Blank(QStringLiteral("___ "), state.NumberWords[n]), After::Stay);
         board.printAt(25, TwipCanvas::asNumber(n), After::EndLine);
         sample = SetCell(sample, n, u'0');
@@ -242,7 +242,7 @@ void PrintZahlenliste(WorksheetHost &host)
         page.print(QStringLiteral(" "), After::EndLine);
         QString open = cells;
         while (HasOpenCell(open)) {
-            const int n = run.drawMarkedCell(open);
+            const int n = host.platform().random.drawMarked(open);
             page.printAt(10, Blank(QStringLiteral("____ "), state.NumberWords[n]), After::Stay);
             page.printAt(50, TwipCanvas::asNumber(n), After::EndLine);
             open = SetCell(open, n, u'0');
