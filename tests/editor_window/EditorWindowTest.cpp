@@ -5,6 +5,7 @@
 #include "ClipboardExport.h"
 #include "ClickLabel.h"
 #include "DrawingSurface.h"
+#include "EditorSession.h"
 #include "FakePlatform.h"
 #include "Form1.h"
 #include "Form2.h"
@@ -28,23 +29,10 @@ const QColor Yellow(255, 255, 0), LightRed(255, 0, 0);
 QPointF CellCentre(int k) { return QPointF(300 * CellColumn(k) + 150, 300 * CellRow(k) + 150); }
 
 // The main window loaded from a pattern file, with the editor opened over it.
-class EditorTest : public testing::Test
+class EditorTest : public EditorSession
 {
 protected:
-    void open(const QList<std::pair<QString, QString>> &patterns)
-    {
-        QByteArray file;
-        for (const auto &[name, cells] : patterns)
-            file += name.toLatin1() + "\r\n" + cells.toLatin1() + "\r\n";
-        fake.files.files[u"ZEP100.TXT"_s] = file;
-        form = std::make_unique<Form1>(state, fake.platform);
-        form->Form_Load();
-        form->Form_Activate();
-        form->Bild7_Click();
-        editor = form->editorWindow();
-        fake.dialogs.shown.clear();
-        fake.clipboard.puts.clear();
-    }
+    void open(const QList<std::pair<QString, QString>> &patterns) { openEditor(patterns); }
     QColor colour(int k) const { return editor->Bild2->colorAt(CellCentre(k)); }
     void expectBoardShows(const QString &cells) const
     {
@@ -68,10 +56,6 @@ protected:
     const FakeDialogs::Shown &box(int i) const { return fake.dialogs.shown.at(i); }
     auto boxAt(int i) const { return std::tuple(box(i).title, box(i).style, box(i).prompt); }
     QString label() const { return editor->Bezeichnung5->text(); }
-    Module1 state;
-    FakePlatform fake;
-    std::unique_ptr<Form1> form;
-    Form2 *editor = nullptr;
 };
 
 // Only right clicks in the open square change a cell, stored at the selected entry; a stray

@@ -3,6 +3,7 @@
 #include "Cells.h"
 #include "MarkedCells.h"
 #include "DrawingSurface.h"
+#include "EditorSession.h"
 #include "FakePlatform.h"
 #include "Form1.h"
 #include "Form2.h"
@@ -49,21 +50,11 @@ bool FitsOnPage(int points, int column, const QString &text)
     return (column - 1) * m.averageCharWidth() + m.textWidth(text) <= width / m.deviceUnitsPerTwip();
 }
 
-class WorksheetTest : public testing::Test
+class WorksheetTest : public EditorSession
 {
 protected:
-    // Starts the program with a library of one pattern and opens the editor on it.
-    void openEditor(const QString &cells)
-    {
-        fake.files.files[u"ZEP100.TXT"_s] = "Haus\r\n" + cells.toLatin1() + "\r\n";
-        form = std::make_unique<Form1>(state, fake.platform);
-        form->Form_Load();
-        form->Form_Activate();
-        form->Bild7_Click();
-        editor = form->editorWindow();
-        fake.dialogs.shown.clear();
-        fake.program.busyChanges.clear();
-    }
+    // The editor opened on a library of one pattern.
+    void openEditor(const QString &cells) { EditorSession::openEditor({{u"Haus"_s, cells}}); }
     void print(PictureButton *Form2::*sheet, std::initializer_list<Answer> answers = {Answer::Yes})
     {
         fake.dialogs.answers.append(answers), (editor->*sheet)->click();
@@ -128,10 +119,6 @@ protected:
         }
         return lines;
     }
-    Module1 state;
-    FakePlatform fake;
-    std::unique_ptr<Form1> form;
-    Form2 *editor = nullptr;
 };
 
 const std::initializer_list<int> FieldCells{23, 34, 47, 58, 65, 71, 86, 99};

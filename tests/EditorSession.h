@@ -1,0 +1,40 @@
+// SPDX-FileCopyrightText: 2026 ZEP contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "FakePlatform.h"
+#include "Form1.h"
+#include "Form2.h"
+#include "Module1.h"
+
+#include <QList>
+#include <gtest/gtest.h>
+#include <memory>
+#include <utility>
+
+// The program started on a library of the given patterns, with the editor opened over the
+// main window; what the start-up recorded is forgotten.
+class EditorSession : public testing::Test
+{
+protected:
+    void openEditor(const QList<std::pair<QString, QString>> &patterns)
+    {
+        QByteArray file;
+        for (const auto &[name, cells] : patterns)
+            file += name.toLatin1() + "\r\n" + cells.toLatin1() + "\r\n";
+        fake.files.files[QStringLiteral("ZEP100.TXT")] = file;
+        form = std::make_unique<Form1>(state, fake.platform);
+        form->Form_Load();
+        form->Form_Activate();
+        form->Bild7_Click();
+        editor = form->editorWindow();
+        fake.dialogs.shown.clear();
+        fake.clipboard.puts.clear();
+        fake.program.busyChanges.clear();
+    }
+
+    Module1 state;
+    FakePlatform fake;
+    std::unique_ptr<Form1> form;
+    Form2 *editor = nullptr;
+};
