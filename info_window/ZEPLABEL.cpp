@@ -4,6 +4,7 @@
 
 #include "ClickLabel.h"
 #include "PictureButton.h"
+#include "ProgramVersion.h"
 #include "Screen.h"
 #include "Twips.h"
 #include "WindowLook.h"
@@ -18,8 +19,9 @@ const QColor LightCyan(128, 255, 255);
 const QString AboutText = QStringLiteral("Lernprogramm für die Grundschule:\r"
                                          "Zahlen bis 100 finden und benennen\r"
                                          "auf dem Hunderterfeld.");
-const QString VersionText = QStringLiteral("Version 1.0  -  freie Software\r"
-                                           "Lizenz: GPL-3.0-or-later");
+const QString VersionText = QStringLiteral("Version %1  -  freie Software\r"
+                                           "Lizenz: GPL-3.0-or-later")
+                                .arg(QLatin1String(ProgramVersion));
 const QString StartText = QStringLiteral("Start: 'Felder' oder 'Zahlen' anklicken");
 
 QFont BigBold() { return WindowLook::SansFont(18, true); }
