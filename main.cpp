@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Form1.h"
 #include "Module1.h"
+#include "PracticeFolder.h"
 #include "QtClipboard.h"
 #include "QtDialogs.h"
 #include "QtFiles.h"
@@ -19,6 +20,7 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("ZEP100"));
     app.setApplicationDisplayName(QStringLiteral("ZEP – Hunderterfeld"));
+    app.setDesktopFileName(QStringLiteral(ZEP_APPLICATION_ID));
     // The standard buttons read "Ja", "Nein", "Abbrechen".
     QTranslator translator;
     if (translator.load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
@@ -27,6 +29,7 @@ int main(int argc, char **argv)
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
 
     QtDialogs dialogs;
+    PracticeFolder::EnterWhenAsked(app.arguments(), dialogs);
     QtPrinter printer;
     QtClipboard clipboard;
     QtRandom random;

@@ -1,0 +1,108 @@
+// SPDX-FileCopyrightText: 2026 ZEP contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "FakeDialogs.h"
+#include "PracticeFolder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QByteArray Starter = "Katze\r\n" + QByteArray(100, '1') + "\r\n";
+
+QByteArray Contents(const QString &name)
+{
+    QFile file(name);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(fehlt)");
+}
+
+void Put(const QString &name, const QByteArray &bytes)
+{
+    QFile file(name);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+struct Home
+{
+    QTemporaryDir home, install;
+    QString starter = install.filePath(QStringLiteral("ZEP100.TXT"));
+    QString library = home.filePath(QStringLiteral("ZEP100/ZEP100.TXT"));
+};
+
+// The first start gets the user a library of their own to edit; later starts never replace it.
+TEST(PracticeFolder, IsSeededOnceWithAWritableCopyAndNeverOverwritten)
+{
+    Home h;
+    Put(h.starter, Starter);
+    QFile::setPermissions(h.starter, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+    const PracticeFolder folder(h.home.path(), h.starter);
+    EXPECT_EQ(folder.path(), h.home.filePath(QStringLiteral("ZEP100")));
+
+    EXPECT_EQ(folder.prepare(), QString());
+    EXPECT_EQ(Contents(h.library), Starter);
+    QFile copy(h.library);
+    EXPECT_TRUE(copy.open(QIODevice::ReadWrite)); // the installed original is read-only
+    copy.close();
+
+    for (const QByteArray &edited : {QByteArray("Mein Muster\r\n" + QByteArray(100, '0') + "\r\n"),
+                                     QByteArray()}) {
+        Put(h.library, edited);
+        EXPECT_EQ(folder.prepare(), QString());
+        EXPECT_EQ(Contents(h.library), edited);
+    }
+    QFile::remove(h.library); // a library the user threw away comes back as the starter
+    EXPECT_EQ(folder.prepare(), QString());
+    EXPECT_EQ(Contents(h.library), Starter);
+}
+
+// A missing starter library is no reason to fail; a folder that cannot be made is reported.
+TEST(PracticeFolder, GoesOnWithoutAStarterAndReportsAFolderItCannotMake)
+{
+    Home h;
+    EXPECT_EQ(PracticeFolder(h.home.path(), h.starter).prepare(), QString());
+    EXPECT_TRUE(QDir(h.home.filePath(QStringLiteral("ZEP100"))).exists());
+    EXPECT_FALSE(QFile::exists(h.library));
+
+    Home blocked;
+    Put(blocked.starter, Starter);
+    Put(blocked.home.filePath(QStringLiteral("ZEP100")), "eine Datei");
+    const QString failure = PracticeFolder(blocked.home.path(), blocked.starter).enter();
+    EXPECT_TRUE(failure.startsWith(QStringLiteral("Der Übungsordner "))) << failure.toStdString();
+    EXPECT_TRUE(failure.contains(blocked.home.filePath(QStringLiteral("ZEP100"))));
+    EXPECT_EQ(Contents(blocked.home.filePath(QStringLiteral("ZEP100"))), "eine Datei");
+}
+
+// Only the menu's option moves the program into the practice folder; a terminal start stays put.
+TEST(PracticeFolder, OnlyTheMenuStartLeavesTheCurrentFolder)
+{
+    const QString before = QDir::currentPath();
+    const QByteArray home = qgetenv("HOME");
+    Home h;
+    qputenv("HOME", h.home.path().toLocal8Bit());
+    FakeDialogs dialogs;
+
+    PracticeFolder::EnterWhenAsked({QStringLiteral("zep100")}, dialogs);
+    EXPECT_EQ(QDir::currentPath(), before);
+    EXPECT_FALSE(QDir(h.home.filePath(QStringLiteral("ZEP100"))).exists());
+
+    PracticeFolder::EnterWhenAsked({QStringLiteral("zep100"), QStringLiteral("--practice-folder")}, dialogs);
+    EXPECT_EQ(QDir::currentPath(), QDir(h.home.filePath(QStringLiteral("ZEP100"))).canonicalPath());
+    EXPECT_TRUE(dialogs.shown.isEmpty());
+
+    QDir::setCurrent(before);
+    Home blocked;
+    Put(blocked.home.filePath(QStringLiteral("ZEP100")), "eine Datei");
+    qputenv("HOME", blocked.home.path().toLocal8Bit());
+    PracticeFolder::EnterWhenAsked({QStringLiteral("zep100"), QStringLiteral("--practice-folder")}, dialogs);
+    EXPECT_EQ(QDir::currentPath(), before);
+    ASSERT_EQ(dialogs.shown.size(), 1);
+    EXPECT_EQ(dialogs.last().title, QStringLiteral("ZEP100"));
+    EXPECT_EQ(dialogs.last().style, MessageStyle::Warning);
+    EXPECT_TRUE(dialogs.last().prompt.contains(before));
+    qputenv("HOME", home);
+}
+
+} // namespace
