@@ -5,6 +5,7 @@
 # ./zep run   installs what is missing, builds and starts the program in practice/
 # ./zep test  the same set-up, then every test through CTest, and once more built with
 #             AddressSanitizer and UndefinedBehaviorSanitizer, with the fuzz targets
+# ./zep package  the same set-up and build, then the Debian package build/zep100_<version>_<arch>.deb
 set -eu
 
 cd "$(dirname "$0")"
@@ -62,8 +63,13 @@ test)
     build_sanitized
     ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 run_tests "$BUILD-sanitize"
     ;;
+package)
+    install_missing
+    build
+    (cd "$BUILD" && cpack -G DEB)
+    ;;
 *)
-    echo "usage: ./zep run | ./zep test" >&2
+    echo "usage: ./zep run | ./zep test | ./zep package" >&2
     exit 2
     ;;
 esac
