@@ -42,7 +42,7 @@ scripts=$(dpkg-deb --ctrl-tarfile "$deb" | tar -t | grep -v -e '^\./$' -e '^\./c
     -e '^\./shlibs$' -e '^\./triggers$' || true)
 [ -z "$scripts" ] || fail "maintainer scripts in the package: $scripts"
 
-lintian --fail-on error --no-tag-display-limit "$deb" >"$work/lintian.log" 2>&1 \
+lintian --fail-on error --tag-display-limit 0 "$deb" >"$work/lintian.log" 2>&1 \
     || { cat "$work/lintian.log"; fail "lintian reports errors"; }
 cat "$work/lintian.log"
 echo "$(basename "$deb") depends on: $depends"
