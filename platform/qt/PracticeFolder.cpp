@@ -30,7 +30,8 @@ QString PracticeFolder::path() const { return QDir(m_home).filePath(QLatin1Strin
 QString PracticeFolder::prepare() const
 {
     if (!QDir(m_home).mkpath(QLatin1String(FolderName)))
-        return QStringLiteral("Der Übungsordner %1 kann nicht angelegt werden.").arg(Shown(path()));
+        return QStringLiteral("Der Übungsordner %1 kann nicht angelegt werden.")
+            .arg(Shown(path()));
 
     const QString library = QDir(path()).filePath(PatternFileName);
     const QFileInfo present(library);
@@ -40,7 +41,8 @@ QString PracticeFolder::prepare() const
     // Without a starter library the program starts with its own note on the missing file.
     QFile starter(m_starterLibrary);
     if (!starter.open(QIODevice::ReadOnly)) {
-        qCWarning(lcPracticeFolder) << "starter library" << m_starterLibrary << starter.errorString();
+        qCWarning(lcPracticeFolder) << "no starter library:" << m_starterLibrary
+                                    << starter.errorString();
         return QString();
     }
     // A new file of the user's own, writable even though the installed one is read-only.
@@ -58,7 +60,8 @@ QString PracticeFolder::enter() const
     if (!failure.isEmpty())
         return failure;
     if (!QDir::setCurrent(path()))
-        return QStringLiteral("Der Übungsordner %1 kann nicht geöffnet werden.").arg(Shown(path()));
+        return QStringLiteral("Der Übungsordner %1 kann nicht geöffnet werden.")
+            .arg(Shown(path()));
     return QString();
 }
 
@@ -69,9 +72,10 @@ void PracticeFolder::EnterWhenAsked(const QStringList &arguments, Dialogs &dialo
     const QString failure = PracticeFolder(QDir::homePath(), InstalledStarterLibrary()).enter();
     if (failure.isEmpty())
         return;
-    dialogs.messageBox(failure + QStringLiteral("\rDie Dateien werden im Ordner %1 gelesen und gespeichert.")
-                                     .arg(Shown(QDir::currentPath())),
-                       MessageStyle::Warning, QStringLiteral("ZEP100"));
+    const QString staying =
+        QStringLiteral("\rDie Dateien werden im Ordner %1 gelesen und gespeichert.")
+            .arg(Shown(QDir::currentPath()));
+    dialogs.messageBox(failure + staying, MessageStyle::Warning, QStringLiteral("ZEP100"));
 }
 
 QString PracticeFolder::InstalledStarterLibrary()

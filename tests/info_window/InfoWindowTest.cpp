@@ -29,7 +29,8 @@ TEST(InfoWindow, ShowsTheProgramNameAndItsTexts)
         EXPECT_FALSE(label->text().trimmed().isEmpty());
     EXPECT_FALSE(info.Bezeichnung6->text().contains(u'\r'));
     // The version comes from the build, the same number as in the package's name.
-    EXPECT_TRUE(info.Bezeichnung7->text().startsWith(QStringLiteral("Version " ZEP_PROJECT_VERSION " ")));
+    EXPECT_TRUE(
+        info.Bezeichnung7->text().startsWith(QStringLiteral("Version " ZEP_PROJECT_VERSION " ")));
 }
 
 // Centred across, a quarter of the free height down; a moved window returns on repaint or open.

@@ -58,7 +58,8 @@ TEST(PracticeFolder, IsSeededOnceWithAWritableCopyAndNeverOverwritten)
     EXPECT_EQ(Contents(h.library), Starter);
 }
 
-// A missing starter library is no reason to fail; a folder that cannot be made is reported.
+// A missing starter library is no reason to fail; a folder that cannot be made is reported
+// to the user, and the program stays in the folder it was started in.
 TEST(PracticeFolder, GoesOnWithoutAStarterAndReportsAFolderItCannotMake)
 {
     Home h;
@@ -66,43 +67,25 @@ TEST(PracticeFolder, GoesOnWithoutAStarterAndReportsAFolderItCannotMake)
     EXPECT_TRUE(QDir(h.home.filePath(QStringLiteral("ZEP100"))).exists());
     EXPECT_FALSE(QFile::exists(h.library));
 
-    Home blocked;
-    Put(blocked.starter, Starter);
-    Put(blocked.home.filePath(QStringLiteral("ZEP100")), "eine Datei");
-    const QString failure = PracticeFolder(blocked.home.path(), blocked.starter).enter();
-    EXPECT_TRUE(failure.startsWith(QStringLiteral("Der Übungsordner "))) << failure.toStdString();
-    EXPECT_TRUE(failure.contains(blocked.home.filePath(QStringLiteral("ZEP100"))));
-    EXPECT_EQ(Contents(blocked.home.filePath(QStringLiteral("ZEP100"))), "eine Datei");
-}
-
-// Only the menu's option moves the program into the practice folder; a terminal start stays put.
-TEST(PracticeFolder, OnlyTheMenuStartLeavesTheCurrentFolder)
-{
     const QString before = QDir::currentPath();
     const QByteArray home = qgetenv("HOME");
-    Home h;
-    qputenv("HOME", h.home.path().toLocal8Bit());
-    FakeDialogs dialogs;
-
-    PracticeFolder::EnterWhenAsked({QStringLiteral("zep100")}, dialogs);
-    EXPECT_EQ(QDir::currentPath(), before);
-    EXPECT_FALSE(QDir(h.home.filePath(QStringLiteral("ZEP100"))).exists());
-
-    PracticeFolder::EnterWhenAsked({QStringLiteral("zep100"), QStringLiteral("--practice-folder")}, dialogs);
-    EXPECT_EQ(QDir::currentPath(), QDir(h.home.filePath(QStringLiteral("ZEP100"))).canonicalPath());
-    EXPECT_TRUE(dialogs.shown.isEmpty());
-
-    QDir::setCurrent(before);
     Home blocked;
     Put(blocked.home.filePath(QStringLiteral("ZEP100")), "eine Datei");
     qputenv("HOME", blocked.home.path().toLocal8Bit());
-    PracticeFolder::EnterWhenAsked({QStringLiteral("zep100"), QStringLiteral("--practice-folder")}, dialogs);
+    FakeDialogs dialogs;
+    PracticeFolder::EnterWhenAsked({QStringLiteral("zep100"), QStringLiteral("--practice-folder")},
+                                   dialogs);
+    qputenv("HOME", home);
     EXPECT_EQ(QDir::currentPath(), before);
     ASSERT_EQ(dialogs.shown.size(), 1);
     EXPECT_EQ(dialogs.last().title, QStringLiteral("ZEP100"));
     EXPECT_EQ(dialogs.last().style, MessageStyle::Warning);
-    EXPECT_TRUE(dialogs.last().prompt.contains(before));
-    qputenv("HOME", home);
+    const QString prompt = dialogs.last().prompt;
+    const QString folder = blocked.home.filePath(QStringLiteral("ZEP100"));
+    EXPECT_TRUE(prompt.startsWith(QStringLiteral("Der Übungsordner ") + folder))
+        << prompt.toStdString();
+    EXPECT_TRUE(prompt.contains(before));
+    EXPECT_EQ(Contents(folder), "eine Datei");
 }
 
 } // namespace
