@@ -22,6 +22,7 @@ stop() {
     pid=$(cat "$folder/cupsd.pid")
     kill "$pid" 2>/dev/null || true
     for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+    kill -9 "$pid" 2>/dev/null || true
     rm -f "$folder/cupsd.pid"
 }
 
