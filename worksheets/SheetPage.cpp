@@ -18,7 +18,9 @@ SheetPage::SheetPage(std::unique_ptr<PrintJob> job, double points) : m_job(std::
 void SheetPage::keepOnPage()
 {
     TwipCanvas &page = canvas();
-    if (page.printCursor().y() + page.lineHeight() <= m_job->pageHeightTwips())
+    // A page shorter than one line still takes that line rather than page after page.
+    const double top = page.printCursor().y();
+    if (top == 0 || top + page.lineHeight() <= m_job->pageHeightTwips())
         return;
     m_job->newPage();
     if (m_headings)
