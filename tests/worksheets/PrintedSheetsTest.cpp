@@ -114,9 +114,10 @@ protected:
     {
         QElapsedTimer waited;
         waited.start();
-        while (m_out.entryList(QDir::Files).size() < before + count && waited.elapsed() < 20000)
+        const QStringList stored{u"*.pdf"_s}; // not the part still being written
+        while (m_out.entryList(stored, QDir::Files).size() < before + count && waited.elapsed() < 20000)
             QThread::msleep(50);
-        QStringList files = m_out.entryList(QDir::Files);
+        QStringList files = m_out.entryList(stored, QDir::Files);
         std::ranges::sort(files, {}, [](const QString &f) { return f.section(u'.', 0, 0).toInt(); });
         files = files.mid(before);
         for (QString &file : files)
