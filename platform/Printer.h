@@ -9,9 +9,11 @@ class TwipCanvas;
 
 struct PrintOutcome
 {
-    bool ok = false;
-    QString pdfFile; // set when the sheet went into a PDF file instead of a printer
-    QString error;   // set when ok is false
+    bool ok = false;  // the print system took the sheet, or it stands in pdfFile
+    QString pdfFile;  // set when the sheet went into a PDF file instead of a printer
+    QString printer;  // set when a printer did not take the sheet …
+    QString refusal;  // … with the reason in plain German
+    QString error;    // set when ok is false: the sheet is lost, and why
 };
 
 // One document; its canvas speaks twips from the top-left of the printable area.

@@ -37,6 +37,7 @@ public:
     QColor fillColor() const { return m_fillColor; }
     void setFillStyle(FillStyle style) { m_fillStyle = style; }
     void setLineWidth(double deviceUnits) { m_lineWidth = deviceUnits; }
+    void setLineWidthTwips(double twips) { m_lineWidth = twips * deviceUnitsPerTwip(); }
 
     QPointF printCursor() const { return m_cursor; }
     void setPrintCursor(QPointF twips) { m_cursor = twips; }

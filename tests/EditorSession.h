@@ -17,6 +17,11 @@
 class EditorSession : public testing::Test
 {
 protected:
+    explicit EditorSession(QtPrinter::Destination printer = QtPrinter::Destination::PdfOnly)
+        : fake(printer)
+    {
+    }
+
     void openEditor(const QList<std::pair<QString, QString>> &patterns)
     {
         QByteArray file;

@@ -11,15 +11,20 @@ SheetPage::SheetPage(std::unique_ptr<PrintJob> job, double points) : m_job(std::
     QFont font(QStringLiteral("ARIAL"));
     font.setPointSizeF(points);
     page.setFont(font);
-    page.setLineWidth(LineWidthDots);
+    page.setLineWidthTwips(LineWidthTwips);
     page.setForeground(Qt::black);
 }
 
 void SheetPage::keepOnPage()
 {
     TwipCanvas &page = canvas();
-    if (page.printCursor().y() + page.lineHeight() > m_job->pageHeightTwips())
-        m_job->newPage();
+    // A page shorter than one line still takes that line rather than page after page.
+    const double top = page.printCursor().y();
+    if (top == 0 || top + page.lineHeight() <= m_job->pageHeightTwips())
+        return;
+    m_job->newPage();
+    if (m_headings)
+        m_headings();
 }
 
 void SheetPage::printAt(int column, const QString &text, TwipCanvas::After after)

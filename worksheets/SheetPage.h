@@ -5,15 +5,18 @@
 #include "Printer.h"
 #include "TwipCanvas.h"
 
+#include <functional>
 #include <memory>
 
 // One printed sheet: the print cursor starts at (0, 0) of the printable area, text is
-// "ARIAL" at the sheet's size, lines are 3 printer dots wide and black. Text that would
-// run below the bottom edge continues at the top of a new page.
+// "ARIAL" at the sheet's size, lines are black and 3 printer dots wide. Text that would
+// run below the bottom edge continues at the top of a new page, under the sheet's
+// headings when it has some.
 class SheetPage
 {
 public:
-    static constexpr int LineWidthDots = 3;
+    // The dots of the 300-dpi printers the sheets were made for: 0.25 mm on any device.
+    static constexpr double LineWidthTwips = 3 * 1440.0 / 300;
 
     SheetPage(std::unique_ptr<PrintJob> job, double points);
 
@@ -24,9 +27,12 @@ public:
     void outlineBox(const QRectF &twips);
     void filledBox(const QRectF &twips);
     PrintOutcome finish() { return m_job->finish(); }
+    // Written again at the top of every further page.
+    void setHeadings(std::function<void()> writeHeadings) { m_headings = std::move(writeHeadings); }
 
 private:
     void keepOnPage();
 
     std::unique_ptr<PrintJob> m_job;
+    std::function<void()> m_headings;
 };

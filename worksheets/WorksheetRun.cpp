@@ -47,10 +47,17 @@ bool WorksheetRun::print(const QString &sheetName, double points,
                                     MessageStyle::Warning, PrintTitle);
         return false;
     }
-    if (!outcome.pdfFile.isEmpty())
-        platform.dialogs.messageBox(QStringLiteral("Es ist kein Drucker eingerichtet.\r"
-                                                   "Das Blatt steht in der Datei\r")
-                                        + QDir::toNativeSeparators(QFileInfo(outcome.pdfFile).absoluteFilePath()),
+    if (outcome.pdfFile.isEmpty())
+        return true;
+    const QString whereItIs = QStringLiteral("Das Blatt steht in der Datei\r")
+        + QDir::toNativeSeparators(QFileInfo(outcome.pdfFile).absoluteFilePath());
+    if (outcome.printer.isEmpty())
+        platform.dialogs.messageBox(QStringLiteral("Es ist kein Drucker eingerichtet.\r") + whereItIs,
                                     MessageStyle::Information, PrintTitle);
+    else
+        platform.dialogs.messageBox(QStringLiteral("Der Drucker „%1“ hat das Blatt nicht angenommen:\r%2\r")
+                                            .arg(outcome.printer, outcome.refusal)
+                                        + whereItIs,
+                                    MessageStyle::Warning, PrintTitle);
     return true;
 }

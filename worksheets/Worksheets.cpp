@@ -237,9 +237,13 @@ void PrintZahlenliste(WorksheetHost &host)
         return;
     }
     run.print(QStringLiteral("Zahlenliste"), 20, [&](SheetPage &page) {
-        page.printAt(10, QStringLiteral("Zahlenliste:  "), After::Stay);
-        page.printAt(50, QStringLiteral("Lösungen:"), After::EndLine);
-        page.print(QStringLiteral(" "), After::EndLine);
+        const auto headings = [&page] {
+            page.printAt(10, QStringLiteral("Zahlenliste:  "), After::Stay);
+            page.printAt(50, QStringLiteral("Lösungen:"), After::EndLine);
+            page.print(QStringLiteral(" "), After::EndLine);
+        };
+        headings();
+        page.setHeadings(headings);
         QString open = cells;
         while (HasOpenCell(open)) {
             const int n = host.platform().random.drawMarked(open);

@@ -3,8 +3,8 @@
 
 #include "FakePlatform.h"
 
-FakePlatform::FakePlatform()
-    : printer(QtPrinter::Destination::PdfOnly, pdfFolder.path()),
+FakePlatform::FakePlatform(QtPrinter::Destination destination)
+    : printer(destination, pdfFolder.path()),
       platform{dialogs, printer, clipboard, random, screen, files, program}
 {
 }

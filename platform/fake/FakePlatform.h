@@ -15,10 +15,11 @@
 #include <QTemporaryDir>
 
 // Every platform service as a test double, except the printer, which prints into PDF
-// files in a temporary folder through the real printing path.
+// files in a temporary folder through the real printing path, or, when asked, to the
+// print system's default queue with that folder for what the queue does not take.
 struct FakePlatform
 {
-    FakePlatform();
+    explicit FakePlatform(QtPrinter::Destination destination = QtPrinter::Destination::PdfOnly);
 
     FakeDialogs dialogs;
     FakeClipboard clipboard;

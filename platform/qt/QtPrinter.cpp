@@ -2,33 +2,59 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "QtPrinter.h"
 
+#include "CupsQueue.h"
 #include "TwipCanvas.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 #include <QPainter>
 #include <QPrinter>
-#include <QPrinterInfo>
+#include <QTemporaryDir>
+
+#include <optional>
 
 namespace {
 
 constexpr double TwipsPerInch = 1440.0;
+// The printable area of a sheet written as PDF starts this far in from every edge.
+constexpr double PdfMarginPoints = 10.0;
+
+const QString SpoolName = QStringLiteral("sheet.pdf");
 
 class QtPrintJob : public PrintJob, private TwipCanvas
 {
 public:
-    QtPrintJob(const QPrinterInfo &printerInfo, const QString &pdfFile, const QString &sheetName)
-        : m_printer(printerInfo, QPrinter::HighResolution), m_pdfFile(pdfFile)
+    // With a ready queue the sheet is drawn into a spool file for it, else straight into
+    // a PDF file in pdfFolder.
+    QtPrintJob(const QString &sheetName, std::optional<CupsQueue> queue, const QString &pdfFolder)
+        : m_printer(QPrinter::HighResolution), m_sheetName(sheetName), m_pdfFolder(pdfFolder)
     {
+        if (queue && queue->refusal().isEmpty()) {
+            m_queue = std::move(queue);
+        } else if (queue) {
+            m_refusedBy = queue->displayName();
+            m_refusal = queue->refusal();
+        }
+        m_printer.setOutputFormat(QPrinter::PdfFormat);
         m_printer.setDocName(sheetName);
         m_printer.setFullPage(false);
-        m_printer.setPageSize(QPageSize(QPageSize::A4));
-        if (!pdfFile.isEmpty()) {
-            m_printer.setOutputFormat(QPrinter::PdfFormat);
-            m_printer.setOutputFileName(pdfFile);
+        if (m_queue) {
+            const QPageSize paper = m_queue->paper().isValid() ? m_queue->paper()
+                                                               : QtPrinter::PdfLayout().pageSize();
+            m_printer.setPageLayout(QPageLayout(paper, QPageLayout::Portrait, m_queue->margins(),
+                                                QPageLayout::Millimeter));
+            if (!m_spool.isValid())
+                m_error = QStringLiteral("Es ist kein Platz für den Druckauftrag frei.");
+            m_printer.setOutputFileName(m_spool.filePath(SpoolName));
+        } else {
+            m_pdfFile = QtPrinter::FreePdfName(pdfFolder, sheetName);
+            m_printer.setPageLayout(QtPrinter::PdfLayout());
+            m_printer.setOutputFileName(m_pdfFile);
         }
-        if (!m_painter.begin(&m_printer))
-            m_error = QStringLiteral("Der Drucker konnte nicht geöffnet werden.");
+        if (m_error.isEmpty() && !m_painter.begin(&m_printer))
+            m_error = QStringLiteral("Das Blatt konnte nicht angelegt werden.");
     }
 
     TwipCanvas &canvas() override { return *this; }
@@ -48,21 +74,42 @@ public:
 
     PrintOutcome finish() override
     {
-        PrintOutcome outcome;
         if (m_painter.isActive() && !m_painter.end() && m_error.isEmpty())
-            m_error = QStringLiteral("Der Druckauftrag konnte nicht abgeschlossen werden.");
-        if (m_error.isEmpty() && m_printer.printerState() == QPrinter::Error)
-            m_error = QStringLiteral("Der Drucker meldet einen Fehler.");
-        if (m_error.isEmpty() && !m_pdfFile.isEmpty() && !QFileInfo::exists(m_pdfFile))
-            m_error = QStringLiteral("Die Datei %1 konnte nicht geschrieben werden.").arg(m_pdfFile);
+            m_error = QStringLiteral("Das Blatt konnte nicht fertig geschrieben werden.");
+        const QString written = m_queue ? m_spool.filePath(SpoolName) : m_pdfFile;
+        if (m_error.isEmpty() && QFileInfo(written).size() == 0)
+            m_error = QStringLiteral("Die Datei %1 konnte nicht geschrieben werden.").arg(written);
+        if (m_error.isEmpty() && m_queue)
+            handToQueue();
+
+        PrintOutcome outcome;
         outcome.ok = m_error.isEmpty();
         outcome.error = m_error;
+        outcome.printer = m_refusedBy;
+        outcome.refusal = m_refusal;
         if (outcome.ok)
             outcome.pdfFile = m_pdfFile;
         return outcome;
     }
 
 private:
+    // The spool file goes to the queue; when the queue does not take it, it is kept as a
+    // PDF file as if there were no printer.
+    void handToQueue()
+    {
+        const QString spoolFile = m_spool.filePath(SpoolName);
+        m_refusal = m_queue->submit(spoolFile, m_sheetName);
+        if (m_refusal.isEmpty())
+            return;
+        m_refusedBy = m_queue->displayName();
+        m_queue.reset();
+        m_pdfFile = QtPrinter::FreePdfName(m_pdfFolder, m_sheetName);
+        if (!QFile::copy(spoolFile, m_pdfFile))
+            m_error = QStringLiteral("Der Drucker „%1“ hat das Blatt nicht angenommen: %2\r"
+                                     "Die Datei %3 konnte nicht geschrieben werden.")
+                          .arg(m_refusedBy, m_refusal, m_pdfFile);
+    }
+
     void paint(const std::function<void(QPainter &)> &step) override
     {
         if (m_painter.isActive())
@@ -73,6 +120,12 @@ private:
 
     QPrinter m_printer;
     QPainter m_painter;
+    QString m_sheetName;
+    QString m_pdfFolder;
+    std::optional<CupsQueue> m_queue; // ready to take the sheet
+    QString m_refusedBy;              // the printer that did not take it, and why
+    QString m_refusal;
+    QTemporaryDir m_spool;
     QString m_pdfFile;
     QString m_error;
 };
@@ -93,11 +146,18 @@ QString QtPrinter::FreePdfName(const QString &folder, const QString &sheetName)
     return name;
 }
 
+QPageLayout QtPrinter::PdfLayout()
+{
+    const bool letter = QLocale().measurementSystem() == QLocale::ImperialUSSystem;
+    return QPageLayout(QPageSize(letter ? QPageSize::Letter : QPageSize::A4), QPageLayout::Portrait,
+                       QMarginsF(PdfMarginPoints, PdfMarginPoints, PdfMarginPoints, PdfMarginPoints),
+                       QPageLayout::Point);
+}
+
 std::unique_ptr<PrintJob> QtPrinter::startJob(const QString &sheetName)
 {
-    QPrinterInfo printerInfo;
+    std::optional<CupsQueue> queue;
     if (m_destination == Destination::DefaultPrinterOrPdf)
-        printerInfo = QPrinterInfo::defaultPrinter();
-    const QString pdfFile = printerInfo.isNull() ? FreePdfName(m_pdfFolder, sheetName) : QString();
-    return std::make_unique<QtPrintJob>(printerInfo, pdfFile, sheetName);
+        queue = CupsQueue::Default();
+    return std::make_unique<QtPrintJob>(sheetName, std::move(queue), m_pdfFolder);
 }

@@ -4,9 +4,13 @@
 
 #include "Printer.h"
 
-// Prints on the system's default printer without a dialog. Without a printer (or when
-// told so) each sheet becomes a PDF file in a folder, named after the sheet; an existing
-// file is never overwritten, the new one gets a number instead.
+#include <QPageLayout>
+
+// Prints on the print system's default queue without a dialog: each sheet is drawn into a
+// PDF on that queue's paper and handed to the queue. Without a queue (or when told so),
+// or when the queue does not take the sheet, the sheet becomes a PDF file in a folder,
+// named after the sheet, on the paper of the locale; an existing file is never
+// overwritten, the new one gets a number instead.
 class QtPrinter : public Printer
 {
 public:
@@ -19,6 +23,8 @@ public:
 
     // "name.pdf", or "name-2.pdf", "name-3.pdf", … when that exists.
     static QString FreePdfName(const QString &folder, const QString &sheetName);
+    // The page of a sheet written as PDF: the locale's paper (A4, Letter in the USA).
+    static QPageLayout PdfLayout();
 
 private:
     Destination m_destination;

@@ -13,7 +13,6 @@
 #include "Worksheets.h"
 
 #include <QDir>
-#include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <gtest/gtest.h>
@@ -31,23 +30,14 @@ const QColor LightRed = ToQColor(PaletteColor(PaletteIndex::LightRed));
 
 // One word of a printed page as the PDF reader sees it; positions in points.
 // "number" is what the word stands for, with digits or in the current language; 0 when none.
-struct Word { int page; double x, y; QString text; int number; bool digits; };
+struct Word { int page; double x, y, right; QString text; int number; bool digits; };
 
-// Columns start (column - 1) average "ARIAL" character widths in; the widest text of a
-// right-hand column must still end on the page, measured as the printer measures.
-bool FitsOnPage(int points, int column, const QString &text)
+// A sheet written as PDF is A4 with 10 pt left free all round: every word ends 585.28 pt
+// from the left edge at the latest.
+constexpr double RightmostPoint = 595.28 - 10;
+bool WithinPrintableWidth(const QList<Word> &all)
 {
-    struct Metrics : TwipCanvas {
-        mutable QPrinter printer{QPrinter::HighResolution};
-        void paint(const std::function<void(QPainter &)> &) override {}
-        double deviceUnitsPerTwip() const override { return printer.resolution() / 1440.0; }
-        QPaintDevice *metricsDevice() const override { return &printer; }
-    } m;
-    m.printer.setOutputFormat(QPrinter::PdfFormat);
-    m.printer.setPageSize(QPageSize(QPageSize::A4));
-    m.setFont(QFont(u"ARIAL"_s, points));
-    const double width = m.printer.pageLayout().paintRectPixels(m.printer.resolution()).width();
-    return (column - 1) * m.averageCharWidth() + m.textWidth(text) <= width / m.deviceUnitsPerTwip();
+    return std::ranges::all_of(all, [](const Word &w) { return w.right <= RightmostPoint; });
 }
 
 class WorksheetTest : public EditorSession
@@ -66,7 +56,7 @@ protected:
         QProcess process;
         process.start(u"pdftotext"_s, {u"-bbox"_s, QDir(fake.pdfFolder.path()).filePath(pdf), u"-"_s});
         EXPECT_TRUE(process.waitForFinished(30000));
-        static const QRegularExpression tag(u"<page |<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\"[^>]*>([^<]*)<"_s);
+        static const QRegularExpression tag(u"<page |<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\"[^>]*>([^<]*)<"_s);
         QList<Word> result;
         int page = 0;
         for (const auto &m : tag.globalMatch(QString::fromUtf8(process.readAllStandardOutput()))) {
@@ -74,9 +64,10 @@ protected:
                 ++page;
             else {
                 bool digits = false;
-                const int number = m.captured(3).toInt(&digits);
-                const auto found = std::find(state.NumberWords.begin() + 1, state.NumberWords.end(), m.captured(3));
-                result.append({page, m.captured(1).toDouble(), m.captured(2).toDouble(), m.captured(3),
+                const int number = m.captured(4).toInt(&digits);
+                const auto found = std::find(state.NumberWords.begin() + 1, state.NumberWords.end(), m.captured(4));
+                result.append({page, m.captured(1).toDouble(), m.captured(2).toDouble(),
+                               m.captured(3).toDouble(), m.captured(4),
                                digits ? number : int(found - state.NumberWords.begin()) % 101, digits}); // end: 0
             }
         }
@@ -134,10 +125,10 @@ TEST_F(WorksheetTest, FieldSheetListsEveryMarkedCellOnceAndTheSolutionRepeatsThe
     EXPECT_EQ(std::tuple(shown[1].title, shown[1].prompt.contains(u"Zahlenfeld.pdf"),
                          shown[3].prompt.contains(u"Zahlenfeld-Loesung.pdf")), std::tuple(PrintTitle, true, true));
     expectNormalView(MarkedCells(FieldCells));
-    EXPECT_TRUE(FitsOnPage(16, 62, u"siebenundvierzig"_s));
     const QList<Word> sheet = numberWords(words(u"Zahlenfeld.pdf"_s));
     EXPECT_EQ(numbers(sheet), std::multiset<int>(FieldCells));
     const QList<Word> all = words(u"Zahlenfeld-Loesung.pdf"_s);
+    EXPECT_TRUE(WithinPrintableWidth(sheet) && WithinPrintableWidth(all));
     const QList<Word> solution = numberWords(all), digits = numberWords(all, true);
     ASSERT_EQ(sheet.size(), 8);
     ASSERT_EQ(std::pair(solution.size(), digits.size()), std::pair(sheet.size(), sheet.size()));
@@ -158,7 +149,6 @@ TEST_F(WorksheetTest, FieldSheetListsEveryMarkedCellOnceAndTheSolutionRepeatsThe
 // English words keep the German headings, and a second list never overwrites the first.
 TEST_F(WorksheetTest, ListGivesEachWordItsAnswerOnTheSameLine)
 {
-    EXPECT_TRUE(FitsOnPage(20, 50, u"Lösungen:"_s) && FitsOnPage(20, 50, u" 100 "_s));
     struct Case { QString cells; QString language; int pages; };
     for (const auto &[cells, language, pages] :
          {Case{MarkedCells({3, 18, 26, 39, 44, 52, 67, 73, 81, 95, 100}), u"d"_s, 1},
@@ -170,6 +160,7 @@ TEST_F(WorksheetTest, ListGivesEachWordItsAnswerOnTheSameLine)
         EXPECT_EQ(fake.program.busyChanges, (QList<bool>{true, false}));
         expectNormalView(cells);
         const QList<Word> all = words(u"Zahlenliste.pdf"_s);
+        EXPECT_TRUE(WithinPrintableWidth(all));
         const QList<Word> entries = numberWords(all), answers = numberWords(all, true);
         EXPECT_EQ(all.last().page, pages);
         const qsizetype marked = MarkedCellCount(cells);
@@ -216,22 +207,24 @@ TEST_F(WorksheetTest, WithoutMarkedCellsOnlyPairsAndNumberLinesPrint)
     EXPECT_EQ(fake.program.busyChanges, (QList<bool>{true, false, true, false}));
     expectNormalView(EmptyCells());
     // The same ten distinct numbers in words and in digits.
-    EXPECT_TRUE(FitsOnPage(20, 57, u" 100 "_s));
     const QList<Word> pairs = words(u"Zahlenpaare.pdf"_s);
+    EXPECT_TRUE(WithinPrintableWidth(pairs));
     const std::multiset<int> left = numbers(pairs), right = numbers(pairs, true);
     ASSERT_EQ(left.size(), 10u);
     EXPECT_EQ(std::set<int>(left.begin(), left.end()).size(), 10u);
     EXPECT_TRUE(*left.begin() >= 11 && *left.rbegin() <= 100);
     EXPECT_EQ(left, right);
-    // Ten two-digit labels, 1500 twips apart and on the 1000-twip grid of the ticks.
+    // Ten two-digit labels, 75 pt apart, each starting 5 pt left of one of the ten ticks at
+    // 75, 125, …, 525 pt (10 pt margin, ticks every 1000 twips from 1500).
     const QList<Word> labels = numberWords(words(u"Zahlenstrahl.pdf"_s), true);
     ASSERT_EQ(labels.size(), 10);
     std::set<long> values, places;
     for (int i = 0; i < labels.size(); ++i) {
-        const double ticks = (labels[i].x - labels[0].x) / 50.0; // a point is 20 twips
+        const double ticks = (labels[i].x - 30) / 50.0;
         EXPECT_TRUE(labels[i].number >= 11 && labels[i].number <= 90) << i;
         EXPECT_NEAR(labels[i].y - labels[0].y, 75.0 * i, 1);
         EXPECT_NEAR(ticks, std::round(ticks), 0.05);
+        EXPECT_TRUE(ticks > 0.5 && ticks < 10.5) << ticks;
         values.insert(labels[i].number), places.insert(std::lround(ticks));
     }
     EXPECT_TRUE(values.size() > 1 && places.size() > 1); // not all the same
