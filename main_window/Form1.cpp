@@ -46,6 +46,7 @@ const QString GermanPicture = QStringLiteral(":/icons/flag_de.svg");
 const QString EnglishPicture = QStringLiteral(":/icons/flag_gb.svg");
 const QString StartUserName = QStringLiteral("Freund und Gast");
 const QString ZahlenQuestion = QStringLiteral("Wie heißt die Zahl?");
+const QString NoCellsText = QStringLiteral("Bild ohne Felder");
 
 constexpr int ResultsLimit = 100;
 constexpr int HelpTop = 1560;
@@ -90,6 +91,10 @@ Form1::Form1(Module1 &state, const Platform &platform, QWidget *parent)
     SetUpWindow(*this, QStringLiteral("Z E P - H u n d e r t e r f e l d"),
                 QStringLiteral(":/icons/logo.svg"), WindowWidth, WindowHeight, Qt::white);
     buildControls();
+    // The window itself holds the focus at start, so that a first Space or Enter reaches
+    // no button (least of all the exit).
+    setFocusPolicy(Qt::ClickFocus);
+    setFocus();
 
     qApp->installEventFilter(this);
     connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow *window) {
@@ -338,7 +343,10 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::KeyPress && watched->isWidgetType()
         && static_cast<QWidget *>(watched)->window() == this)
-        return Form_KeyDown(static_cast<QKeyEvent *>(event)->key());
+    {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        return Form_KeyDown(key->key(), key->isAutoRepeat());
+    }
     return QWidget::eventFilter(watched, event);
 }
 
@@ -353,7 +361,7 @@ void Form1::Bezeichnung4_Click()
     setModeLabels(Bezeichnung4, Bezeichnung5);
     DrawBoard(*Bild11, m_state.BoardLayout);
     loadSelectedPattern();
-    AskNextNumber();
+    startExercise();
 }
 
 void Form1::Bezeichnung5_Click()
@@ -366,8 +374,19 @@ void Form1::Bezeichnung5_Click()
     DrawBoard(*Bild11, m_state.BoardLayout);
     loadSelectedPattern();
     HBildlauf1->setValue(1);
-    AskNextNumber();
+    startExercise();
 }
+
+// A picture without cells has nothing to ask: no question, no score, no message.
+void Form1::startExercise()
+{
+    if (exerciseOpen())
+        AskNextNumber();
+    else
+        Bezeichnung3->setText(NoCellsText);
+}
+
+bool Form1::exerciseOpen() const { return HasOpenCell(m_state.RemainingCells); }
 
 void Form1::setModeLabels(ClickLabel *active, ClickLabel *inactive)
 {
@@ -402,7 +421,7 @@ void Form1::AskNextNumber()
 void Form1::Bild11_MouseDown(Qt::MouseButton, QPointF twips)
 {
     const std::optional<int> k = CellAt(twips);
-    if (!k || m_state.ExerciseMode != Module1::FelderMode)
+    if (!k || m_state.ExerciseMode != Module1::FelderMode || !exerciseOpen())
         return;
     if (*k != m_state.TargetNumber || !CellIsSet(m_state.RemainingCells, *k)) {
         CountError();
@@ -472,6 +491,8 @@ void Form1::HBildlauf1_Change() { Bezeichnung3->setText(Digits(HBildlauf1->value
 void Form1::Befehl1_Click()
 {
     const int n = m_state.TargetNumber;
+    if (!exerciseOpen())
+        return;
     if (HBildlauf1->value() != n) {
         CountError();
         m_platform.dialogs.beep();
@@ -484,14 +505,15 @@ void Form1::Befehl1_Click()
     AskNextNumber();
 }
 
-bool Form1::Form_KeyDown(int key)
+bool Form1::Form_KeyDown(int key, bool autoRepeat)
 {
     if (m_state.ExerciseMode == Module1::FelderMode)
         return false;
     switch (key) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        Befehl1_Click();
+        if (!autoRepeat) // a held Enter is one answer
+            Befehl1_Click();
         return true;
     case Qt::Key_Left:
     case Qt::Key_Up:
@@ -578,9 +600,7 @@ void Form1::stepPattern(int step)
     showPosition();
     loadSelectedPattern();
     restartMode();
-    DrawPreview(*Bild9, Liste2->entry(Liste1->selectedPosition()));
-    Bild9->raise();
-    Bild4->setBackground(Red);
+    showPreview();
 }
 
 void Form1::Bezeichnung7_Click() { stepPattern(-1); }
@@ -595,9 +615,15 @@ void Form1::Bild4_Click()
         Bild4->setBackground(Green);
         return;
     }
+    showPreview();
+}
+
+// The solution picture covers the board, never the help panel.
+void Form1::showPreview()
+{
     Bild4->setBackground(Red);
     DrawPreview(*Bild9, Liste2->entry(Liste1->selectedPosition()));
-    Bild9->raise();
+    Bild9->stackUnder(Bild16);
 }
 
 void Form1::Bild12_Click()

@@ -56,8 +56,9 @@ public:
     void CountError();
     void HBildlauf1_Change();
     void Befehl1_Click();
-    // Enter and the four arrows in Zahlen mode; true when the key was used.
-    bool Form_KeyDown(int key);
+    // Enter and the four arrows in Zahlen mode; true when the key was used. Repeats of a
+    // held Enter are used up without an answer.
+    bool Form_KeyDown(int key, bool autoRepeat = false);
 
     void Bild10_Click();
     void Bild6_Click();
@@ -105,6 +106,9 @@ private:
     void ExerciseSolved();
     void loadSelectedPattern();
     void restartMode();
+    void startExercise();
+    bool exerciseOpen() const;
+    void showPreview();
     void stepPattern(int step);
     void showPosition();
     void setModeLabels(ClickLabel *active, ClickLabel *inactive);

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MainWindowFixture.h"
 
+#include <functional>
+
 namespace {
 
 class Controls : public MainWindowTest
@@ -101,6 +103,27 @@ TEST_F(Controls, ArrowsTickAndLanguage)
     EXPECT_EQ(state.ExerciseMode, Module1::ZahlenMode);
     EXPECT_EQ(state.PatternName, "A");
     EXPECT_EQ(colour(state.TargetNumber), Yellow);
+}
+
+// Once shown, the help panel stays readable over the solution picture that the arrows and
+// the language button bring up.
+TEST_F(Controls, HelpPanelStaysOverTheSolutionPicture)
+{
+    start(PatternText({{"Voll", QString(100, u'1')}, {"Auch voll", QString(100, u'1')}}));
+    form.Bild15_Click();
+    const QPoint insidePanel(3500 / 15, 2700 / 15); // over the board, below the help text
+    const QColor LightPink(255, 192, 192);
+    const std::function<void()> steps[] = {[&] { form.Bezeichnung8_Click(); },
+                                           [&] { form.Bezeichnung7_Click(); },
+                                           [&] { form.Bild12_Click(); },
+                                           [&] { form.Bild4_Click(), form.Bild4_Click(); }};
+    for (const auto &step : steps) {
+        step();
+        ASSERT_TRUE(form.Bild9->isVisible());
+        EXPECT_EQ(form.grab().toImage().pixelColor(insidePanel), LightPink);
+    }
+    form.Bild15_Click();
+    EXPECT_EQ(form.grab().toImage().pixelColor(insidePanel), LightMagenta);
 }
 
 } // namespace

@@ -3,6 +3,8 @@
 #include "ActivationGate.h"
 #include "MainWindowFixture.h"
 
+#include <QTest>
+
 namespace {
 
 using StartUp = MainWindowTest;
@@ -94,6 +96,19 @@ TEST_F(StartUp, ResultsLoadSortedAndAreSavedOnExit)
     ASSERT_EQ(fake.dialogs.titles(), QStringList(5, QStringLiteral("ZEP100")));
     EXPECT_TRUE(fake.dialogs.last().prompt.contains("Datenträger voll"));
     EXPECT_EQ(fake.program.quits, 2);
+}
+
+// Right after start-up no control holds the focus: Space or Enter asks nothing.
+TEST_F(StartUp, FirstKeysReachNoButton)
+{
+    start(PatternText({{"Haus", MarkedCells({5})}}));
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    for (Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter})
+        QTest::keyClick(QApplication::focusWidget(), key);
+    EXPECT_TRUE(fake.dialogs.shown.isEmpty());
+    EXPECT_EQ(fake.program.quits, 0);
+    EXPECT_FALSE(form.Liste3->isVisible());
 }
 
 } // namespace
