@@ -55,6 +55,18 @@ constexpr int BoardLeft = 1080;
 constexpr int BoardTop = 1440;
 constexpr int BoardSize = 5055;
 
+// The left button bar and the editor button at its foot, well apart from the child's
+// buttons: a slightly missed click must not open the teacher's editor.
+constexpr int ButtonSize = 495;
+constexpr int LanguageButtonTop = 6600;
+constexpr int EditorButtonSize = 315;
+constexpr int EditorButtonClearance = 150;
+constexpr int EditorButtonTop = LanguageButtonTop + ButtonSize + EditorButtonClearance;
+constexpr int EditorButtonLeft = 210;
+constexpr int BarGrowth = Form1::WindowHeight - 7230;
+constexpr int BarHeight = 7335 + BarGrowth;
+constexpr int BarEdgeBottom = 7200 + BarGrowth;
+
 const QStringList HelpLines = {
     QString(),
     QStringLiteral(" Klicke zuerst auf 'Felder' oder auf 'Zahlen'."),
@@ -111,7 +123,7 @@ Form1::~Form1() { qApp->removeEventFilter(this); }
 void Form1::buildControls()
 {
     auto button = [this](const char *icon, const char *name, int left, int top,
-                         const QColor &background = Cyan, int size = 495) {
+                         const QColor &background = Cyan, int size = ButtonSize) {
         auto *picture = new PictureButton(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(icon)),
                                           QString::fromUtf8(name), background, this);
         Place(picture, left, top, size, size);
@@ -131,10 +143,9 @@ void Form1::buildControls()
     Bild3 = button("wiper", "Tafel neu zeichnen", 120, 4080);
     Bild6 = button("eye", "Zahlenansicht", 120, 4920);
     Bild10 = button("users", "Neuer Benutzer", 120, 5760, Cyan, 510);
-    Bild12 = button("flag_de", "Sprache", 120, 6600);
-    // The editor is a teacher's tool: a small hammer in the gap between the pattern
-    // arrows and the wiper, where it is easy to find and hard to hit by chance.
-    Bild7 = button("hammer", "Bearbeiten", 210, 3750, Cyan, 315);
+    Bild12 = button("flag_de", "Sprache", 120, LanguageButtonTop);
+    Bild7 = button("hammer", "Bearbeiten", EditorButtonLeft, EditorButtonTop, Cyan,
+                   EditorButtonSize);
     Bild7->setIconSize(QSize(18, 18));
     Bild1 = button("laugh", "Richtige Antworten", 4320, 120, Qt::white);
     Bild2 = button("fright", "Falsche Antworten", 5760, 120, Qt::white);
@@ -705,9 +716,9 @@ void Form1::showAgain(const PatternLibrary &edited, const QString &picture)
 void Form1::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.fillRect(TwipRect{0, 0, 735, 7335}.toPixels(), Cyan);
+    painter.fillRect(TwipRect{0, 0, 735, BarHeight}.toPixels(), Cyan);
     painter.setPen(QPen(BarEdge, 2));
-    painter.drawLine(ToPixels(720), 0, ToPixels(720), ToPixels(7200));
+    painter.drawLine(ToPixels(720), 0, ToPixels(720), ToPixels(BarEdgeBottom));
     painter.setPen(QPen(Qt::black, 2));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(TwipRect{960, 840, 5295, 6255}.toPixels());

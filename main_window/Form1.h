@@ -26,7 +26,8 @@ class Form1 : public QWidget, public LibraryOwner
 
 public:
     static constexpr int WindowWidth = 6390;
-    static constexpr int WindowHeight = 7230;
+    // The designed 7230 plus the room the editor button needs below the language button.
+    static constexpr int WindowHeight = 7680;
     static constexpr int ResultsShownLeft = 1200;
     static constexpr int ResultsHiddenLeft = 8400;
     static constexpr int HelpShownLeft = 600;

@@ -126,4 +126,26 @@ TEST_F(Controls, HelpPanelStaysOverTheSolutionPicture)
     EXPECT_EQ(form.grab().toImage().pixelColor(insidePanel), LightMagenta);
 }
 
+// The editor button stands at least 150 twips from every control around it, inside the
+// left bar, below the language button, which keeps its place.
+TEST_F(Controls, EditorButtonStandsApart)
+{
+    start(PatternText({{"A", MarkedCells({1})}}));
+    form.Bild6_Click(); // the catalogue list reaches into the bar
+    const QRect hammer = form.Bild7->geometry();
+    for (QWidget *other : form.findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (other == form.Bild7 || !other->isVisible() || !form.rect().intersects(other->geometry()))
+            continue;
+        const QRect g = other->geometry();
+        const int apartX = std::max(g.left() - hammer.right(), hammer.left() - g.right()) - 1;
+        const int apartY = std::max(g.top() - hammer.bottom(), hammer.top() - g.bottom()) - 1;
+        EXPECT_GE(std::max(apartX, apartY) * 15, 150) << other->accessibleName().toStdString();
+    }
+    EXPECT_TRUE(QRect(0, 0, 720 / 15, form.height()).contains(hammer));
+    EXPECT_GE(hammer.width() * 15, 315);
+    EXPECT_EQ(form.Bild12->geometry(), QRect(8, 440, 33, 33));
+    EXPECT_EQ(form.size(), QSize(426, 512));
+    EXPECT_EQ(form.grab().toImage().pixelColor(2, 510), QColor(0, 255, 255)); // the bar reaches down
+}
+
 } // namespace
