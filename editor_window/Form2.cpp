@@ -91,7 +91,7 @@ void Form2::buildControls()
     Bezeichnung6 = label(QStringLiteral("Aktiviertes Feld:"), LightYellow, {1560, 4200, 2055, 375});
     Bezeichnung5 = label(QString(), LightYellow, {3840, 4200, 495, 315});
     Bezeichnung5->setAlignment(Qt::AlignCenter);
-    Bezeichnung5->setAccessibleName(QStringLiteral("Aktiviertes Feld"));
+    Bezeichnung5->setAccessibleDescription(QStringLiteral("Aktiviertes Feld"));
 
     Bild6 = button("sheet_field", "Zahlenfeld drucken", 4920, 1080);
     Bild9 = button("sheet_list", "Zahlenliste drucken", 4920, 2040);

@@ -170,7 +170,8 @@ void Form1::buildControls()
     Bezeichnung3->setTextColor(QColor(0, 0, 255));
     Bezeichnung7->setAccessibleName(QStringLiteral("Vorheriges Lösungsbild"));
     Bezeichnung8->setAccessibleName(QStringLiteral("Nächstes Lösungsbild"));
-    Bezeichnung3->setAccessibleName(QStringLiteral("Frage"));
+    // The question is read out as shown; changing it is announced by the label.
+    Bezeichnung3->setAccessibleDescription(QStringLiteral("Frage"));
 
     const QSize boardTwips(BoardSize, BoardSize);
     Bild11 = new DrawingSurface(boardTwips, LightGrey, this);

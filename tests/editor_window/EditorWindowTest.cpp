@@ -14,6 +14,7 @@
 #include "PatternFile.h"
 #include "PictureButton.h"
 
+#include <QAccessible>
 #include <QImage>
 #include <QSvgRenderer>
 #include <QXmlStreamReader>
@@ -88,6 +89,22 @@ TEST_F(EditorTest, RightClicksInTheOpenSquareToggleTheSelectedEntryAndClearStray
     EXPECT_EQ(form->Liste2->entry(1), stray); // the main window waits for "Ende"
     editor->Bild2_MouseMove(QPointF(299.6, 10)); // rounded to whole twips first
     EXPECT_EQ(label(), u"2"_s);
+}
+
+// A screen reader hears the pointed cell's number, and not the hidden cell strings.
+TEST_F(EditorTest, AssistiveTechnologyHearsTheCellNumberAndNotTheHiddenLists)
+{
+    open({{"Eins", MarkedCells({1})}});
+    editor->Bild2_MouseMove(CellCentre(47));
+    QAccessibleInterface *cell = QAccessible::queryAccessibleInterface(editor->Bezeichnung5);
+    EXPECT_EQ(std::pair(cell->text(QAccessible::Name), cell->text(QAccessible::Description)),
+              std::pair(u"47"_s, u"Aktiviertes Feld"_s));
+    QAccessibleInterface *window = QAccessible::queryAccessibleInterface(editor);
+    QObjectList exposed;
+    for (int i = 0; i < window->childCount(); ++i)
+        exposed.append(window->child(i)->object());
+    EXPECT_TRUE(exposed.contains(editor->Liste1) && exposed.contains(editor->Bild2));
+    EXPECT_FALSE(exposed.contains(editor->Liste2) || exposed.contains(editor->Liste3));
 }
 
 TEST_F(EditorTest, NewPatternsGetTheNextNumberAndRefuseQuotesAndDeletingFallsBackToTheDefault)

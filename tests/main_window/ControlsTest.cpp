@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MainWindowFixture.h"
 
+#include <QAccessible>
 #include <functional>
 
 namespace {
@@ -146,6 +147,44 @@ TEST_F(Controls, EditorButtonStandsApart)
     EXPECT_EQ(form.Bild12->geometry(), QRect(8, 440, 33, 33));
     EXPECT_EQ(form.size(), QSize(426, 512));
     EXPECT_EQ(form.grab().toImage().pixelColor(2, 510), QColor(0, 255, 255)); // the bar reaches down
+}
+
+// The objects the window shows to assistive technology, all levels down.
+QObjectList Exposed(QAccessibleInterface *node)
+{
+    QObjectList found;
+    for (int i = 0; node && i < node->childCount(); ++i)
+        if (QAccessibleInterface *child = node->child(i))
+            found += QObjectList{child->object()} + Exposed(child);
+    return found;
+}
+
+// A screen reader hears the question as shown (a label without a name of its own also
+// announces each new caption); what the screen does not show (the pattern lists, the parked results list and help panel) it
+// does not walk through.
+TEST_F(Controls, AssistiveTechnologyReadsWhatTheScreenShows)
+{
+    willAsk({47, 5});
+    start(PatternText({{"Haus", MarkedCells({5, 47})}}));
+    QAccessibleInterface *window = QAccessible::queryAccessibleInterface(&form);
+    QAccessibleInterface *question = QAccessible::queryAccessibleInterface(form.Bezeichnung3);
+    EXPECT_EQ(question->text(QAccessible::Name), "siebenundvierzig");
+    EXPECT_EQ(question->text(QAccessible::Description), "Frage");
+    QObjectList exposed = Exposed(window);
+    EXPECT_TRUE(exposed.contains(form.Bezeichnung3) && exposed.contains(form.Bild11));
+    for (QObject *unseen : std::initializer_list<QObject *>{form.Liste1, form.Liste2, form.Liste4, form.Bild16,
+                                                            form.Bild9, form.Liste3, form.HBildlauf1})
+        EXPECT_FALSE(exposed.contains(unseen)) << unseen->metaObject()->className();
+
+    click(47);
+    EXPECT_EQ(question->text(QAccessible::Name), "fünf");
+    EXPECT_TRUE(form.Bezeichnung3->accessibleName().isEmpty());
+
+    form.Bild15_Click();
+    form.Bezeichnung5_Click();
+    exposed = Exposed(window);
+    EXPECT_TRUE(exposed.contains(form.Bild16) && exposed.contains(form.HBildlauf1));
+    EXPECT_FALSE(exposed.contains(form.Liste2));
 }
 
 } // namespace
