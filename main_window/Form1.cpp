@@ -30,6 +30,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QWindow>
+#include <utility>
 
 namespace {
 
@@ -301,8 +302,12 @@ void Form1::LoadPatternFile()
 
 void Form1::windowActivated(ActivationGate::Window window)
 {
-    if (m_gate.activated(window))
-        Form_Activate();
+    if (!m_gate.activated(window))
+        return;
+    // A return while the other window stays open was made by a press into this window;
+    // that press brings the window back and is no answer.
+    m_returnPressPending = m_info && m_info->isVisible();
+    Form_Activate();
 }
 
 void Form1::Form_Activate() { Bezeichnung4_Click(); }
@@ -353,11 +358,23 @@ bool Form1::event(QEvent *event)
 
 bool Form1::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::KeyPress && watched->isWidgetType()
-        && static_cast<QWidget *>(watched)->window() == this)
-    {
+    if (!watched->isWidgetType() || static_cast<QWidget *>(watched)->window() != this)
+        return QWidget::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::KeyPress: {
+        m_returnPressPending = false;
         const auto *key = static_cast<QKeyEvent *>(event);
         return Form_KeyDown(key->key(), key->isAutoRepeat());
+    }
+    case QEvent::MouseMove: // the pointer came over after the return: the next press is meant
+        m_returnPressPending = false;
+        break;
+    case QEvent::MouseButtonPress:
+        if (std::exchange(m_returnPressPending, false) && watched == Bild11)
+            return true;
+        break;
+    default:
+        break;
     }
     return QWidget::eventFilter(watched, event);
 }

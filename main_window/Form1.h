@@ -124,4 +124,5 @@ private:
     std::unique_ptr<Form2> m_editor;
     std::unique_ptr<ZEPLABEL> m_info;
     bool m_ending = false;
+    bool m_returnPressPending = false;
 };
