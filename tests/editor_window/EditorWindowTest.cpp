@@ -15,7 +15,11 @@
 #include "PictureButton.h"
 
 #include <QAccessible>
+#include <QApplication>
+#include <QFile>
 #include <QImage>
+#include <QScrollBar>
+#include <QStyle>
 #include <QSvgRenderer>
 #include <QXmlStreamReader>
 #include <gtest/gtest.h>
@@ -89,6 +93,33 @@ TEST_F(EditorTest, RightClicksInTheOpenSquareToggleTheSelectedEntryAndClearStray
     EXPECT_EQ(form->Liste2->entry(1), stray); // the main window waits for "Ende"
     editor->Bild2_MouseMove(QPointF(299.6, 10)); // rounded to whole twips first
     EXPECT_EQ(label(), u"2"_s);
+}
+
+// Every starter name shows whole in the names list, measured with the list's own font
+// against its real width; a name longer than the list shows whole as the entry's tooltip.
+TEST_F(EditorTest, StarterNamesFitTheListAndLongerNamesShowInTheirTooltip)
+{
+    QFile starter(QStringLiteral(ZEP_STARTER_LIBRARY));
+    ASSERT_TRUE(starter.open(QIODevice::ReadOnly));
+    const PatternLibrary library = ParsePatternFile(starter.readAll()).library;
+    ASSERT_GE(library.names.size(), 24);
+    QList<std::pair<QString, QString>> patterns;
+    for (int i = 0; i < library.names.size(); ++i)
+        patterns.append({library.names[i], library.cells[i]});
+    open(patterns);
+    QListWidget &list = *editor->Liste1;
+    QApplication::processEvents();
+    ASSERT_TRUE(list.verticalScrollBar()->isVisible()); // the narrowest the text can get
+    const int margins = 2 * (list.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &list) + 1);
+    const int room = list.viewport()->width() - margins;
+    for (int i = 0; i < list.count(); ++i) {
+        EXPECT_LE(list.fontMetrics().horizontalAdvance(list.item(i)->text()), room) << list.item(i)->text().toStdString();
+        EXPECT_TRUE(list.item(i)->toolTip().isEmpty());
+    }
+    const QString longName = u"Schachbrett-Streifen"_s;
+    newPattern(longName);
+    EXPECT_GT(list.fontMetrics().horizontalAdvance(longName), room);
+    EXPECT_EQ(list.item(list.count() - 1)->toolTip(), longName);
 }
 
 // A screen reader hears the pointed cell's number, and not the hidden cell strings.
