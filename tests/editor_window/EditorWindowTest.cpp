@@ -173,6 +173,27 @@ TEST_F(EditorTest, NewPatternsGetTheNextNumberAndRefuseQuotesAndDeletingFallsBac
     expectShown(0, u"Ka-Zeichen"_s, DefaultPatternCells());
 }
 
+// A name that exists in any letter case asks before overwriting: No asks for a name again
+// with the same preset, Yes empties that entry in its place under the name as typed.
+TEST_F(EditorTest, ExistingNameAsksBeforeOverwriting)
+{
+    open({{"Ka-Zeichen", MarkedCells({1, 2})}, {"Eins", MarkedCells({1})}});
+    fake.dialogs.inputs.append({u"KA-ZEICHEN"_s, u"Zwei"_s});
+    fake.dialogs.answers.enqueue(Answer::No);
+    editor->Bild4_Click();
+    ASSERT_EQ(fake.dialogs.shown.size(), 3);
+    EXPECT_EQ(boxAt(1), std::tuple(u"Sichern: KA-ZEICHEN"_s, MessageStyle::Question,
+                                   u" Dieser Name ist bereits vorhanden!\rVorhandenen Eintrag überschreiben?"_s));
+    EXPECT_EQ(box(2).preset, u"3. Feldeingabe"_s);
+    expectLibrary({"Ka-Zeichen", "Eins", "Zwei"}, {MarkedCells({1, 2}), MarkedCells({1}), EmptyCells()});
+
+    fake.dialogs.answers.enqueue(Answer::Yes);
+    newPattern(u"eins"_s);
+    EXPECT_EQ(box(4).title, u"Sichern: eins"_s);
+    expectLibrary({"Ka-Zeichen", "eins", "Zwei"}, {MarkedCells({1, 2}), EmptyCells(), EmptyCells()});
+    expectShown(1, u"eins"_s, EmptyCells());
+}
+
 TEST_F(EditorTest, SavingStopsOnNoOnAnEmptyNameOrAFailedWriteAndTheSavedLibraryReadsBack)
 {
     open({{"Eins", MarkedCells({1})}});
@@ -284,8 +305,19 @@ TEST(ClipboardGrid, PicturesHoldAnElevenByElevenLineGrid)
             vertical += at("x1") == at("x2") && at("y1") != at("y2");
         }
     EXPECT_EQ(std::pair(horizontal, vertical), std::pair(11, 11));
+    // The picture: 50 mm at 300 dpi, eleven dark lines each way on white, 10 cells apart.
     const QImage png = QImage::fromData(GridPng());
-    EXPECT_EQ(png.pixelColor(png.width() / 20, png.height() / 20), QColor(Qt::white));
+    EXPECT_EQ(std::tuple(png.width(), png.height(), png.dotsPerMeterX()), std::tuple(592, 592, 11811));
+    const int lines[] = {1, 60, 119, 178, 237, 295, 354, 413, 472, 531, 590};
+    const auto dark = [&](int x, int y) { return png.pixelColor(x, y).lightness() < 128; };
+    for (int across : {30, 300, 560}) {
+        for (int i = 0; i < 11; ++i) {
+            EXPECT_TRUE(dark(lines[i], across) && dark(across, lines[i])) << i;
+            const int between = i < 10 ? (lines[i] + lines[i + 1]) / 2 : across;
+            EXPECT_EQ(png.pixelColor(between, across + 7), QColor(Qt::white)) << i;
+            EXPECT_EQ(png.pixelColor(across + 7, between), QColor(Qt::white)) << i;
+        }
+    }
 }
 
 } // namespace
