@@ -406,13 +406,17 @@ void Form1::Bezeichnung5_Click()
     startExercise();
 }
 
-// A picture without cells has nothing to ask: no question, no score, no message.
+// A picture without cells has nothing to ask: no question, no number to choose, no score,
+// no message.
 void Form1::startExercise()
 {
-    if (exerciseOpen())
+    if (exerciseOpen()) {
         AskNextNumber();
-    else
-        Bezeichnung3->setText(NoCellsText);
+        return;
+    }
+    HBildlauf1->hide();
+    Befehl1->hide();
+    Bezeichnung3->setText(NoCellsText);
 }
 
 bool Form1::exerciseOpen() const { return HasOpenCell(m_state.RemainingCells); }
@@ -536,7 +540,7 @@ void Form1::Befehl1_Click()
 
 bool Form1::Form_KeyDown(int key, bool autoRepeat)
 {
-    if (m_state.ExerciseMode == Module1::FelderMode)
+    if (m_state.ExerciseMode == Module1::FelderMode || !exerciseOpen())
         return false;
     switch (key) {
     case Qt::Key_Return:
