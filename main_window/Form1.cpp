@@ -523,9 +523,9 @@ void Form1::HBildlauf1_Change() { Bezeichnung3->setText(Digits(HBildlauf1->value
 
 void Form1::Befehl1_Click()
 {
-    const int n = m_state.TargetNumber;
     if (!exerciseOpen())
         return;
+    const int n = m_state.TargetNumber;
     if (HBildlauf1->value() != n) {
         CountError();
         m_platform.dialogs.beep();
