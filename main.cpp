@@ -18,8 +18,9 @@
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
+    // No display name: the desktop would append it to every window and box title, and
+    // the titles carry the pattern and file names.
     app.setApplicationName(QStringLiteral("ZEP100"));
-    app.setApplicationDisplayName(QStringLiteral("ZEP – Hunderterfeld"));
     app.setDesktopFileName(QStringLiteral(ZEP_APPLICATION_ID));
     // The standard buttons read "Ja", "Nein", "Abbrechen".
     QTranslator translator;

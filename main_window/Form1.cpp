@@ -30,6 +30,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QWindow>
+#include <utility>
 
 namespace {
 
@@ -46,6 +47,7 @@ const QString GermanPicture = QStringLiteral(":/icons/flag_de.svg");
 const QString EnglishPicture = QStringLiteral(":/icons/flag_gb.svg");
 const QString StartUserName = QStringLiteral("Freund und Gast");
 const QString ZahlenQuestion = QStringLiteral("Wie heißt die Zahl?");
+const QString NoCellsText = QStringLiteral("Bild ohne Felder");
 
 constexpr int ResultsLimit = 100;
 constexpr int HelpTop = 1560;
@@ -53,6 +55,18 @@ constexpr int ResultsTop = 1440;
 constexpr int BoardLeft = 1080;
 constexpr int BoardTop = 1440;
 constexpr int BoardSize = 5055;
+
+// The left button bar and the editor button at its foot, well apart from the child's
+// buttons: a slightly missed click must not open the teacher's editor.
+constexpr int ButtonSize = 495;
+constexpr int LanguageButtonTop = 6600;
+constexpr int EditorButtonSize = 315;
+constexpr int EditorButtonClearance = 150;
+constexpr int EditorButtonTop = LanguageButtonTop + ButtonSize + EditorButtonClearance;
+constexpr int EditorButtonLeft = 210;
+constexpr int BarGrowth = Form1::WindowHeight - 7230;
+constexpr int BarHeight = 7335 + BarGrowth;
+constexpr int BarEdgeBottom = 7200 + BarGrowth;
 
 const QStringList HelpLines = {
     QString(),
@@ -90,6 +104,10 @@ Form1::Form1(Module1 &state, const Platform &platform, QWidget *parent)
     SetUpWindow(*this, QStringLiteral("Z E P - H u n d e r t e r f e l d"),
                 QStringLiteral(":/icons/logo.svg"), WindowWidth, WindowHeight, Qt::white);
     buildControls();
+    // The window itself holds the focus at start, so that a first Space or Enter reaches
+    // no button (least of all the exit).
+    setFocusPolicy(Qt::ClickFocus);
+    setFocus();
 
     qApp->installEventFilter(this);
     connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow *window) {
@@ -106,7 +124,7 @@ Form1::~Form1() { qApp->removeEventFilter(this); }
 void Form1::buildControls()
 {
     auto button = [this](const char *icon, const char *name, int left, int top,
-                         const QColor &background = Cyan, int size = 495) {
+                         const QColor &background = Cyan, int size = ButtonSize) {
         auto *picture = new PictureButton(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(icon)),
                                           QString::fromUtf8(name), background, this);
         Place(picture, left, top, size, size);
@@ -126,10 +144,9 @@ void Form1::buildControls()
     Bild3 = button("wiper", "Tafel neu zeichnen", 120, 4080);
     Bild6 = button("eye", "Zahlenansicht", 120, 4920);
     Bild10 = button("users", "Neuer Benutzer", 120, 5760, Cyan, 510);
-    Bild12 = button("flag_de", "Sprache", 120, 6600);
-    // The editor is a teacher's tool: a small hammer in the gap between the pattern
-    // arrows and the wiper, where it is easy to find and hard to hit by chance.
-    Bild7 = button("hammer", "Bearbeiten", 210, 3750, Cyan, 315);
+    Bild12 = button("flag_de", "Sprache", 120, LanguageButtonTop);
+    Bild7 = button("hammer", "Bearbeiten", EditorButtonLeft, EditorButtonTop, Cyan,
+                   EditorButtonSize);
     Bild7->setIconSize(QSize(18, 18));
     Bild1 = button("laugh", "Richtige Antworten", 4320, 120, Qt::white);
     Bild2 = button("fright", "Falsche Antworten", 5760, 120, Qt::white);
@@ -154,7 +171,8 @@ void Form1::buildControls()
     Bezeichnung3->setTextColor(QColor(0, 0, 255));
     Bezeichnung7->setAccessibleName(QStringLiteral("Vorheriges Lösungsbild"));
     Bezeichnung8->setAccessibleName(QStringLiteral("Nächstes Lösungsbild"));
-    Bezeichnung3->setAccessibleName(QStringLiteral("Frage"));
+    // The question is read out as shown; changing it is announced by the label.
+    Bezeichnung3->setAccessibleDescription(QStringLiteral("Frage"));
 
     const QSize boardTwips(BoardSize, BoardSize);
     Bild11 = new DrawingSurface(boardTwips, LightGrey, this);
@@ -284,8 +302,12 @@ void Form1::LoadPatternFile()
 
 void Form1::windowActivated(ActivationGate::Window window)
 {
-    if (m_gate.activated(window))
-        Form_Activate();
+    if (!m_gate.activated(window))
+        return;
+    // A return while the other window stays open was made by a press into this window;
+    // that press brings the window back and is no answer.
+    m_returnPressPending = m_info && m_info->isVisible();
+    Form_Activate();
 }
 
 void Form1::Form_Activate() { Bezeichnung4_Click(); }
@@ -336,9 +358,24 @@ bool Form1::event(QEvent *event)
 
 bool Form1::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::KeyPress && watched->isWidgetType()
-        && static_cast<QWidget *>(watched)->window() == this)
-        return Form_KeyDown(static_cast<QKeyEvent *>(event)->key());
+    if (!watched->isWidgetType() || static_cast<QWidget *>(watched)->window() != this)
+        return QWidget::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::KeyPress: {
+        m_returnPressPending = false;
+        const auto *key = static_cast<QKeyEvent *>(event);
+        return Form_KeyDown(key->key(), key->isAutoRepeat());
+    }
+    case QEvent::MouseMove: // the pointer came over after the return: the next press is meant
+        m_returnPressPending = false;
+        break;
+    case QEvent::MouseButtonPress:
+        if (std::exchange(m_returnPressPending, false) && watched == Bild11)
+            return true;
+        break;
+    default:
+        break;
+    }
     return QWidget::eventFilter(watched, event);
 }
 
@@ -353,7 +390,7 @@ void Form1::Bezeichnung4_Click()
     setModeLabels(Bezeichnung4, Bezeichnung5);
     DrawBoard(*Bild11, m_state.BoardLayout);
     loadSelectedPattern();
-    AskNextNumber();
+    startExercise();
 }
 
 void Form1::Bezeichnung5_Click()
@@ -366,8 +403,23 @@ void Form1::Bezeichnung5_Click()
     DrawBoard(*Bild11, m_state.BoardLayout);
     loadSelectedPattern();
     HBildlauf1->setValue(1);
-    AskNextNumber();
+    startExercise();
 }
+
+// A picture without cells has nothing to ask: no question, no number to choose, no score,
+// no message.
+void Form1::startExercise()
+{
+    if (exerciseOpen()) {
+        AskNextNumber();
+        return;
+    }
+    HBildlauf1->hide();
+    Befehl1->hide();
+    Bezeichnung3->setText(NoCellsText);
+}
+
+bool Form1::exerciseOpen() const { return HasOpenCell(m_state.RemainingCells); }
 
 void Form1::setModeLabels(ClickLabel *active, ClickLabel *inactive)
 {
@@ -402,7 +454,7 @@ void Form1::AskNextNumber()
 void Form1::Bild11_MouseDown(Qt::MouseButton, QPointF twips)
 {
     const std::optional<int> k = CellAt(twips);
-    if (!k || m_state.ExerciseMode != Module1::FelderMode)
+    if (!k || m_state.ExerciseMode != Module1::FelderMode || !exerciseOpen())
         return;
     if (*k != m_state.TargetNumber || !CellIsSet(m_state.RemainingCells, *k)) {
         CountError();
@@ -471,6 +523,8 @@ void Form1::HBildlauf1_Change() { Bezeichnung3->setText(Digits(HBildlauf1->value
 
 void Form1::Befehl1_Click()
 {
+    if (!exerciseOpen())
+        return;
     const int n = m_state.TargetNumber;
     if (HBildlauf1->value() != n) {
         CountError();
@@ -484,14 +538,15 @@ void Form1::Befehl1_Click()
     AskNextNumber();
 }
 
-bool Form1::Form_KeyDown(int key)
+bool Form1::Form_KeyDown(int key, bool autoRepeat)
 {
-    if (m_state.ExerciseMode == Module1::FelderMode)
+    if (m_state.ExerciseMode == Module1::FelderMode || !exerciseOpen())
         return false;
     switch (key) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        Befehl1_Click();
+        if (!autoRepeat) // a held Enter is one answer
+            Befehl1_Click();
         return true;
     case Qt::Key_Left:
     case Qt::Key_Up:
@@ -578,9 +633,7 @@ void Form1::stepPattern(int step)
     showPosition();
     loadSelectedPattern();
     restartMode();
-    DrawPreview(*Bild9, Liste2->entry(Liste1->selectedPosition()));
-    Bild9->raise();
-    Bild4->setBackground(Red);
+    showPreview();
 }
 
 void Form1::Bezeichnung7_Click() { stepPattern(-1); }
@@ -595,9 +648,15 @@ void Form1::Bild4_Click()
         Bild4->setBackground(Green);
         return;
     }
+    showPreview();
+}
+
+// The solution picture covers the board, never the help panel.
+void Form1::showPreview()
+{
     Bild4->setBackground(Red);
     DrawPreview(*Bild9, Liste2->entry(Liste1->selectedPosition()));
-    Bild9->raise();
+    Bild9->stackUnder(Bild16);
 }
 
 void Form1::Bild12_Click()
@@ -679,9 +738,9 @@ void Form1::showAgain(const PatternLibrary &edited, const QString &picture)
 void Form1::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.fillRect(TwipRect{0, 0, 735, 7335}.toPixels(), Cyan);
+    painter.fillRect(TwipRect{0, 0, 735, BarHeight}.toPixels(), Cyan);
     painter.setPen(QPen(BarEdge, 2));
-    painter.drawLine(ToPixels(720), 0, ToPixels(720), ToPixels(7200));
+    painter.drawLine(ToPixels(720), 0, ToPixels(720), ToPixels(BarEdgeBottom));
     painter.setPen(QPen(Qt::black, 2));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(TwipRect{960, 840, 5295, 6255}.toPixels());

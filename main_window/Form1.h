@@ -26,7 +26,8 @@ class Form1 : public QWidget, public LibraryOwner
 
 public:
     static constexpr int WindowWidth = 6390;
-    static constexpr int WindowHeight = 7230;
+    // The designed 7230 plus the room the editor button needs below the language button.
+    static constexpr int WindowHeight = 7680;
     static constexpr int ResultsShownLeft = 1200;
     static constexpr int ResultsHiddenLeft = 8400;
     static constexpr int HelpShownLeft = 600;
@@ -56,8 +57,9 @@ public:
     void CountError();
     void HBildlauf1_Change();
     void Befehl1_Click();
-    // Enter and the four arrows in Zahlen mode; true when the key was used.
-    bool Form_KeyDown(int key);
+    // Enter and the four arrows in Zahlen mode; true when the key was used. Repeats of a
+    // held Enter are used up without an answer.
+    bool Form_KeyDown(int key, bool autoRepeat = false);
 
     void Bild10_Click();
     void Bild6_Click();
@@ -105,6 +107,9 @@ private:
     void ExerciseSolved();
     void loadSelectedPattern();
     void restartMode();
+    void startExercise();
+    bool exerciseOpen() const;
+    void showPreview();
     void stepPattern(int step);
     void showPosition();
     void setModeLabels(ClickLabel *active, ClickLabel *inactive);
@@ -119,4 +124,5 @@ private:
     std::unique_ptr<Form2> m_editor;
     std::unique_ptr<ZEPLABEL> m_info;
     bool m_ending = false;
+    bool m_returnPressPending = false;
 };

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QRect>
 #include <QString>
 
 enum class MessageStyle {
@@ -20,6 +21,11 @@ public:
     virtual ~Dialogs() = default;
     // Line breaks in the prompt may be CR, CR LF or LF CR; each shows as one break.
     virtual Answer messageBox(const QString &prompt, MessageStyle style, const QString &title) = 0;
+    // The same Yes/No question as messageBox with MessageStyle::Question, standing beside
+    // the given area of the screen (global pixels), clear of it and fully on the screen,
+    // for questions about what that area shows.
+    virtual Answer questionBeside(const QString &prompt, const QString &title,
+                                  const QRect &keepClear) = 0;
     // The edited text, or the empty text when the box is cancelled.
     virtual QString inputBox(const QString &prompt, const QString &title, const QString &preset) = 0;
     virtual void beep() = 0;

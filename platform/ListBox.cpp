@@ -4,6 +4,10 @@
 
 #include "ResultsFile.h"
 
+#include <QEvent>
+#include <QScrollBar>
+#include <QStyle>
+
 ListBox::ListBox(bool sorted, QWidget *parent) : QListWidget(parent), m_sorted(sorted)
 {
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -23,6 +27,7 @@ void ListBox::addEntry(const QString &text)
         insertItem(int(SortedInsertPosition(entries(), text)), text);
     else
         addItem(text);
+    tipLongEntries();
 }
 
 QString ListBox::entry(int position) const
@@ -35,6 +40,7 @@ void ListBox::setEntry(int position, const QString &text)
 {
     if (QListWidgetItem *row = item(position))
         row->setText(text);
+    tipLongEntries();
 }
 
 void ListBox::removeEntry(int position)
@@ -65,6 +71,7 @@ void ListBox::setEntries(const QStringList &texts)
         addItems(texts);
     }
     m_selected = -1;
+    tipLongEntries();
 }
 
 void ListBox::setSelectedPosition(int position)
@@ -84,4 +91,29 @@ void ListBox::userSelected(int row)
     m_selected = row;
     m_changedByPress = true;
     emit clicked();
+}
+
+// Measured against the narrowest the text can get: with the vertical scroll bar shown.
+void ListBox::tipLongEntries()
+{
+    const int itemMargins = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1);
+    const int room = width() - 2 * frameWidth() - verticalScrollBar()->sizeHint().width() - itemMargins;
+    for (int i = 0; i < count(); ++i) {
+        QListWidgetItem *row = item(i);
+        const bool tooLong = fontMetrics().horizontalAdvance(row->text()) > room;
+        row->setToolTip(tooLong ? row->text() : QString());
+    }
+}
+
+void ListBox::resizeEvent(QResizeEvent *event)
+{
+    QListWidget::resizeEvent(event);
+    tipLongEntries();
+}
+
+void ListBox::changeEvent(QEvent *event)
+{
+    QListWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        tipLongEntries();
 }

@@ -7,6 +7,7 @@
 // A list of text entries. A sorted list inserts every entry at its place in ascending
 // order, comparing letters without regard to case. Setting the selected position to a
 // new value runs the list's click handler (the clicked signal), the same value runs nothing.
+// An entry too long for the list's width shows whole as its tooltip.
 class ListBox : public QListWidget
 {
     Q_OBJECT
@@ -29,8 +30,13 @@ signals:
     void clicked();
     void doubleClicked();
 
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
 private:
     void userSelected(int row);
+    void tipLongEntries();
 
     bool m_sorted;
     int m_selected = -1;

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "WindowLook.h"
 
+#include "AccessibleWindow.h"
 #include "Twips.h"
 
 #include <QIcon>
@@ -29,6 +30,7 @@ void PlaceOnScreen(QWidget &window, QSizeF screenTwips, double shareX, double sh
 void SetUpWindow(QWidget &window, const QString &caption, const QString &icon, int widthTwips,
                  int heightTwips, const QColor &background)
 {
+    AccessibleWindow::install(window);
     window.setWindowTitle(caption);
     window.setWindowIcon(QIcon(icon));
     window.setFixedSize(ToPixels(widthTwips), ToPixels(heightTwips));

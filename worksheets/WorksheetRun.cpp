@@ -4,6 +4,7 @@
 
 #include "Cells.h"
 #include "Dialogs.h"
+#include "DrawingSurface.h"
 #include "ListBox.h"
 #include "Platform.h"
 #include "Printer.h"
@@ -26,10 +27,12 @@ bool WorksheetRun::refused(const QString &cells, bool needsMarkedCell)
     return true;
 }
 
+// The question stands beside the preview it talks about.
 bool WorksheetRun::ask(const QString &title, const QString &text)
 {
-    return m_host.platform().dialogs.messageBox(text, MessageStyle::Question, title)
-        == Answer::Yes;
+    const QWidget &preview = m_host.board();
+    const QRect previewOnScreen(preview.mapToGlobal(QPoint(0, 0)), preview.size());
+    return m_host.platform().dialogs.questionBeside(text, title, previewOnScreen) == Answer::Yes;
 }
 
 bool WorksheetRun::print(const QString &sheetName, double points,

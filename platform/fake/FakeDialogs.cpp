@@ -5,7 +5,7 @@
 
 Answer FakeDialogs::messageBox(const QString &prompt, MessageStyle style, const QString &title)
 {
-    shown.append({Shown::Message, prompt, title, style, {}});
+    shown.append({Shown::Message, prompt, title, style, {}, {}});
     if (whileOpen)
         whileOpen();
     if (style != MessageStyle::Question)
@@ -13,9 +13,16 @@ Answer FakeDialogs::messageBox(const QString &prompt, MessageStyle style, const 
     return answers.isEmpty() ? Answer::No : answers.dequeue();
 }
 
+Answer FakeDialogs::questionBeside(const QString &prompt, const QString &title, const QRect &keepClear)
+{
+    const Answer answer = messageBox(prompt, MessageStyle::Question, title);
+    shown.last().keepClear = keepClear;
+    return answer;
+}
+
 QString FakeDialogs::inputBox(const QString &prompt, const QString &title, const QString &preset)
 {
-    shown.append({Shown::Input, prompt, title, MessageStyle::Ok, preset});
+    shown.append({Shown::Input, prompt, title, MessageStyle::Ok, preset, {}});
     if (whileOpen)
         whileOpen();
     return inputs.isEmpty() ? QString() : inputs.dequeue();

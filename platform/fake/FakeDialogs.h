@@ -23,9 +23,11 @@ public:
         QString title;
         MessageStyle style = MessageStyle::Ok;
         QString preset;
+        QRect keepClear; // for questions shown beside an area
     };
 
     Answer messageBox(const QString &prompt, MessageStyle style, const QString &title) override;
+    Answer questionBeside(const QString &prompt, const QString &title, const QRect &keepClear) override;
     QString inputBox(const QString &prompt, const QString &title, const QString &preset) override;
     void beep() override { ++beeps; }
 

@@ -2,9 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "QtDialogs.h"
 
+#include "Twips.h"
+
 #include <QApplication>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QScreen>
 
 namespace {
 
@@ -28,13 +31,37 @@ QMessageBox::Icon IconOf(MessageStyle style)
     return QMessageBox::NoIcon;
 }
 
-} // namespace
+constexpr int GapTwips = 120;
 
-Answer QtDialogs::messageBox(const QString &prompt, MessageStyle style, const QString &title)
+// A message box that, once it knows its size, moves beside an area of the screen.
+class BoxBeside : public QMessageBox
 {
-    QMessageBox box(IconOf(style), title, PlainLineBreaks(prompt), QMessageBox::NoButton,
-                    QApplication::activeWindow());
-    box.setProperty(DialogProperty, true);
+public:
+    using QMessageBox::QMessageBox;
+    QRect keepClear;
+
+protected:
+    void showEvent(QShowEvent *event) override
+    {
+        QMessageBox::showEvent(event);
+        if (keepClear.isNull())
+            return;
+        // The frame is not known before the window is mapped; the parent's is the best guess.
+        const QWidget *owner = parentWidget() ? parentWidget()->window() : nullptr;
+        const QSize frame = owner ? owner->frameGeometry().size() - owner->size() : QSize();
+        const QScreen *shownOn = QGuiApplication::screenAt(keepClear.center());
+        if (!shownOn)
+            shownOn = QGuiApplication::primaryScreen();
+        move(QtDialogs::placeBeside(size() + frame, keepClear, shownOn->availableGeometry()));
+    }
+};
+
+Answer Ask(const QString &prompt, MessageStyle style, const QString &title, const QRect &keepClear)
+{
+    BoxBeside box(IconOf(style), title, PlainLineBreaks(prompt), QMessageBox::NoButton,
+                  QApplication::activeWindow());
+    box.setProperty(QtDialogs::DialogProperty, true);
+    box.keepClear = keepClear;
     if (style == MessageStyle::Question) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::No);
@@ -46,6 +73,36 @@ Answer QtDialogs::messageBox(const QString &prompt, MessageStyle style, const QS
     if (style != MessageStyle::Question)
         return Answer::Ok;
     return result == QMessageBox::Yes ? Answer::Yes : Answer::No;
+}
+
+} // namespace
+
+Answer QtDialogs::messageBox(const QString &prompt, MessageStyle style, const QString &title)
+{
+    return Ask(prompt, style, title, QRect());
+}
+
+Answer QtDialogs::questionBeside(const QString &prompt, const QString &title, const QRect &keepClear)
+{
+    return Ask(prompt, MessageStyle::Question, title, keepClear);
+}
+
+QPoint QtDialogs::placeBeside(QSize outer, const QRect &keepClear, const QRect &screen)
+{
+    const int gap = ToPixels(GapTwips);
+    const auto across = [&](int left) {
+        return QRect(QPoint(left, qBound(screen.top(), keepClear.top(), screen.bottom() + 1 - outer.height())), outer);
+    };
+    const auto upDown = [&](int top) {
+        return QRect(QPoint(qBound(screen.left(), keepClear.left(), screen.right() + 1 - outer.width()), top), outer);
+    };
+    const QRect places[] = {across(keepClear.right() + 1 + gap), across(keepClear.left() - gap - outer.width()),
+                            upDown(keepClear.bottom() + 1 + gap), upDown(keepClear.top() - gap - outer.height())};
+    for (const QRect &place : places)
+        if (screen.contains(place) && !place.intersects(keepClear))
+            return place.topLeft();
+    return QPoint(qBound(screen.left(), places[0].left(), screen.right() + 1 - outer.width()),
+                  places[0].top());
 }
 
 QString QtDialogs::inputBox(const QString &prompt, const QString &title, const QString &preset)

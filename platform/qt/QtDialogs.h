@@ -8,10 +8,16 @@ class QtDialogs : public Dialogs
 {
 public:
     Answer messageBox(const QString &prompt, MessageStyle style, const QString &title) override;
+    Answer questionBeside(const QString &prompt, const QString &title, const QRect &keepClear) override;
     QString inputBox(const QString &prompt, const QString &title, const QString &preset) override;
     void beep() override;
 
     // The program's own boxes carry this property, so that closing one is not taken
     // for a return to a window.
     static constexpr const char *DialogProperty = "zepDialog";
+
+    // Where a box of the given outer size goes beside the area: right of it, else left,
+    // below or above, the first place fully on the screen; failing all, the right-hand
+    // place moved onto the screen.
+    static QPoint placeBeside(QSize outer, const QRect &keepClear, const QRect &screen);
 };

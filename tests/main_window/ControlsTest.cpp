@@ -2,6 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MainWindowFixture.h"
 
+#include <QAccessible>
+#include <functional>
+
 namespace {
 
 class Controls : public MainWindowTest
@@ -101,6 +104,87 @@ TEST_F(Controls, ArrowsTickAndLanguage)
     EXPECT_EQ(state.ExerciseMode, Module1::ZahlenMode);
     EXPECT_EQ(state.PatternName, "A");
     EXPECT_EQ(colour(state.TargetNumber), Yellow);
+}
+
+// Once shown, the help panel stays readable over the solution picture that the arrows and
+// the language button bring up.
+TEST_F(Controls, HelpPanelStaysOverTheSolutionPicture)
+{
+    start(PatternText({{"Voll", QString(100, u'1')}, {"Auch voll", QString(100, u'1')}}));
+    form.Bild15_Click();
+    const QPoint insidePanel(3500 / 15, 2700 / 15); // over the board, below the help text
+    const QColor LightPink(255, 192, 192);
+    const std::function<void()> steps[] = {[&] { form.Bezeichnung8_Click(); },
+                                           [&] { form.Bezeichnung7_Click(); },
+                                           [&] { form.Bild12_Click(); },
+                                           [&] { form.Bild4_Click(), form.Bild4_Click(); }};
+    for (const auto &step : steps) {
+        step();
+        ASSERT_TRUE(form.Bild9->isVisible());
+        EXPECT_EQ(form.grab().toImage().pixelColor(insidePanel), LightPink);
+    }
+    form.Bild15_Click();
+    EXPECT_EQ(form.grab().toImage().pixelColor(insidePanel), LightMagenta);
+}
+
+// The editor button stands at least 150 twips from every control around it, inside the
+// left bar, below the language button, which keeps its place.
+TEST_F(Controls, EditorButtonStandsApart)
+{
+    start(PatternText({{"A", MarkedCells({1})}}));
+    form.Bild6_Click(); // the catalogue list reaches into the bar
+    const QRect hammer = form.Bild7->geometry();
+    for (QWidget *other : form.findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (other == form.Bild7 || !other->isVisible() || !form.rect().intersects(other->geometry()))
+            continue;
+        const QRect g = other->geometry();
+        const int apartX = std::max(g.left() - hammer.right(), hammer.left() - g.right()) - 1;
+        const int apartY = std::max(g.top() - hammer.bottom(), hammer.top() - g.bottom()) - 1;
+        EXPECT_GE(std::max(apartX, apartY) * 15, 150) << other->accessibleName().toStdString();
+    }
+    EXPECT_TRUE(QRect(0, 0, 720 / 15, form.height()).contains(hammer));
+    EXPECT_GE(hammer.width() * 15, 315);
+    EXPECT_EQ(form.Bild12->geometry(), QRect(8, 440, 33, 33));
+    EXPECT_EQ(form.size(), QSize(426, 512));
+    EXPECT_EQ(form.grab().toImage().pixelColor(2, 510), QColor(0, 255, 255)); // the bar reaches down
+}
+
+// The objects the window shows to assistive technology, all levels down.
+QObjectList Exposed(QAccessibleInterface *node)
+{
+    QObjectList found;
+    for (int i = 0; node && i < node->childCount(); ++i)
+        if (QAccessibleInterface *child = node->child(i))
+            found += QObjectList{child->object()} + Exposed(child);
+    return found;
+}
+
+// A screen reader hears the question as shown (a label without a name of its own also
+// announces each new caption); what the screen does not show (the pattern lists, the parked results list and help panel) it
+// does not walk through.
+TEST_F(Controls, AssistiveTechnologyReadsWhatTheScreenShows)
+{
+    willAsk({47, 5});
+    start(PatternText({{"Haus", MarkedCells({5, 47})}}));
+    QAccessibleInterface *window = QAccessible::queryAccessibleInterface(&form);
+    QAccessibleInterface *question = QAccessible::queryAccessibleInterface(form.Bezeichnung3);
+    EXPECT_EQ(question->text(QAccessible::Name), "siebenundvierzig");
+    EXPECT_EQ(question->text(QAccessible::Description), "Frage");
+    QObjectList exposed = Exposed(window);
+    EXPECT_TRUE(exposed.contains(form.Bezeichnung3) && exposed.contains(form.Bild11));
+    for (QObject *unseen : std::initializer_list<QObject *>{form.Liste1, form.Liste2, form.Liste4, form.Bild16,
+                                                            form.Bild9, form.Liste3, form.HBildlauf1})
+        EXPECT_FALSE(exposed.contains(unseen)) << unseen->metaObject()->className();
+
+    click(47);
+    EXPECT_EQ(question->text(QAccessible::Name), "fünf");
+    EXPECT_TRUE(form.Bezeichnung3->accessibleName().isEmpty());
+
+    form.Bild15_Click();
+    form.Bezeichnung5_Click();
+    exposed = Exposed(window);
+    EXPECT_TRUE(exposed.contains(form.Bild16) && exposed.contains(form.HBildlauf1));
+    EXPECT_FALSE(exposed.contains(form.Liste2));
 }
 
 } // namespace

@@ -87,11 +87,41 @@ TEST_F(Felder, SolvedPatternIsScoredAndTheNextBegins)
     EXPECT_EQ(colour(12), LightRed); // the next exercise starts on a fresh board
 }
 
-TEST_F(Felder, LibraryWithoutMarkedCellsStopsAfterOneMessage)
+// A picture without cells, reached at start, by the arrows, the language button or in
+// Zahlen mode, asks nothing, scores nothing and says so on the question label.
+TEST_F(Felder, PictureWithoutCellsIsNeverSolved)
 {
-    start(PatternText({{"Leer", MarkedCells({})}, {"Lang", MarkedCells({}) + "1"}}));
-    EXPECT_EQ(fake.dialogs.titles(), QStringList{"Leer"});
-    EXPECT_EQ(form.Liste4->entries(), QStringList{"0000  " + Guest});
+    start(PatternText({{"Leer", MarkedCells({})}, {"Haus", MarkedCells({5})}, {"Lang", MarkedCells({}) + "1"}}));
+    const auto expectNothingAsked = [&](const char *when) {
+        EXPECT_EQ(form.Bezeichnung3->text(), "Bild ohne Felder") << when;
+        EXPECT_TRUE(fake.dialogs.shown.isEmpty()) << when;
+        EXPECT_TRUE(form.Liste4->entries().isEmpty()) << when;
+        expectCounters(0, 0);
+    };
+    expectNothingAsked("start");
+    for (int n : {1, 5, 100})
+        click(n);
+    expectNothingAsked("clicks");
+    form.Bezeichnung7_Click(); // "<" to the cell string with a stray character past 100
+    expectNothingAsked("arrow");
+    form.Bild12_Click();
+    expectNothingAsked("language");
+    form.Bezeichnung5_Click();
+    EXPECT_FALSE(form.HBildlauf1->isVisible() || form.Befehl1->isVisible());
+    for (int key : {Qt::Key_Right, Qt::Key_Return, Qt::Key_Down})
+        press(key, &form);
+    form.Befehl1_Click();
+    EXPECT_EQ(fake.dialogs.beeps, 0);
+    expectNothingAsked("Zahlen");
+    for (int n = 1; n <= 100; ++n)
+        EXPECT_EQ(colour(n), LightRed) << n; // no cell waits in yellow
+
+    form.Bezeichnung4_Click();
+    form.Bezeichnung7_Click(); // "Haus" is played and solved, then "Leer" is skipped
+    EXPECT_EQ(form.Bezeichnung3->text(), "five");
+    click(5);
+    EXPECT_EQ(fake.dialogs.titles(), QStringList{"Haus"});
+    EXPECT_EQ(state.PatternName, "Haus");
 }
 
 // Three small patterns solved in each mode, each time wrapping around to the first and

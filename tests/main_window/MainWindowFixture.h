@@ -72,9 +72,9 @@ protected:
 
     void click(int n) { form.Bild11_MouseDown(Qt::LeftButton, CellCentre(n)); }
 
-    void press(int key, QWidget *target = nullptr)
+    void press(int key, QWidget *target = nullptr, bool autoRepeat = false)
     {
-        QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
+        QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier, QString(), autoRepeat);
         QApplication::sendEvent(target ? target : form.HBildlauf1, &event);
     }
 

@@ -1,7 +1,12 @@
 // SPDX-FileCopyrightText: 2026 ZEP contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ActivationGate.h"
 #include "MainWindowFixture.h"
+
+#include "QtDialogs.h"
+#include "ZEPLABEL.h"
+
+#include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -29,24 +34,6 @@ TEST_F(StartUp, EmptyFolderGivesDefaultPatternAndActivationRestartsIt)
     }
     EXPECT_EQ(form.Liste2->entry(0).at(state.TargetNumber - 1), u'1');
     EXPECT_EQ(form.Bezeichnung3->text(), state.NumberWords[state.TargetNumber]);
-
-    using W = ActivationGate::Window;
-    ActivationGate gate;
-    QString runs;
-    for (W window : {W::OwnWindow, W::Main, W::Main, W::Other, W::Main, W::OwnWindow, W::Main, W::Main})
-        runs += gate.activated(window) ? u'1' : u'0';
-    EXPECT_EQ(runs, "01000010");
-    const int target = state.TargetNumber;
-    click(target);
-    form.windowActivated(W::Other); // another application's window, then ours again
-    form.windowActivated(W::Main);
-    EXPECT_EQ(colour(target), LightGreen);
-    form.Bezeichnung5_Click();
-    form.windowActivated(W::OwnWindow);
-    form.windowActivated(W::Main);
-    EXPECT_EQ(state.ExerciseMode, Module1::FelderMode);
-    EXPECT_EQ(state.FoundCells, MarkedCells({}));
-    EXPECT_EQ(colour(target), LightRed);
 
     fake.dialogs.answers.enqueue(Answer::Yes);
     form.Bild5_Click(); // the empty results list still makes a file
@@ -94,6 +81,63 @@ TEST_F(StartUp, ResultsLoadSortedAndAreSavedOnExit)
     ASSERT_EQ(fake.dialogs.titles(), QStringList(5, QStringLiteral("ZEP100")));
     EXPECT_TRUE(fake.dialogs.last().prompt.contains("Datenträger voll"));
     EXPECT_EQ(fake.program.quits, 2);
+}
+
+// Coming back from the information window starts a fresh Felder exercise; the press that
+// brings the main window back is no answer. The program's own boxes closing over the
+// window are no return.
+TEST_F(StartUp, ReturnFromTheInformationWindowStartsAFreshExercise)
+{
+    QtDialogs boxes;
+    const Platform withRealBoxes{boxes,       fake.printer, fake.clipboard, fake.random,
+                                 fake.screen, fake.files,   fake.program};
+    Form1 window(state, withRealBoxes);
+    fake.files.files.insert(QStringLiteral("ZEP100.TXT"), PatternText({{"Haus", MarkedCells({5, 6, 7})}}));
+    willAsk({5, 6, 7, 6});
+    window.Form_Load();
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    const auto press = [&](int n) { QTest::mouseClick(window.Bild11, Qt::LeftButton, {}, (CellCentre(n) / 15).toPoint()); };
+    press(5);
+    QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
+    window.Bild10_Click(); // a real input box, cancelled
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    EXPECT_EQ(state.FoundCells, MarkedCells({5})); // the exercise went on
+
+    window.Bild8_Click();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.infoWindow()));
+    window.activateWindow(); // the press on the board activates the window first
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    EXPECT_EQ(state.FoundCells, MarkedCells({}));
+    EXPECT_EQ(state.TargetNumber, 7);
+    press(7); // the new user of the input box starts from zero
+    EXPECT_EQ(std::pair(int(state.HitCount), state.ErrorCount), std::pair(0, 0));
+    press(7);
+    EXPECT_EQ(std::pair(int(state.HitCount), state.ErrorCount), std::pair(1, 0));
+
+    window.Bild8_Click();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.infoWindow()));
+    window.infoWindow()->Bild1_Click(); // closed with its own button: the next press counts
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    EXPECT_EQ(state.FoundCells, MarkedCells({}));
+    press(state.TargetNumber);
+    EXPECT_EQ(std::pair(int(state.HitCount), state.ErrorCount), std::pair(2, 0));
+}
+
+// Right after start-up no control holds the focus: Space or Enter asks nothing.
+TEST_F(StartUp, FirstKeysReachNoButton)
+{
+    start(PatternText({{"Haus", MarkedCells({5})}}));
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    for (Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter})
+        QTest::keyClick(QApplication::focusWidget(), key);
+    EXPECT_TRUE(fake.dialogs.shown.isEmpty());
+    EXPECT_EQ(fake.program.quits, 0);
+    EXPECT_FALSE(form.Liste3->isVisible());
 }
 
 } // namespace

@@ -66,4 +66,23 @@ TEST_F(Zahlen, ValueIsJudgedByButtonAndKeys)
     EXPECT_FALSE(form.HBildlauf1->isVisible() || form.Befehl1->isVisible());
 }
 
+// A held Enter answers once, whatever the keyboard repeats; held arrows keep stepping.
+TEST_F(Zahlen, HeldEnterIsOneAnswer)
+{
+    willAsk({10, 47}); // Felder at start, then Zahlen
+    start(PatternText({{"Haus", MarkedCells({10, 47})}}));
+    form.Bezeichnung5_Click();
+    press(Qt::Key_Return);
+    for (int repeat = 0; repeat < 24; ++repeat)
+        press(Qt::Key_Return, nullptr, true);
+    expectCounters(0, 1);
+    EXPECT_EQ(fake.dialogs.beeps, 1);
+    press(Qt::Key_Right);
+    for (int repeat = 0; repeat < 45; ++repeat)
+        press(Qt::Key_Right, nullptr, true);
+    EXPECT_EQ(form.HBildlauf1->value(), 47);
+    press(Qt::Key_Enter);
+    expectCounters(1, 1);
+}
+
 } // namespace

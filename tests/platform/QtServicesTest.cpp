@@ -1,15 +1,20 @@
 // SPDX-FileCopyrightText: 2026 ZEP contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "QtDialogs.h"
 #include "QtFiles.h"
 #include "PatternFile.h"
 #include "QtPrinter.h"
 #include "ResultsFile.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLocale>
+#include <QScreen>
 #include <QSizeF>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <QWidget>
 #include <gtest/gtest.h>
 
 TEST(QtFiles, WritesReplaceTheWholeFileOrNothing)
@@ -89,4 +94,31 @@ TEST(QtFiles, BothFilesRoundTripOnDiskInTheirCodePage)
     EXPECT_EQ(back.library.cells, library.cells);
     EXPECT_EQ(ParseResultsFile(files.read(results, 1 << 20).bytes),
               (QStringList{"0003  Jürgen", "0009  Meier, Paul"}));
+}
+
+// A question about an area of the screen stands beside it, right of it where there is
+// room, else left, below or above, and always whole on the screen.
+TEST(QtDialogs, QuestionsStandBesideTheAreaTheyTalkAbout)
+{
+    const QRect screen(0, 0, 1280, 1024), board(400, 300, 200, 200);
+    const QSize box(330, 140);
+    EXPECT_EQ(QtDialogs::placeBeside(box, board, screen), QPoint(608, 300));
+    EXPECT_EQ(QtDialogs::placeBeside(box, board.translated(600, 0), screen), QPoint(662, 300));
+    EXPECT_EQ(QtDialogs::placeBeside(box, board.translated(600, 524), screen), QPoint(662, 824));
+    EXPECT_EQ(QtDialogs::placeBeside(QSize(1200, 140), QRect(40, 40, 200, 200), screen), QPoint(40, 248));
+    EXPECT_EQ(QtDialogs::placeBeside(QSize(1200, 900), QRect(40, 40, 200, 200), screen), QPoint(80, 40));
+
+    // A real box, answered by closing it.
+    const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+    const QRect area(available.topLeft() + QPoint(60, 60), QSize(200, 200));
+    QRect shownAt;
+    QTimer::singleShot(0, [&] {
+        QWidget *open = QApplication::activeModalWidget();
+        shownAt = open->frameGeometry();
+        open->close();
+    });
+    EXPECT_EQ(QtDialogs().questionBeside(QStringLiteral("Jetzt drucken?"), QStringLiteral("Drucken: Haus"), area),
+              Answer::No);
+    EXPECT_TRUE(available.contains(shownAt)) << shownAt.x() << "," << shownAt.y();
+    EXPECT_FALSE(shownAt.intersects(area));
 }

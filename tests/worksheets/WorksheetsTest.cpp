@@ -255,6 +255,8 @@ TEST_F(WorksheetTest, PreviewsShowTheirSampleCountAndDeclinedQuestionsRestoreThe
         EXPECT_TRUE(pdfs().isEmpty() && fake.program.busyChanges.isEmpty());
         EXPECT_EQ(fake.dialogs.titles(), QStringList{c.title});
         EXPECT_EQ(fake.dialogs.shown.last().style, MessageStyle::Question);
+        // The question stands beside the preview, not over it.
+        EXPECT_EQ(fake.dialogs.shown.last().keepClear, QRect(editor->Bild2->mapToGlobal(QPoint(0, 0)), QSize(200, 200)));
         fake.dialogs.whileOpen = nullptr; // it refers to this pass's locals
     }
     // No at the field's second question: only the worksheet, and the half-size preview stays
