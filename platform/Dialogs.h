@@ -13,6 +13,9 @@ enum class MessageStyle {
 
 enum class Answer { Ok = 1, Yes = 6, No = 7 };
 
+// The longest name a user or a pattern may have.
+constexpr int MaxNameLength = 100;
+
 // Modal message and input boxes and the warning sound.
 class Dialogs
 {
@@ -20,7 +23,10 @@ public:
     virtual ~Dialogs() = default;
     // Line breaks in the prompt may be CR, CR LF or LF CR; each shows as one break.
     virtual Answer messageBox(const QString &prompt, MessageStyle style, const QString &title) = 0;
-    // The edited text, or the empty text when the box is cancelled.
-    virtual QString inputBox(const QString &prompt, const QString &title, const QString &preset) = 0;
+    static constexpr int NoLengthLimit = -1;
+    // The edited text, or the empty text when the box is cancelled. The box takes no more
+    // than maxLength characters, when one is given.
+    virtual QString inputBox(const QString &prompt, const QString &title, const QString &preset,
+                             int maxLength = NoLengthLimit) = 0;
     virtual void beep() = 0;
 };

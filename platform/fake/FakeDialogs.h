@@ -23,10 +23,12 @@ public:
         QString title;
         MessageStyle style = MessageStyle::Ok;
         QString preset;
+        int maxLength = NoLengthLimit;
     };
 
     Answer messageBox(const QString &prompt, MessageStyle style, const QString &title) override;
-    QString inputBox(const QString &prompt, const QString &title, const QString &preset) override;
+    QString inputBox(const QString &prompt, const QString &title, const QString &preset,
+                     int maxLength = NoLengthLimit) override;
     void beep() override { ++beeps; }
 
     QQueue<Answer> answers;

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 
 namespace {
@@ -48,13 +49,17 @@ Answer QtDialogs::messageBox(const QString &prompt, MessageStyle style, const QS
     return result == QMessageBox::Yes ? Answer::Yes : Answer::No;
 }
 
-QString QtDialogs::inputBox(const QString &prompt, const QString &title, const QString &preset)
+QString QtDialogs::inputBox(const QString &prompt, const QString &title, const QString &preset,
+                            int maxLength)
 {
     QInputDialog dialog(QApplication::activeWindow());
     dialog.setProperty(DialogProperty, true);
     dialog.setWindowTitle(title);
     dialog.setLabelText(PlainLineBreaks(prompt));
     dialog.setTextValue(preset);
+    if (maxLength != NoLengthLimit)
+        if (auto *line = dialog.findChild<QLineEdit *>())
+            line->setMaxLength(maxLength);
     if (dialog.exec() != QDialog::Accepted)
         return QString();
     return dialog.textValue();
