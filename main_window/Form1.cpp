@@ -317,8 +317,6 @@ void Form1::Bild5_Click()
 // Nobody is there to answer a box: what went wrong goes to the log.
 void Form1::SaveAndEnd()
 {
-    if (m_ending)
-        return;
     const ResultsKeeper::Saved saved = m_results.save();
     if (saved.outcome == ResultsKeeper::Saved::Outcome::Failed)
         qCWarning(lcResults) << "results not saved:" << saved.reason;
