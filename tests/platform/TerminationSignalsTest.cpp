@@ -1,7 +1,5 @@
 // SPDX-FileCopyrightText: 2026 ZEP contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "TerminationSignals.h"
-
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
