@@ -34,13 +34,15 @@ bool Catches(qint64 pid, int signal)
 } // namespace
 
 // A request to terminate or a hang-up ends the running program with its results saved as
-// the exit's "Ja" saves them (sorted, one per line), without asking.
+// the exit's "Ja" saves them (sorted, one per line), without asking, even while a box is open.
 TEST(TerminationSignals, EndTheProgramWithTheResultsSaved)
 {
     for (const int signal : {SIGTERM, SIGHUP}) {
         QTemporaryDir folder;
         Put(folder.filePath(QStringLiteral("ZEP100.INI")), "b\r\n0003  Ute\r\nA\r\n");
-        Put(folder.filePath(QStringLiteral("ZEP100.TXT")), "Punkt\r\n1\r\n");
+        // Without a pattern file the signal finds the start-up message still open.
+        if (signal == SIGTERM)
+            Put(folder.filePath(QStringLiteral("ZEP100.TXT")), "Punkt\r\n1\r\n");
         QProcess program;
         program.setWorkingDirectory(folder.path());
         program.start(QStringLiteral(ZEP_PROGRAM), QStringList());
