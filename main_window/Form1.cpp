@@ -298,7 +298,12 @@ void Form1::Bild5_Click()
                                       MessageStyle::Question, QStringLiteral("ZEP100"))
         == Answer::No)
         return;
-    const ResultsKeeper::Saved saved = m_results.save();
+    reportSaved(m_results.save());
+    endProgram();
+}
+
+void Form1::reportSaved(const ResultsKeeper::Saved &saved)
+{
     using Outcome = ResultsKeeper::Saved::Outcome;
     if (saved.outcome == Outcome::Failed)
         m_platform.dialogs.messageBox(
@@ -307,11 +312,10 @@ void Form1::Bild5_Click()
             MessageStyle::Warning, QStringLiteral("ZEP100"));
     if (saved.outcome == Outcome::SetAside)
         m_platform.dialogs.messageBox(
-            QStringLiteral("%1 konnte nicht vollständig gelesen werden und bleibt, wie sie ist.\r"
-                           "Die neuen Ergebnisse stehen in der Datei %2.")
+            QStringLiteral("Die Datei %1 konnte nicht vollständig gelesen werden und bleibt, "
+                           "wie sie ist.\rDie neuen Ergebnisse stehen in der Datei %2.")
                 .arg(ResultsFileName, saved.asideName),
             MessageStyle::Warning, QStringLiteral("ZEP100"));
-    endProgram();
 }
 
 // Nobody is there to answer a box: what went wrong goes to the log.

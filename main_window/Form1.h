@@ -114,6 +114,7 @@ private:
     void showResults();
     void hideResults();
     void addResult(const QString &entry);
+    void reportSaved(const ResultsKeeper::Saved &saved);
     void endProgram();
     int nextPlayablePattern(int from) const;
 
