@@ -13,4 +13,4 @@ constexpr qsizetype MaxTextFileBytes = 32 * 1024 * 1024;
 
 // A results file keeps about 100 short lines; the start reads no more than this of a file
 // that has grown beyond all use, so that the program still starts at once.
-constexpr qsizetype MaxResultsFileBytes = 4 * 1024 * 1024;
+constexpr qsizetype MaxResultsFileBytes = 2 * 1024 * 1024;
