@@ -152,7 +152,7 @@ QString QtFiles::Reason(int error)
     case EDQUOT: return QStringLiteral("Der zugeteilte Speicherplatz ist aufgebraucht.");
     case EROFS: return QStringLiteral("Der Datenträger ist schreibgeschützt.");
     case EACCES:
-    case EPERM: return QStringLiteral("Dafür fehlt die Berechtigung.");
+    case EPERM: return QStringLiteral("Es fehlt die Berechtigung, hier zu schreiben.");
     case EIO: return QStringLiteral("Der Datenträger meldet einen Lese- oder Schreibfehler.");
     case ENOENT: return QStringLiteral("Den Ordner gibt es nicht.");
     case ENOTDIR: return QStringLiteral("Ein Teil des Pfades ist kein Ordner.");
