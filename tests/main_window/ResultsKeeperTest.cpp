@@ -5,7 +5,6 @@
 
 #include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <csignal>
@@ -24,21 +23,11 @@ protected:
         ASSERT_TRUE(m_folder.isValid());
         m_before = QDir::currentPath();
         QDir::setCurrent(m_folder.path());
-        put("0001  Anna\r\n");
+        ASSERT_EQ(files.write(QStringLiteral("ZEP100.INI"), "0001  Anna\r\n"), QString());
     }
     void TearDown() override { QDir::setCurrent(m_before); }
 
-    void put(const QByteArray &bytes)
-    {
-        QFile file(QStringLiteral("ZEP100.INI"));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-    QByteArray results() const
-    {
-        QFile file(QStringLiteral("ZEP100.INI"));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("fehlt");
-    }
+    QByteArray results() { return files.read(QStringLiteral("ZEP100.INI"), 1024).bytes; }
 
     // Starts the other program and, when it is to hold the lock, waits until it has it.
     void startOther(QProcess &other, const QStringList &arguments)
@@ -53,13 +42,13 @@ protected:
 
     QTemporaryDir m_folder;
     QString m_before;
+    QtFiles files;
 };
 
 // Two programs ending in one folder keep each other's results: each adds its own new
 // entries to what the file holds by then, and the one that ends second waits for the lock.
 TEST_F(SharedFolder, ProgramsEndingOneAfterTheOtherKeepEachOthersResults)
 {
-    QtFiles files;
     ResultsKeeper mine(files);
     EXPECT_EQ(mine.load().entries, QStringList{"0001  Anna"});
     mine.added(QStringLiteral("0003  Eins"));
@@ -90,7 +79,6 @@ TEST_F(SharedFolder, NeitherAStuckNorAKilledProgramKeepsTheResultsFromBeingSaved
 
     ::kill(pid_t(stuck.processId()), SIGKILL);
     ASSERT_TRUE(stuck.waitForFinished());
-    QtFiles files;
     QElapsedTimer clock;
     clock.start();
     EXPECT_NE(files.lock(QStringLiteral("ZEP100.INI")), nullptr);
