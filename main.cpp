@@ -10,9 +10,11 @@
 #include "QtProgramControl.h"
 #include "QtRandom.h"
 #include "QtScreen.h"
+#include "TerminationSignals.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
+#include <QSessionManager>
 #include <QTranslator>
 
 int main(int argc, char **argv)
@@ -41,6 +43,11 @@ int main(int argc, char **argv)
 
     Module1 state;
     Form1 window(state, platform);
+    // A logout or a request to terminate saves the results as the exit button's "Ja" does.
+    TerminationSignals termination;
+    QObject::connect(&termination, &TerminationSignals::received, &window, &Form1::SaveAndEnd);
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &window,
+                     [&window](QSessionManager &) { window.SaveAndEnd(); });
     window.Form_Load();
     window.show();
     return app.exec();

@@ -155,6 +155,20 @@ double MeasureLoad(const QString &folder, const QByteArray &patterns, const QByt
     return best;
 }
 
+// A results file grown far beyond use: the start reads only its beginning and goes on.
+void MeasureHugeResultsFile(const QString &folder)
+{
+    constexpr qsizetype HugeBytes = 200 * 1024 * 1024;
+    const QByteArray block = ResultsBytes(50000);
+    QByteArray bytes;
+    bytes.reserve(HugeBytes + block.size());
+    while (bytes.size() < HugeBytes)
+        bytes += block;
+    const double ms = MeasureLoad(folder, PatternLibraryBytes(1), bytes);
+    std::printf("start with a %lld MB results file: %6.1f ms\n",
+                static_cast<long long>(bytes.size() / (1024 * 1024)), ms);
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -179,5 +193,6 @@ int main(int argc, char **argv)
     const double ms = MeasureLoad(folder.path(), PatternLibraryBytes(1), ResultsBytes(lines));
     std::printf("load %6d results lines:    %7.1f ms\n", lines, ms);
     std::printf("peak memory of this process:  %7.1f MB\n", PeakMemoryKiB() / 1024.0);
+    MeasureHugeResultsFile(folder.path());
     return 0;
 }

@@ -213,8 +213,8 @@ int Form2::findName(const QString &name) const
 QString Form2::askNewName(const QString &preset)
 {
     for (;;) {
-        const QString name = m_platform.dialogs.inputBox(QStringLiteral("Neues Feld eingeben:"),
-                                                         QStringLiteral("Feldname"), preset);
+        const QString name = m_platform.dialogs.inputBox(
+            QStringLiteral("Neues Feld eingeben:"), QStringLiteral("Feldname"), preset, MaxNameLength);
         if (!name.contains(u'"'))
             return name;
         m_platform.dialogs.messageBox(QStringLiteral("Ein Feldname darf kein Anführungszeichen (\")"

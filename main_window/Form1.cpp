@@ -26,11 +26,14 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QLoggingCategory>
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QWindow>
 #include <utility>
+
+Q_LOGGING_CATEGORY(lcResults, "zep.results")
 
 namespace {
 
@@ -49,7 +52,6 @@ const QString StartUserName = QStringLiteral("Freund und Gast");
 const QString ZahlenQuestion = QStringLiteral("Wie heißt die Zahl?");
 const QString NoCellsText = QStringLiteral("Bild ohne Felder");
 
-constexpr int ResultsLimit = 100;
 constexpr int HelpTop = 1560;
 constexpr int ResultsTop = 1440;
 constexpr int BoardLeft = 1080;
@@ -99,7 +101,7 @@ QString Digits(int number) { return QString::number(number); }
 } // namespace
 
 Form1::Form1(Module1 &state, const Platform &platform, QWidget *parent)
-    : QWidget(parent), m_state(state), m_platform(platform)
+    : QWidget(parent), m_state(state), m_platform(platform), m_results(platform.files)
 {
     SetUpWindow(*this, QStringLiteral("Z E P - H u n d e r t e r f e l d"),
                 QStringLiteral(":/icons/logo.svg"), WindowWidth, WindowHeight, Qt::white);
@@ -264,10 +266,8 @@ void Form1::Form_Load()
 void Form1::LoadResults()
 {
     Liste4->setEntries({});
-    const FileContents file = m_platform.files.read(ResultsFileName, MaxTextFileBytes);
-    if (!file.opened)
-        return;
-    Liste4->setEntries(ParseResultsFile(file.bytes, file.complete));
+    const ResultsFileContents file = m_results.load();
+    Liste4->setEntries(file.entries);
     if (file.complete)
         MoveLeftEdge(Liste4, ResultsShownLeft);
 }
@@ -320,13 +320,39 @@ void Form1::Bild5_Click()
                                       MessageStyle::Question, QStringLiteral("ZEP100"))
         == Answer::No)
         return;
-    const QString failure =
-        m_platform.files.write(ResultsFileName, WriteResultsFile(Liste4->entries()));
-    if (!failure.isEmpty())
+    reportSaved(m_results.save());
+    endProgram();
+}
+
+void Form1::reportSaved(const ResultsKeeper::Saved &saved)
+{
+    using Outcome = ResultsKeeper::Saved::Outcome;
+    if (saved.outcome == Outcome::Failed)
         m_platform.dialogs.messageBox(
             QStringLiteral("Die Ergebnisse konnten nicht in %1 gespeichert werden:\r%2")
-                .arg(ResultsFileName, failure),
+                .arg(ResultsFileName, saved.reason),
             MessageStyle::Warning, QStringLiteral("ZEP100"));
+    if (saved.outcome == Outcome::SetAside)
+        m_platform.dialogs.messageBox(
+            QStringLiteral("Die Datei %1 konnte nicht vollständig gelesen werden und bleibt, "
+                           "wie sie ist.\rDie neuen Ergebnisse stehen in der Datei %2.")
+                .arg(ResultsFileName, saved.asideName),
+            MessageStyle::Warning, QStringLiteral("ZEP100"));
+}
+
+// Nobody is there to answer a box: what went wrong goes to the log.
+void Form1::SaveAndEnd()
+{
+    const ResultsKeeper::Saved saved = m_results.save();
+    if (saved.outcome == ResultsKeeper::Saved::Outcome::Failed)
+        qCWarning(lcResults) << "results not saved:" << saved.reason;
+    if (saved.outcome == ResultsKeeper::Saved::Outcome::SetAside)
+        qCWarning(lcResults) << "results set aside in" << saved.asideName;
+    endProgram();
+}
+
+void Form1::endProgram()
+{
     m_ending = true;
     m_platform.program.quit();
 }
@@ -580,7 +606,8 @@ void Form1::hideResults()
 void Form1::addResult(const QString &entry)
 {
     Liste4->addEntry(entry);
-    while (Liste4->count() > ResultsLimit)
+    m_results.added(entry);
+    while (Liste4->count() > MaxResultsEntries)
         Liste4->removeEntry(Liste4->count() - 1);
 }
 
@@ -588,7 +615,8 @@ void Form1::Bild10_Click()
 {
     showResults();
     const QString name = m_platform.dialogs.inputBox(QStringLiteral("Neuer Name:"),
-                                                     QStringLiteral("Benutzer eingeben"), QString());
+                                                     QStringLiteral("Benutzer eingeben"), QString(),
+                                                     MaxNameLength);
     if (!name.isEmpty())
         Bezeichnung9->setText(name);
     hideResults();

@@ -5,6 +5,7 @@
 #include "ActivationGate.h"
 #include "LibraryOwner.h"
 #include "Platform.h"
+#include "ResultsKeeper.h"
 
 #include <QWidget>
 #include <memory>
@@ -47,6 +48,8 @@ public:
     void LoadResults();
     void Liste4_DblClick();
     void Bild5_Click();
+    // What the exit's "Ja" does, without asking: for a logout or a request to terminate.
+    void SaveAndEnd();
 
     // Exercise play.
     void Bezeichnung4_Click();
@@ -116,11 +119,14 @@ private:
     void showResults();
     void hideResults();
     void addResult(const QString &entry);
+    void reportSaved(const ResultsKeeper::Saved &saved);
+    void endProgram();
     int nextPlayablePattern(int from) const;
 
     Module1 &m_state;
     Platform m_platform;
     ActivationGate m_gate;
+    ResultsKeeper m_results;
     std::unique_ptr<Form2> m_editor;
     std::unique_ptr<ZEPLABEL> m_info;
     bool m_ending = false;

@@ -9,15 +9,30 @@
 
 QStringList ParseResultsFile(const QByteArray &bytes, bool wholeFile)
 {
-    QStringList entries;
+    return ReadResultsFile(bytes, wholeFile).entries;
+}
+
+ResultsFileContents ReadResultsFile(const QByteArray &bytes, bool wholeFile)
+{
+    ResultsFileContents contents;
     FieldReader reader(bytes, wholeFile);
     while (!reader.atEnd()) {
         std::optional<QString> field = reader.readField();
         if (!field)
-            break;
-        entries.append(std::move(*field));
+            return contents;
+        contents.entries.append(std::move(*field));
     }
-    return entries;
+    contents.complete = wholeFile;
+    return contents;
+}
+
+QStringList MergeResults(const QStringList &fileEntries, const QStringList &added)
+{
+    QStringList merged = fileEntries + added;
+    std::stable_sort(merged.begin(), merged.end(), EntrySortsBefore);
+    if (!added.isEmpty() && merged.size() > MaxResultsEntries)
+        merged.resize(MaxResultsEntries);
+    return merged;
 }
 
 QByteArray WriteResultsFile(const QStringList &entries) { return WriteFieldLines(entries); }

@@ -9,6 +9,20 @@
 // at the first failure and keeps what it has.
 QStringList ParseResultsFile(const QByteArray &bytes, bool wholeFile = true);
 
+struct ResultsFileContents
+{
+    QStringList entries; // in file order
+    bool complete = false; // false: reading stopped before the end of the file
+};
+ResultsFileContents ReadResultsFile(const QByteArray &bytes, bool wholeFile = true);
+
+// The results list holds at most this many entries once a result has been added.
+constexpr qsizetype MaxResultsEntries = 100;
+
+// The entries of the file and this run's new ones, each at its sorted place; when there
+// are new ones, the list is trimmed to MaxResultsEntries by dropping those that sort last.
+QStringList MergeResults(const QStringList &fileEntries, const QStringList &added);
+
 // One line per entry.
 QByteArray WriteResultsFile(const QStringList &entries);
 

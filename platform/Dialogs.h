@@ -14,6 +14,9 @@ enum class MessageStyle {
 
 enum class Answer { Ok = 1, Yes = 6, No = 7 };
 
+// The longest name a user or a pattern may have.
+constexpr int MaxNameLength = 100;
+
 // Modal message and input boxes and the warning sound.
 class Dialogs
 {
@@ -26,7 +29,10 @@ public:
     // for questions about what that area shows.
     virtual Answer questionBeside(const QString &prompt, const QString &title,
                                   const QRect &keepClear) = 0;
-    // The edited text, or the empty text when the box is cancelled.
-    virtual QString inputBox(const QString &prompt, const QString &title, const QString &preset) = 0;
+    static constexpr int NoLengthLimit = -1;
+    // The edited text, or the empty text when the box is cancelled. The box takes no more
+    // than maxLength characters, when one is given.
+    virtual QString inputBox(const QString &prompt, const QString &title, const QString &preset,
+                             int maxLength = NoLengthLimit) = 0;
     virtual void beep() = 0;
 };

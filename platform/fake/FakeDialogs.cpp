@@ -20,12 +20,14 @@ Answer FakeDialogs::questionBeside(const QString &prompt, const QString &title, 
     return answer;
 }
 
-QString FakeDialogs::inputBox(const QString &prompt, const QString &title, const QString &preset)
+QString FakeDialogs::inputBox(const QString &prompt, const QString &title, const QString &preset,
+                              int maxLength)
 {
-    shown.append({Shown::Input, prompt, title, MessageStyle::Ok, preset, {}});
+    shown.append({Shown::Input, prompt, title, MessageStyle::Ok, preset, {}, maxLength});
     if (whileOpen)
         whileOpen();
-    return inputs.isEmpty() ? QString() : inputs.dequeue();
+    const QString typed = inputs.isEmpty() ? QString() : inputs.dequeue();
+    return maxLength == NoLengthLimit ? typed : typed.left(maxLength); // as the line edit would
 }
 
 QStringList FakeDialogs::titles() const

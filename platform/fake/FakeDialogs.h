@@ -24,11 +24,13 @@ public:
         MessageStyle style = MessageStyle::Ok;
         QString preset;
         QRect keepClear; // for questions shown beside an area
+        int maxLength = NoLengthLimit;
     };
 
     Answer messageBox(const QString &prompt, MessageStyle style, const QString &title) override;
     Answer questionBeside(const QString &prompt, const QString &title, const QRect &keepClear) override;
-    QString inputBox(const QString &prompt, const QString &title, const QString &preset) override;
+    QString inputBox(const QString &prompt, const QString &title, const QString &preset,
+                     int maxLength = NoLengthLimit) override;
     void beep() override { ++beeps; }
 
     QQueue<Answer> answers;

@@ -6,7 +6,9 @@
 #include "Files.h"
 
 #include <QHash>
+#include <QSet>
 #include <QStringList>
+#include <functional>
 
 // Files kept in memory, named relative to a made-up working directory.
 class FakeFiles : public Files
@@ -15,11 +17,18 @@ public:
     FileContents read(const QString &name, qsizetype maxBytes) override;
     QString write(const QString &name, const QByteArray &bytes) override;
     QString currentDirectory() const override { return directory; }
+    bool exists(const QString &name) const override { return files.contains(name); }
+    std::unique_ptr<FileLock> lock(const QString &name) override;
 
     QHash<QString, QByteArray> files;
     // A name listed here cannot be written; the reason is returned.
     QHash<QString, QString> writeFailures;
+    // A name listed here cannot be read to its end: reading stops after that many bytes.
+    QHash<QString, qsizetype> readFailures;
     QStringList reads;
     QStringList writes;
+    QSet<QString> locked;
+    // Runs each time a name is locked (another program's doings while the lock is held).
+    std::function<void(const QString &)> whenLocked;
     QString directory = QStringLiteral("/schule");
 };

@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QScreen>
 
@@ -105,13 +106,17 @@ QPoint QtDialogs::placeBeside(QSize outer, const QRect &keepClear, const QRect &
                   places[0].top());
 }
 
-QString QtDialogs::inputBox(const QString &prompt, const QString &title, const QString &preset)
+QString QtDialogs::inputBox(const QString &prompt, const QString &title, const QString &preset,
+                            int maxLength)
 {
     QInputDialog dialog(QApplication::activeWindow());
     dialog.setProperty(DialogProperty, true);
     dialog.setWindowTitle(title);
     dialog.setLabelText(PlainLineBreaks(prompt));
     dialog.setTextValue(preset);
+    if (maxLength != NoLengthLimit)
+        if (auto *line = dialog.findChild<QLineEdit *>())
+            line->setMaxLength(maxLength);
     if (dialog.exec() != QDialog::Accepted)
         return QString();
     return dialog.textValue();

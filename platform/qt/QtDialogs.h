@@ -9,7 +9,8 @@ class QtDialogs : public Dialogs
 public:
     Answer messageBox(const QString &prompt, MessageStyle style, const QString &title) override;
     Answer questionBeside(const QString &prompt, const QString &title, const QRect &keepClear) override;
-    QString inputBox(const QString &prompt, const QString &title, const QString &preset) override;
+    QString inputBox(const QString &prompt, const QString &title, const QString &preset,
+                     int maxLength = NoLengthLimit) override;
     void beep() override;
 
     // The program's own boxes carry this property, so that closing one is not taken

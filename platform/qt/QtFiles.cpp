@@ -3,34 +3,316 @@
 #include "QtFiles.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
-#include <QSaveFile>
+#include <QLoggingCategory>
+#include <QThread>
+
+#include <cctype>
+#include <cerrno>
+#include <climits>
+#include <dirent.h>
+#include <fcntl.h>
+#include <optional>
+#include <sys/stat.h>
+
+Q_LOGGING_CATEGORY(lcFiles, "zep.files")
+
+namespace {
+
+constexpr int MaxLinkHops = 40;
+constexpr qsizetype ReadChunk = 64 * 1024;
+constexpr int LockPollMs = 20;
+constexpr const char *TemporaryInfix = ".tmp-";
+constexpr int TemporaryRandomChars = 6; // mkostemp's XXXXXX
+
+QByteArray Path(const QString &name) { return QFile::encodeName(name); }
+
+struct PathParts
+{
+    QByteArray folder;
+    QByteArray base;
+};
+
+PathParts Split(const QByteArray &path)
+{
+    const qsizetype slash = path.lastIndexOf('/');
+    if (slash < 0)
+        return {QByteArrayLiteral("."), path};
+    return {slash == 0 ? QByteArrayLiteral("/") : path.left(slash), path.mid(slash + 1)};
+}
+
+// Follows symbolic links to the file a save has to replace, which may not exist yet.
+std::optional<QByteArray> FollowLinks(QByteArray path)
+{
+    for (int hop = 0; hop < MaxLinkHops; ++hop) {
+        struct stat st;
+        if (::lstat(path.constData(), &st) != 0 || !S_ISLNK(st.st_mode))
+            return path;
+        char target[PATH_MAX];
+        const ssize_t length = ::readlink(path.constData(), target, sizeof target);
+        if (length < 0)
+            return path;
+        QByteArray next(target, length);
+        if (!next.startsWith('/')) {
+            const qsizetype slash = path.lastIndexOf('/');
+            next.prepend(slash < 0 ? QByteArray() : path.left(slash + 1));
+        }
+        path = next;
+    }
+    return std::nullopt;
+}
+
+// An open-file-description lock: it belongs to this descriptor alone and ends with it.
+bool LockWhole(int fd)
+{
+    struct flock range = {};
+    range.l_type = F_WRLCK;
+    range.l_whence = SEEK_SET;
+    return ::fcntl(fd, F_OFD_SETLK, &range) == 0;
+}
+
+QByteArray TemporaryPrefix(const QByteArray &base) { return '.' + base + TemporaryInfix; }
+
+bool IsTemporaryName(const QByteArray &entry, const QByteArray &prefix)
+{
+    if (!entry.startsWith(prefix) || entry.size() != prefix.size() + TemporaryRandomChars)
+        return false;
+    for (const char c : entry.mid(prefix.size()))
+        if (!std::isalnum(static_cast<unsigned char>(c)))
+            return false;
+    return true;
+}
+
+// A temporary file of an earlier save is left over when that save was killed; one that a
+// running save still holds is locked and stays.
+void RemoveLeftoverTemporaries(const PathParts &target)
+{
+    DIR *folder = ::opendir(target.folder.constData());
+    if (!folder)
+        return;
+    const QByteArray prefix = TemporaryPrefix(target.base);
+    while (const dirent *entry = ::readdir(folder)) {
+        const QByteArray name(entry->d_name);
+        if (!IsTemporaryName(name, prefix))
+            continue;
+        const int fd = ::openat(::dirfd(folder), name.constData(),
+                                O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+        if (fd < 0)
+            continue;
+        struct stat st;
+        if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && LockWhole(fd)) {
+            qCInfo(lcFiles) << "removing the leftover" << name;
+            ::unlinkat(::dirfd(folder), name.constData(), 0);
+        }
+        ::close(fd);
+    }
+    ::closedir(folder);
+}
+
+mode_t CurrentUmask()
+{
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return mask;
+}
+
+QString NotRegular(mode_t mode)
+{
+    const char *what = S_ISDIR(mode)                     ? "ein Ordner"
+        : (S_ISCHR(mode) || S_ISBLK(mode))               ? "ein Gerät"
+        : S_ISFIFO(mode)                                 ? "eine Pipe"
+        : S_ISSOCK(mode)                                 ? "ein Socket"
+                                                         : "keine gewöhnliche Datei";
+    return QStringLiteral("Unter diesem Namen steht %1, keine Datei. Es wurde nichts ersetzt.")
+        .arg(QString::fromUtf8(what));
+}
+
+class DescriptorLock : public FileLock
+{
+public:
+    explicit DescriptorLock(int fd) : m_fd(fd) {}
+    ~DescriptorLock() override { ::close(m_fd); }
+
+private:
+    int m_fd;
+};
+
+} // namespace
+
+QtFiles::QtFiles(SystemCalls calls, std::chrono::milliseconds lockWait)
+    : m_calls(calls), m_lockWait(lockWait)
+{
+}
+
+QString QtFiles::Reason(int error)
+{
+    switch (error) {
+    case ENOSPC: return QStringLiteral("Auf dem Datenträger ist kein Platz mehr frei.");
+    case EDQUOT: return QStringLiteral("Der zugeteilte Speicherplatz ist aufgebraucht.");
+    case EROFS: return QStringLiteral("Der Datenträger ist schreibgeschützt.");
+    case EACCES:
+    case EPERM: return QStringLiteral("Es fehlt die Berechtigung, hier zu schreiben.");
+    case EIO: return QStringLiteral("Der Datenträger meldet einen Lese- oder Schreibfehler.");
+    case ENOENT: return QStringLiteral("Den Ordner gibt es nicht.");
+    case ENOTDIR: return QStringLiteral("Ein Teil des Pfades ist kein Ordner.");
+    case EISDIR: return QStringLiteral("Unter diesem Namen steht ein Ordner.");
+    case ENAMETOOLONG: return QStringLiteral("Der Name ist zu lang.");
+    case ELOOP: return QStringLiteral("Der Name führt über zu viele Verknüpfungen.");
+    case EMFILE:
+    case ENFILE: return QStringLiteral("Es sind zu viele Dateien geöffnet.");
+    case EFBIG: return QStringLiteral("Die Datei wird zu groß.");
+    case EBUSY:
+    case ETXTBSY: return QStringLiteral("Die Datei ist gerade in Benutzung.");
+    case ESTALE: return QStringLiteral("Die Verbindung zum Netzlaufwerk ist abgerissen.");
+    case ENOMEM: return QStringLiteral("Der Arbeitsspeicher reicht nicht aus.");
+    default: return QStringLiteral("Das System meldet den Fehler Nummer %1.").arg(error);
+    }
+}
 
 FileContents QtFiles::read(const QString &name, qsizetype maxBytes)
 {
     FileContents contents;
-    QFile file(name);
-    if (!file.open(QIODevice::ReadOnly))
+    // Non-blocking, so that a pipe under this name cannot hold the program up.
+    const int fd = ::open(Path(name).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        contents.missing = errno == ENOENT;
         return contents;
+    }
+    struct stat st;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return contents;
+    }
     contents.opened = true;
-    contents.bytes = file.read(maxBytes);
-    contents.complete = file.error() == QFile::NoError && file.atEnd();
+    QByteArray &bytes = contents.bytes;
+    bytes.resize(std::min<qint64>(maxBytes, st.st_size));
+    qsizetype got = 0;
+    for (;;) {
+        if (got == bytes.size()) {
+            if (got >= maxBytes) {
+                char probe;
+                contents.complete = m_calls.read(fd, &probe, 1) == 0;
+                break;
+            }
+            bytes.resize(std::min(maxBytes, got + ReadChunk));
+        }
+        const ssize_t n = m_calls.read(fd, bytes.data() + got, size_t(bytes.size() - got));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            contents.complete = n == 0;
+            if (n < 0)
+                qCWarning(lcFiles) << "reading" << name << "failed:" << Reason(errno);
+            break;
+        }
+        got += n;
+    }
+    bytes.resize(got);
+    ::close(fd);
     return contents;
 }
 
 QString QtFiles::write(const QString &name, const QByteArray &bytes)
 {
-    QSaveFile file(name);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return reason;
+    const std::optional<QByteArray> target = FollowLinks(Path(name));
+    if (!target)
+        return Reason(ELOOP);
+    return replace(*target, bytes);
+}
+
+QString QtFiles::replace(const QByteArray &target, const QByteArray &bytes)
+{
+    struct stat old;
+    const bool replacing = ::stat(target.constData(), &old) == 0;
+    if (!replacing && errno != ENOENT)
+        return Reason(errno);
+    if (replacing && !S_ISREG(old.st_mode))
+        return NotRegular(old.st_mode);
+    const PathParts parts = Split(target);
+    RemoveLeftoverTemporaries(parts);
+
+    QByteArray temporary = parts.folder + '/' + TemporaryPrefix(parts.base)
+        + QByteArray(TemporaryRandomChars, 'X');
+    int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
+    if (fd < 0)
+        return Reason(errno);
+    // A second descriptor holds a lock until the rename, so that another save of the same
+    // file does not take this temporary file for a leftover once fd is closed.
+    const int lockFd = ::open(temporary.constData(), O_RDWR | O_CLOEXEC);
+    if (lockFd >= 0)
+        LockWhole(lockFd);
+    const auto fail = [&](int error) {
+        if (fd >= 0)
+            ::close(fd);
+        ::unlink(temporary.constData());
+        if (lockFd >= 0)
+            ::close(lockFd);
+        return Reason(error);
+    };
+    ::fchmod(fd, replacing ? old.st_mode & 07777 : 0666 & ~CurrentUmask());
+    if (replacing && ::geteuid() == 0 && ::fchown(fd, old.st_uid, old.st_gid) != 0)
+        qCInfo(lcFiles) << "the owner of" << target << "could not be kept";
+
+    for (qsizetype done = 0; done < bytes.size();) {
+        const ssize_t n = m_calls.write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return fail(n < 0 ? errno : EIO);
+        done += n;
     }
-    if (!file.commit())
-        return file.errorString();
-    return QString();
+    if (m_calls.fsync(fd) != 0)
+        return fail(errno);
+    const int closed = m_calls.close(fd);
+    fd = -1;
+    if (closed != 0)
+        return fail(errno);
+    if (m_calls.rename(temporary.constData(), target.constData()) != 0)
+        return fail(errno);
+    if (lockFd >= 0)
+        ::close(lockFd);
+
+    // The new file is in place; a folder that cannot be synced only costs durability.
+    const int folder = ::open(parts.folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folder < 0 || m_calls.fsync(folder) != 0)
+        qCWarning(lcFiles) << "the folder of" << target << "could not be synced";
+    if (folder >= 0)
+        ::close(folder);
+    return {};
 }
 
 QString QtFiles::currentDirectory() const { return QDir::currentPath(); }
+
+bool QtFiles::exists(const QString &name) const
+{
+    struct stat st;
+    return ::lstat(Path(name).constData(), &st) == 0;
+}
+
+std::unique_ptr<FileLock> QtFiles::lock(const QString &name)
+{
+    const PathParts parts = Split(Path(name));
+    const QByteArray lockName = parts.folder + "/." + parts.base + ".lock";
+    const int fd = ::open(lockName.constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (fd < 0) {
+        qCWarning(lcFiles) << "no lock file" << lockName << Reason(errno);
+        return nullptr;
+    }
+    // Every user of a shared folder has to be able to lock the same file.
+    struct stat st;
+    if (::fstat(fd, &st) == 0 && st.st_uid == ::geteuid())
+        ::fchmod(fd, 0666);
+    QElapsedTimer waited;
+    waited.start();
+    for (;;) {
+        if (LockWhole(fd))
+            return std::make_unique<DescriptorLock>(fd);
+        if ((errno != EAGAIN && errno != EACCES) || waited.elapsed() >= m_lockWait.count()) {
+            qCWarning(lcFiles) << "no lock on" << lockName << Reason(errno);
+            ::close(fd);
+            return nullptr;
+        }
+        QThread::msleep(LockPollMs);
+    }
+}

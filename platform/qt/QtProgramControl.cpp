@@ -10,6 +10,9 @@ void QtProgramControl::quit()
     for (QWidget *window : QApplication::topLevelWidgets())
         window->hide();
     QCoreApplication::exit(0);
+    // Asked before the main event loop runs (from a box during start-up), the exit above
+    // only ends that box's loop; this one ends the main loop as soon as it starts.
+    QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
 }
 
 void QtProgramControl::setBusy(bool busy)

@@ -142,8 +142,8 @@ TEST_F(EditorTest, NewPatternsGetTheNextNumberAndRefuseQuotesAndDeletingFallsBac
 {
     open({{"Eins", MarkedCells({1})}, {"Zwei", MarkedCells({2})}, {"Drei", MarkedCells({3})}});
     editor->Bild4_Click(); // cancelled
-    EXPECT_EQ(std::tuple(box(0).prompt, box(0).title, box(0).preset),
-              std::tuple(u"Neues Feld eingeben:"_s, u"Feldname"_s, u"4. Feldeingabe"_s));
+    EXPECT_EQ(std::tuple(box(0).prompt, box(0).title, box(0).preset, box(0).maxLength),
+              std::tuple(u"Neues Feld eingeben:"_s, u"Feldname"_s, u"4. Feldeingabe"_s, 100));
     EXPECT_EQ(editor->Liste1->count(), 3);
     newPattern(u"4. Feldeingabe"_s);
     EXPECT_EQ(editor->windowTitle(), u"Hunderterfeld:  4. Feldeingabe"_s);

@@ -50,6 +50,7 @@ TEST_F(Felder, HitsAndErrorsCountUntilANewUser)
     EXPECT_EQ(fake.dialogs.last().kind, FakeDialogs::Shown::Input);
     EXPECT_EQ(fake.dialogs.last().prompt, "Neuer Name:");
     EXPECT_EQ(fake.dialogs.last().title, "Benutzer eingeben");
+    EXPECT_EQ(fake.dialogs.last().maxLength, 100); // a pasted page cannot stall the program
     EXPECT_TRUE(shownDuringInput);
     EXPECT_FALSE(form.resultsShown());
     EXPECT_EQ(form.Bezeichnung9->text(), " Ute ");

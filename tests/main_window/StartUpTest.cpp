@@ -140,4 +140,40 @@ TEST_F(StartUp, FirstKeysReachNoButton)
     EXPECT_FALSE(form.Liste3->isVisible());
 }
 
+// The exit adds this run's results to the file as it is when the lock is had, and a file
+// that cannot be read whole stays as it is while the new results go into a file beside it.
+TEST_F(StartUp, ExitAddsOnlyThisRunsResultsAndNeverRewritesAFileReadInPart)
+{
+    const QByteArray overlong = "0001  Anna\r\n" + QByteArray(70'000, 'x') + "\r\n0009  Zoe\r\n";
+    willAsk({5, 5, 5});
+    start(PatternText({{"Punkt", MarkedCells({5})}}), overlong);
+    EXPECT_EQ(form.Liste4->entries(), QStringList{"0001  Anna"});
+    click(5);
+    fake.files.files["ZEP100.INI.neu"] = "alt\r\n";
+    fake.dialogs.answers.enqueue(Answer::Yes);
+    form.Bild5_Click();
+    EXPECT_EQ(fake.files.files["ZEP100.INI"], overlong);
+    EXPECT_EQ(fake.files.files["ZEP100.INI.neu"], "alt\r\n");
+    EXPECT_EQ(fake.files.files["ZEP100.INI.neu2"], "0001  Freund und Gast\r\n");
+    EXPECT_EQ(fake.dialogs.last().title, "ZEP100");
+    EXPECT_TRUE(fake.dialogs.last().prompt.contains("ZEP100.INI.neu2"));
+
+    // Another program has saved just before this one gets the lock; a read that fails
+    // part-way is as incomplete as an overlong entry.
+    fake.files.whenLocked = [this](const QString &) {
+        fake.files.files["ZEP100.INI"] = "0002  Bert\r\n0001  Anna\r\n";
+    };
+    click(5);
+    form.SaveAndEnd();
+    const QByteArray merged = "0001  Anna\r\n0002  Bert\r\n0002  Freund und Gast\r\n";
+    EXPECT_EQ(fake.files.files["ZEP100.INI"], merged);
+    fake.files.whenLocked = nullptr;
+    fake.files.readFailures["ZEP100.INI"] = 5;
+    click(5);
+    form.SaveAndEnd();
+    EXPECT_EQ(fake.files.files["ZEP100.INI"], merged);
+    EXPECT_EQ(fake.files.files["ZEP100.INI.neu3"], "0003  Freund und Gast\r\n");
+    EXPECT_TRUE(fake.files.locked.isEmpty());
+}
+
 } // namespace
