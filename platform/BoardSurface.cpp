@@ -14,7 +14,7 @@ namespace {
 
 const QColor FrameOuter(0, 0, 160);
 const QColor FrameInner(Qt::white);
-constexpr int FrameTwips = 45; // 3 pixels at factor 1
+constexpr int FrameTwips = 60; // 4 pixels at factor 1
 
 QAccessibleInterface *BoardFactory(const QString &, QObject *object)
 {
@@ -103,7 +103,7 @@ void BoardSurface::paintEvent(QPaintEvent *event)
     if (!hasFocus())
         return;
     QPainter painter(this);
-    const int width = std::max(3, ToPixels(FrameTwips));
+    const int width = ToPixels(FrameTwips);
     const QRect cell = cellPixels(m_cursor);
     painter.setPen(QPen(FrameOuter, width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     painter.setBrush(Qt::NoBrush);
