@@ -96,7 +96,10 @@ TEST_P(AtScale, BoardPressesAndPixelsFollowTheFactor)
 
 INSTANTIATE_TEST_SUITE_P(Factors, AtScale,
                          testing::Values(Figures{1.0, {426, 482}, {216.5, 150.5}, 233, 337},
-                                         Figures{2.5, {1065, 1205}, {541.5, 375.5}, 583, 843}));
+                                         Figures{2.5, {1065, 1205}, {541.5, 375.5}, 583, 843}),
+                         [](const testing::TestParamInfo<Figures> &info) {
+                             return "Scale" + std::to_string(qRound(info.param.factor * 10));
+                         });
 
 // The start factor fills about 80 % of the free screen height, never less than the design, and
 // the keys step it within the screen; overlays keep their exact left edges at odd factors.
