@@ -88,6 +88,7 @@ void Form2::buildControls()
     Bild2 = new BoardSurface(QSize(EditorBoardTwips, EditorBoardTwips), EditorCellTwips,
                              Qt::white, this);
     Bild2->setCells(this);
+    Bild2->setAccessibleName(QStringLiteral("Lösungsbild bearbeiten"));
     Place(Bild2, TwipRect{1440, 960, 3000, 3000});
     Bild2->setFont(SansFont(8, false));
 

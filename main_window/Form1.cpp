@@ -148,6 +148,7 @@ void Form1::buildControls()
     const QSize boardTwips(BoardSize, BoardSize);
     Bild11 = new BoardSurface(boardTwips, CellTwips, LightGrey, this);
     Bild11->setCells(this);
+    Bild11->setAccessibleName(QStringLiteral("Hunderterfeld"));
     Bild11->setFont(SansFont(12, false));
     QFont boardFont = Bild11->TwipCanvas::font();
     boardFont.setStretch(90); // three digits and two blanks fit into one cell
