@@ -4,9 +4,11 @@
 // Prints the program's start-up time, its peak memory, and how long the main window
 // takes to load large pattern libraries and results files. Runs offscreen.
 //
-//   zep_bench            all figures
-//   zep_bench --startup  (internal) one start-up, reported to the parent process
+//   zep_bench                     all figures
+//   zep_bench --startup [factor]  (internal) one start-up, reported to the parent process
+#include "Cells.h"
 #include "Form1.h"
+#include "ListBox.h"
 #include "Module1.h"
 #include "QtClipboard.h"
 #include "QtDialogs.h"
@@ -15,6 +17,7 @@
 #include "QtProgramControl.h"
 #include "QtRandom.h"
 #include "QtScreen.h"
+#include "Zoom.h"
 
 #include <QApplication>
 #include <QDir>
@@ -44,13 +47,25 @@ public:
     int shown = 0;
 };
 
+// A screen on which the main window starts at the given scale factor.
+class ScreenForFactor : public Screen
+{
+public:
+    QSizeF sizeTwips() const override
+    {
+        const double height = factor * Form1::WindowHeight / Zoom::StartShare;
+        return QSizeF(2 * height, height);
+    }
+    double factor = 1;
+};
+
 struct Services
 {
     SilentDialogs dialogs;
     QtPrinter printer{QtPrinter::Destination::PdfOnly};
     QtClipboard clipboard;
     QtRandom random;
-    QtScreen screen;
+    ScreenForFactor screen;
     QtFiles files;
     QtProgramControl program;
     Platform platform{dialogs, printer, clipboard, random, screen, files, program};
@@ -92,9 +107,10 @@ QByteArray ResultsBytes(int lines)
 }
 
 // The child process: start as the program does, report once the first exercise is asked.
-int RunStartup()
+int RunStartup(double factor)
 {
     Services services;
+    services.screen.factor = factor;
     Module1 state;
     Form1 window(state, services.platform);
     window.Form_Load();
@@ -107,7 +123,7 @@ int RunStartup()
     return QCoreApplication::exec();
 }
 
-void MeasureStartup(const QString &program, const QString &folder)
+void MeasureStartup(const QString &program, const QString &folder, double factor = 1)
 {
     QList<double> times;
     long peak = 0;
@@ -116,7 +132,7 @@ void MeasureStartup(const QString &program, const QString &folder)
         child.setWorkingDirectory(folder);
         QElapsedTimer clock;
         clock.start();
-        child.start(program, {QStringLiteral("--startup")});
+        child.start(program, {QStringLiteral("--startup"), QString::number(factor)});
         child.waitForReadyRead(30000);
         times.append(clock.nsecsElapsed() / 1e6);
         const QList<QByteArray> words = child.readAllStandardOutput().trimmed().split(' ');
@@ -124,8 +140,9 @@ void MeasureStartup(const QString &program, const QString &folder)
         child.waitForFinished(30000);
     }
     std::sort(times.begin(), times.end());
-    std::printf("start-up to first exercise:   %7.1f ms (median of %d, fastest %.1f ms)\n",
-                times.at(times.size() / 2), StartupRuns, times.first());
+    std::printf("start-up to first exercise:   %7.1f ms (median of %d, fastest %.1f ms)%s\n",
+                times.at(times.size() / 2), StartupRuns, times.first(),
+                factor == 1 ? "" : qPrintable(QStringLiteral(" at scale %1").arg(factor)));
     std::printf("peak memory at start-up:      %7.1f MB\n", peak / 1024.0);
 }
 
@@ -169,6 +186,63 @@ void MeasureHugeResultsFile(const QString &folder)
                 static_cast<long long>(bytes.size() / (1024 * 1024)), ms);
 }
 
+// A click's answer and a change of layout, each with its repaint, at the given scale; and
+// the change of scale itself.
+void MeasureAtScale(const QString &folder, double factor)
+{
+    constexpr int Rounds = 5;
+    QDir::setCurrent(folder);
+    Services services;
+    services.screen.factor = factor;
+    Module1 state;
+    Form1 window(state, services.platform);
+    window.Form_Load();
+    window.show();
+    QApplication::processEvents();
+
+    // Every answer right, the solved patterns included.
+    constexpr int Answers = 200;
+    QElapsedTimer clock;
+    double answering = 0;
+    for (int answer = 0; answer < Answers; ++answer) {
+        const QPointF centre = CellBox(state.TargetNumber).center();
+        clock.start();
+        window.Bild11_MouseDown(Qt::LeftButton, centre);
+        QApplication::processEvents();
+        answering += clock.nsecsElapsed() / 1e6;
+    }
+    double layouts = 0;
+    for (int round = 0; round < Rounds; ++round)
+        for (int i = 0; i < window.Liste3->count(); ++i) {
+            clock.start();
+            window.Liste3->setSelectedPosition((window.Liste3->selectedPosition() + 1) % window.Liste3->count());
+            QApplication::processEvents();
+            layouts += clock.nsecsElapsed() / 1e6;
+        }
+    std::printf("at scale %.1f: a click's answer %.2f ms, a layout change %.2f ms\n", factor,
+                answering / Answers, layouts / (Rounds * window.Liste3->count()));
+    if (factor == 1)
+        return;
+    clock.start();
+    for (int round = 0; round < Rounds; ++round) {
+        Zoom::instance().setFactor(1);
+        Zoom::instance().setFactor(factor);
+        QApplication::processEvents();
+    }
+    std::printf("change of scale 1 <-> %.1f:   %7.1f ms\n", factor,
+                clock.nsecsElapsed() / 1e6 / (2 * Rounds));
+}
+
+void MeasureScaledFigures(const QString &program, const QString &folder)
+{
+    QFile::remove(folder + QStringLiteral("/ZEP100.INI"));
+    QFile::remove(folder + QStringLiteral("/ZEP100.TXT"));
+    QFile::copy(QStringLiteral(ZEP_STARTER_LIBRARY), folder + QStringLiteral("/ZEP100.TXT"));
+    MeasureStartup(program, folder, 2.5);
+    for (double factor : {1.0, 2.5})
+        MeasureAtScale(folder, factor);
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -177,7 +251,7 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     if (app.arguments().contains(QStringLiteral("--startup")))
-        return RunStartup();
+        return RunStartup(app.arguments().value(2, QStringLiteral("1")).toDouble());
 
     QTemporaryDir folder;
     QFile::copy(QStringLiteral(ZEP_STARTER_LIBRARY), folder.filePath(QStringLiteral("ZEP100.TXT")));
@@ -194,5 +268,6 @@ int main(int argc, char **argv)
     std::printf("load %6d results lines:    %7.1f ms\n", lines, ms);
     std::printf("peak memory of this process:  %7.1f MB\n", PeakMemoryKiB() / 1024.0);
     MeasureHugeResultsFile(folder.path());
+    MeasureScaledFigures(app.applicationFilePath(), folder.path());
     return 0;
 }

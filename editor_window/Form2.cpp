@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Form2.h"
 
+#include "BoardSurface.h"
 #include "CellStringDrawing.h"
 #include "Cells.h"
 #include "ClickLabel.h"
@@ -19,7 +20,7 @@
 #include "Random.h"
 #include "Screen.h"
 #include "TextFiles.h"
-#include "Twips.h"
+#include "TwipLayout.h"
 #include "WindowLook.h"
 #include "Worksheets.h"
 
@@ -53,19 +54,19 @@ void Form2::buildControls()
     auto button = [this](const char *icon, const char *name, int left, int top) {
         auto *picture = new PictureButton(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(icon)),
                                           QString::fromUtf8(name), Cyan, this);
-        picture->setGeometry(TwipRect{left, top, 495, 495}.toPixels());
+        Place(picture, left, top, 495, 495);
         return picture;
     };
     auto label = [this](const QString &caption, const QColor &background, TwipRect place) {
         auto *text = new ClickLabel(caption, background, this);
-        text->setGeometry(place.toPixels());
+        Place(text, place);
         return text;
     };
 
     Bezeichnung7 = label(QStringLiteral(" E n d e     Hilfe       N e u    Sichern    Ablage   "
                                         "Löschen  Sprache"),
                          Cyan, {0, 15, 5895, 255});
-    Bezeichnung7->setFont(SansFont(9, true));
+    SetControlFont(*Bezeichnung7, SansFont(9, true));
     Bild1 = button("exit", "Ende", 120, 240);
     Bild3 = button("help_bubble", "Hilfe", 960, 240);
     Bild4 = button("pencil", "Neu", 1800, 240);
@@ -75,18 +76,21 @@ void Form2::buildControls()
     Bild14 = button("flag_de", "Sprache", 5160, 240);
 
     Liste1 = new ListBox(false, this);
-    Liste1->setGeometry(TwipRect{120, 960, 1215, 3735}.toPixels());
+    Place(Liste1, TwipRect{120, 960, 1215, 3735});
     Liste1->setAccessibleName(QStringLiteral("Felder"));
-    Liste1->setFont(SansFont(9, true)); // as the caption row: a little more of each name
+    SetControlFont(*Liste1, SansFont(9, true)); // as the caption row: a little more of each name
     Liste2 = new ListBox(false, this);
     Liste3 = new ListBox(false, this);
-    Liste2->setGeometry(TwipRect{6120, 960, 1215, 1000}.toPixels());
-    Liste3->setGeometry(TwipRect{6120, 2000, 1215, 1000}.toPixels());
+    Place(Liste2, TwipRect{6120, 960, 1215, 1000});
+    Place(Liste3, TwipRect{6120, 2000, 1215, 1000});
     Liste2->hide();
     Liste3->hide();
 
-    Bild2 = new DrawingSurface(QSize(EditorBoardTwips, EditorBoardTwips), Qt::white, this);
-    Bild2->setGeometry(TwipRect{1440, 960, 3000, 3000}.toPixels());
+    Bild2 = new BoardSurface(QSize(EditorBoardTwips, EditorBoardTwips), EditorCellTwips,
+                             Qt::white, this);
+    Bild2->setCells(this);
+    Bild2->setAccessibleName(QStringLiteral("Lösungsbild bearbeiten"));
+    Place(Bild2, TwipRect{1440, 960, 3000, 3000});
     Bild2->setFont(SansFont(8, false));
 
     Bezeichnung6 = label(QStringLiteral("Aktiviertes Feld:"), LightYellow, {1560, 4200, 2055, 375});
@@ -104,12 +108,16 @@ void Form2::buildControls()
     Bezeichnung4 = label(QStringLiteral("Zahlenstrahl"), Qt::white, {4650, 4420, 1095, 255});
     for (ClickLabel *sheet : {Bezeichnung1, Bezeichnung2, Bezeichnung3, Bezeichnung4}) {
         sheet->setAlignment(Qt::AlignCenter);
-        sheet->setFont(SansFont(8, true));
+        SetControlFont(*sheet, SansFont(8, true));
     }
 
     connect(Liste1, &ListBox::clicked, this, &Form2::Liste1_Click);
     connect(Bild2, &DrawingSurface::mouseMoved, this, &Form2::Bild2_MouseMove);
     connect(Bild2, &DrawingSurface::mousePressed, this, &Form2::Bild2_MouseDown);
+    // With the keyboard, Enter or Space marks the framed cell as the right button does.
+    connect(Bild2, &BoardSurface::cursorMoved, this, &Form2::Bild2_MouseMove);
+    connect(Bild2, &BoardSurface::cellChosen, this,
+            [this](QPointF twips) { Bild2_MouseDown(Qt::RightButton, twips); });
     connect(Bild1, &QToolButton::clicked, this, &Form2::Bild1_Click);
     connect(Bild3, &QToolButton::clicked, this, &Form2::Bild3_Click);
     connect(Bild4, &QToolButton::clicked, this, &Form2::Bild4_Click);
@@ -121,6 +129,8 @@ void Form2::buildControls()
     connect(Bild9, &QToolButton::clicked, this, [this] { PrintZahlenliste(*this); });
     connect(Bild7, &QToolButton::clicked, this, [this] { PrintZahlenpaare(*this); });
     connect(Bild12, &QToolButton::clicked, this, [this] { PrintZahlenstrahl(*this); });
+
+    OrderTabs(*this, {});
 }
 
 void Form2::open(const PatternLibrary &library)
@@ -360,6 +370,13 @@ void Form2::Bild1_Click()
     PatternLibrary library = listedLibrary();
     library.selected = 0;
     m_owner.showAgain(library, Bild14->picture());
+}
+
+DrawingSurface &Form2::board() { return *Bild2; }
+
+BoardCells::Mark Form2::cellMark(int n) const
+{
+    return CellIsSet(m_state.PatternBits, n) ? Mark::Marked : Mark::None;
 }
 
 PatternLibrary Form2::listedLibrary() const

@@ -2,11 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "BoardCells.h"
 #include "Platform.h"
 #include "WorksheetHost.h"
 
 #include <QWidget>
 
+class BoardSurface;
 class ClickLabel;
 class DrawingSurface;
 class LibraryOwner;
@@ -16,7 +18,7 @@ class PictureButton;
 struct PatternLibrary;
 
 // The editor window in which the teacher keeps the pattern library.
-class Form2 : public QWidget, public WorksheetHost
+class Form2 : public QWidget, public WorksheetHost, public BoardCells
 {
     Q_OBJECT
 
@@ -49,15 +51,19 @@ public:
     ListBox &names() override { return *Liste1; }
     ListBox &cellStrings() override { return *Liste2; }
     ListBox &printOrder() override { return *Liste3; }
-    DrawingSurface &board() override { return *Bild2; }
+    DrawingSurface &board() override;
     void restoreBoard() override { Liste1_Click(); }
+
+    // BoardCells, for screen readers: every number, and whether the pattern marks it.
+    QString cellText(int n) const override { return QString::number(n); }
+    Mark cellMark(int n) const override;
 
     PictureButton *Bild1, *Bild3, *Bild4, *Bild5, *Bild6, *Bild7, *Bild8, *Bild9, *Bild10,
         *Bild12, *Bild14;
     ClickLabel *Bezeichnung1, *Bezeichnung2, *Bezeichnung3, *Bezeichnung4, *Bezeichnung5,
         *Bezeichnung6, *Bezeichnung7;
     ListBox *Liste1, *Liste2, *Liste3;
-    DrawingSurface *Bild2;
+    BoardSurface *Bild2;
 
 protected:
     void closeEvent(QCloseEvent *event) override;

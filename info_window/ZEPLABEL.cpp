@@ -6,7 +6,7 @@
 #include "PictureButton.h"
 #include "ProgramVersion.h"
 #include "Screen.h"
-#include "Twips.h"
+#include "TwipLayout.h"
 #include "WindowLook.h"
 
 #include <QPainter>
@@ -35,17 +35,17 @@ ZEPLABEL::ZEPLABEL(Screen &screen, QWidget *parent) : QWidget(parent, Qt::Window
     WindowLook::SetUpWindow(*this, QStringLiteral("Programm-Info"),
                             QStringLiteral(":/icons/logo.svg"), WindowWidth, WindowHeight,
                             LightCyan);
-    setFont(WindowLook::SansFont(8, false)); // the information texts are small print
+    SetControlFont(*this, WindowLook::SansFont(8, false)); // the information texts are small print
 
     auto label = [this](const QString &caption, const QColor &text, const QColor &background,
                         TwipRect place, bool big) {
         auto *item = new ClickLabel(caption, background, this);
         item->setTextColor(text);
-        item->setGeometry(place.toPixels());
+        Place(item, place);
         item->setAlignment(Qt::AlignCenter);
         item->setWordWrap(!big);
         if (big)
-            item->setFont(BigBold());
+            SetControlFont(*item, BigBold());
         return item;
     };
     Bezeichnung2 = label(QStringLiteral("Z"), QColor(255, 0, 255), DarkBlue, {240, 240, 375, 615}, true);
@@ -60,7 +60,7 @@ ZEPLABEL::ZEPLABEL(Screen &screen, QWidget *parent) : QWidget(parent, Qt::Window
     Bezeichnung1->setCursor(Qt::PointingHandCursor);
     Bild1 = new PictureButton(QStringLiteral(":/icons/logo.svg"), QStringLiteral("Schließen"),
                               LightCyan, this);
-    Bild1->setGeometry(TwipRect{2400, 2400, 855, 615}.toPixels());
+    Place(Bild1, TwipRect{2400, 2400, 855, 615});
 
     connect(Bezeichnung1, &ClickLabel::clicked, this, &ZEPLABEL::Bezeichnung1_Click);
     connect(Bild1, &QToolButton::clicked, this, &ZEPLABEL::Bild1_Click);

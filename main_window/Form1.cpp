@@ -4,6 +4,7 @@
 
 #include "BoardDrawing.h"
 #include "BoardLayouts.h"
+#include "BoardSurface.h"
 #include "Cells.h"
 #include "ClickLabel.h"
 #include "Dialogs.h"
@@ -19,9 +20,10 @@
 #include "ResultsFile.h"
 #include "Screen.h"
 #include "TextFiles.h"
-#include "Twips.h"
+#include "TwipLayout.h"
 #include "WindowLook.h"
 #include "ZEPLABEL.h"
+#include "Zoom.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -57,6 +59,7 @@ constexpr int ResultsTop = 1440;
 constexpr int BoardLeft = 1080;
 constexpr int BoardTop = 1440;
 constexpr int BoardSize = 5055;
+constexpr int BarWidth = 735;
 
 // The left button bar and the editor button at its foot, well apart from the child's
 // buttons: a slightly missed click must not open the teacher's editor.
@@ -66,6 +69,7 @@ constexpr int EditorButtonSize = 315;
 constexpr int EditorButtonClearance = 150;
 constexpr int EditorButtonTop = LanguageButtonTop + ButtonSize + EditorButtonClearance;
 constexpr int EditorButtonLeft = 210;
+constexpr int EditorIconTwips = 270;
 constexpr int BarGrowth = Form1::WindowHeight - 7230;
 constexpr int BarHeight = 7335 + BarGrowth;
 constexpr int BarEdgeBottom = 7200 + BarGrowth;
@@ -78,23 +82,6 @@ const QStringList HelpLines = {
     QStringLiteral(" Nun musst du noch das Häkchen anklicken,"),
     QStringLiteral(" sodass es grün wird."),
 };
-
-void Place(QWidget *widget, int left, int top, int width, int height)
-{
-    widget->setGeometry(TwipRect{left, top, width, height}.toPixels());
-}
-
-void Place(QWidget *widget, int left, int top)
-{
-    widget->move(ToPixels(left), ToPixels(top));
-}
-
-void MoveLeftEdge(QWidget *widget, int left)
-{
-    widget->move(ToPixels(left), widget->y());
-}
-
-int LeftEdge(const QWidget *widget) { return ToTwips(widget->x()); }
 
 QString Digits(int number) { return QString::number(number); }
 
@@ -110,6 +97,7 @@ Form1::Form1(Module1 &state, const Platform &platform, QWidget *parent)
     // no button (least of all the exit).
     setFocusPolicy(Qt::ClickFocus);
     setFocus();
+    Zoom::installKeys(*this);
 
     qApp->installEventFilter(this);
     connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow *window) {
@@ -149,7 +137,7 @@ void Form1::buildControls()
     Bild12 = button("flag_de", "Sprache", 120, LanguageButtonTop);
     Bild7 = button("hammer", "Bearbeiten", EditorButtonLeft, EditorButtonTop, Cyan,
                    EditorButtonSize);
-    Bild7->setIconSize(QSize(18, 18));
+    Bild7->setIconTwips(EditorIconTwips);
     Bild1 = button("laugh", "Richtige Antworten", 4320, 120, Qt::white);
     Bild2 = button("fright", "Falsche Antworten", 5760, 120, Qt::white);
     Bild1->setFocusPolicy(Qt::NoFocus);
@@ -168,16 +156,20 @@ void Form1::buildControls()
                                 Bezeichnung3, Bezeichnung5})
         centred->setAlignment(Qt::AlignCenter);
     for (ClickLabel *big : {Bezeichnung9, Bezeichnung4, Bezeichnung5})
-        big->setFont(SansFont(12, true));
-    Bezeichnung3->setFont(SansFont(13.5, true));
+        SetControlFont(*big, SansFont(12, true));
+    SetControlFont(*Bezeichnung3, SansFont(13.5, true));
     Bezeichnung3->setTextColor(QColor(0, 0, 255));
     Bezeichnung7->setAccessibleName(QStringLiteral("Vorheriges Lösungsbild"));
     Bezeichnung8->setAccessibleName(QStringLiteral("Nächstes Lösungsbild"));
     // The question is read out as shown; changing it is announced by the label.
     Bezeichnung3->setAccessibleDescription(QStringLiteral("Frage"));
+    for (ClickLabel *control : {Bezeichnung7, Bezeichnung8, Bezeichnung4, Bezeichnung5})
+        control->setFocusPolicy(Qt::TabFocus);
 
     const QSize boardTwips(BoardSize, BoardSize);
-    Bild11 = new DrawingSurface(boardTwips, LightGrey, this);
+    Bild11 = new BoardSurface(boardTwips, CellTwips, LightGrey, this);
+    Bild11->setCells(this);
+    Bild11->setAccessibleName(QStringLiteral("Hunderterfeld"));
     Bild11->setFont(SansFont(12, false));
     QFont boardFont = Bild11->TwipCanvas::font();
     boardFont.setStretch(90); // three digits and two blanks fit into one cell
@@ -190,7 +182,7 @@ void Form1::buildControls()
     Bild9->hide();
 
     Liste4 = new ListBox(true, this);
-    Liste4->setFont(SansFont(12, true));
+    SetControlFont(*Liste4, SansFont(12, true));
     Liste4->setStyleSheet(QStringLiteral("QListWidget { background-color: #00ffff; }"));
     Liste4->setAccessibleName(QStringLiteral("Ergebnisse"));
     Place(Liste4, ResultsHiddenLeft, ResultsTop, 4815, 4830);
@@ -238,16 +230,22 @@ void Form1::buildControls()
     connect(Bezeichnung7, &ClickLabel::clicked, this, &Form1::Bezeichnung7_Click);
     connect(Bezeichnung8, &ClickLabel::clicked, this, &Form1::Bezeichnung8_Click);
     connect(Bild11, &DrawingSurface::mousePressed, this, &Form1::Bild11_MouseDown);
+    connect(Bild11, &BoardSurface::cellChosen, this,
+            [this](QPointF twips) { Bild11_MouseDown(Qt::LeftButton, twips); });
     connect(Liste3, &ListBox::clicked, this, &Form1::Liste3_Click);
     connect(Liste4, &ListBox::doubleClicked, this, &Form1::Liste4_DblClick);
     connect(HBildlauf1, &QScrollBar::valueChanged, this, &Form1::HBildlauf1_Change);
     connect(Befehl1, &QPushButton::clicked, this, &Form1::Befehl1_Click);
+
+    // The left bar first, then the exercise around the board.
+    OrderTabs(*this, {TwipRect{0, 0, BarWidth, WindowHeight}});
 }
 
 // ---- Start-up and shut-down --------------------------------------------------------------
 
 void Form1::Form_Load()
 {
+    Zoom::instance().fitTo(m_platform.screen.sizeTwips(), QSizeF(WindowWidth, WindowHeight));
     PlaceOnScreen(*this, m_platform.screen.sizeTwips(), 0.5, 0.5);
     m_platform.random.seedFromClock();
     Liste3->setEntries({});
@@ -414,6 +412,7 @@ void Form1::Bezeichnung4_Click()
     HBildlauf1->hide();
     Befehl1->hide();
     setModeLabels(Bezeichnung4, Bezeichnung5);
+    Bild11->setKeyboardPlay(true);
     DrawBoard(*Bild11, m_state.BoardLayout);
     loadSelectedPattern();
     startExercise();
@@ -426,6 +425,7 @@ void Form1::Bezeichnung5_Click()
     HBildlauf1->show();
     Befehl1->show();
     setModeLabels(Bezeichnung5, Bezeichnung4);
+    Bild11->setKeyboardPlay(false); // the arrows and Enter choose the number here
     DrawBoard(*Bild11, m_state.BoardLayout);
     loadSelectedPattern();
     HBildlauf1->setValue(1);
@@ -761,6 +761,22 @@ void Form1::showAgain(const PatternLibrary &edited, const QString &picture)
     show();
     raise();
     activateWindow();
+}
+
+QString Form1::cellText(int n) const
+{
+    const bool printed = LayoutNumbers(m_state.BoardLayout).contains(n);
+    return printed && cellMark(n) == Mark::None ? Digits(n) : QString();
+}
+
+BoardCells::Mark Form1::cellMark(int n) const
+{
+    if (CellIsSet(m_state.FoundCells, n))
+        return Mark::Found;
+    if (m_state.ExerciseMode == Module1::ZahlenMode && n == m_state.TargetNumber
+        && CellIsSet(m_state.RemainingCells, n))
+        return Mark::Asked;
+    return Mark::None;
 }
 
 void Form1::paintEvent(QPaintEvent *)

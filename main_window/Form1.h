@@ -3,6 +3,7 @@
 #pragma once
 
 #include "ActivationGate.h"
+#include "BoardCells.h"
 #include "LibraryOwner.h"
 #include "Platform.h"
 #include "ResultsKeeper.h"
@@ -10,6 +11,7 @@
 #include <QWidget>
 #include <memory>
 
+class BoardSurface;
 class ClickLabel;
 class DrawingSurface;
 class Form2;
@@ -21,7 +23,7 @@ class QScrollBar;
 class ZEPLABEL;
 
 // The main window: the hundred chart on which the child practises.
-class Form1 : public QWidget, public LibraryOwner
+class Form1 : public QWidget, public LibraryOwner, public BoardCells
 {
     Q_OBJECT
 
@@ -83,6 +85,10 @@ public:
     QString englishPicture() const override;
     void showAgain(const PatternLibrary &library, const QString &languagePicture) override;
 
+    // BoardCells, for screen readers: numbers as the layout prints them, found and asked cells.
+    QString cellText(int n) const override;
+    Mark cellMark(int n) const override;
+
     bool resultsShown() const;
     Form2 *editorWindow() const { return m_editor.get(); }
     ZEPLABEL *infoWindow() const { return m_info.get(); }
@@ -92,7 +98,8 @@ public:
         *Bild12, *Bild15;
     ClickLabel *Bezeichnung1, *Bezeichnung2, *Bezeichnung3, *Bezeichnung4, *Bezeichnung5,
         *Bezeichnung6, *Bezeichnung7, *Bezeichnung8, *Bezeichnung9;
-    DrawingSurface *Bild11, *Bild9, *Bild16;
+    BoardSurface *Bild11;
+    DrawingSurface *Bild9, *Bild16;
     ListBox *Liste1, *Liste2, *Liste3, *Liste4;
     QScrollBar *HBildlauf1;
     QPushButton *Befehl1;

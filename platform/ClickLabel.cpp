@@ -2,7 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ClickLabel.h"
 
+#include "Twips.h"
+
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 
 ClickLabel::ClickLabel(const QString &caption, const QColor &background, QWidget *parent)
     : QLabel(caption, parent)
@@ -37,4 +41,26 @@ void ClickLabel::mouseDoubleClickEvent(QMouseEvent *event)
 {
     emit doubleClicked();
     QLabel::mouseDoubleClickEvent(event);
+}
+
+void ClickLabel::keyPressEvent(QKeyEvent *event)
+{
+    const int key = event->key();
+    if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter)
+        emit clicked();
+    else
+        QLabel::keyPressEvent(event);
+}
+
+void ClickLabel::paintEvent(QPaintEvent *event)
+{
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    constexpr int FocusFrameTwips = 15;
+    const int width = std::max(1, ToPixels(FocusFrameTwips));
+    QPainter painter(this);
+    painter.setPen(QPen(Qt::black, width, Qt::DotLine));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(rect()).adjusted(width / 2.0, width / 2.0, -width / 2.0, -width / 2.0));
 }

@@ -4,7 +4,8 @@
 
 #include <QLabel>
 
-// A label with a background colour that reports clicks.
+// A label with a background colour that reports clicks. A label that can take the focus
+// (a window's choice) shows a frame then and takes Space or Enter as a click.
 class ClickLabel : public QLabel
 {
     Q_OBJECT
@@ -23,6 +24,8 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     QColor m_background;

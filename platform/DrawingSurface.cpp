@@ -4,31 +4,44 @@
 
 #include "Twips.h"
 
-#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
+#include <cmath>
 
 namespace {
 constexpr int DotsPerMeterAt96Dpi = 3780; // fonts on the surface are sized for 96 dpi
 }
 
 DrawingSurface::DrawingSurface(QSize sizeTwips, const QColor &background, QWidget *parent)
-    : QWidget(parent), m_background(background)
+    : QWidget(parent), m_sizeTwips(sizeTwips), m_background(background)
 {
-    const QSize pixels(ToPixels(sizeTwips.width()), ToPixels(sizeTwips.height()));
-    setFixedSize(pixels);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    const qreal ratio = qApp ? qApp->devicePixelRatio() : 1.0;
-    m_image = QImage(pixels * ratio, QImage::Format_RGB32);
+    applyScale();
+}
+
+// The drawing speaks pixels of factor 1 (deviceUnitsPerTwip); the image's pixel ratio
+// turns them into the screen's real pixels at the current factor.
+void DrawingSurface::applyScale()
+{
+    setFixedSize(ToPixels(m_sizeTwips.width()), ToPixels(m_sizeTwips.height()));
+    const double ratio = ScaleFactor() * devicePixelRatio();
+    const QSizeF design = QSizeF(m_sizeTwips) / TwipsPerPixel;
+    m_image = QImage(int(std::ceil(design.width() * ratio)), int(std::ceil(design.height() * ratio)),
+                     QImage::Format_RGB32);
     m_image.setDevicePixelRatio(ratio);
     m_image.setDotsPerMeterX(DotsPerMeterAt96Dpi);
     m_image.setDotsPerMeterY(DotsPerMeterAt96Dpi);
     m_image.fill(m_background);
+    for (const Step &step : m_steps)
+        run(step);
+    update();
 }
 
 void DrawingSurface::clear()
 {
+    m_steps.clear();
     m_image.fill(m_background);
     m_cursor = QPointF(0, 0);
     update();
@@ -42,10 +55,27 @@ QColor DrawingSurface::colorAt(QPointF twips) const
 
 void DrawingSurface::paint(const std::function<void(QPainter &)> &step)
 {
+    m_steps.push_back({QRectF(), step});
+    run(m_steps.back());
+}
+
+// Steps hidden completely under an opaque one are not kept: a board painted over and over
+// keeps no more steps than it has cells.
+void DrawingSurface::paintOpaque(const QRectF &area, const std::function<void(QPainter &)> &step)
+{
+    std::erase_if(m_steps, [&](const Step &kept) {
+        return !kept.opaqueArea.isEmpty() && area.contains(kept.opaqueArea);
+    });
+    m_steps.push_back({area, step});
+    run(m_steps.back());
+}
+
+void DrawingSurface::run(const Step &step)
+{
     {
         QPainter painter(&m_image);
         painter.setRenderHint(QPainter::TextAntialiasing);
-        step(painter);
+        step.draw(painter);
     }
     update();
 }
@@ -57,20 +87,22 @@ QPaintDevice *DrawingSurface::metricsDevice() const
     return const_cast<QImage *>(&m_image);
 }
 
+// Widget and image meet pixel for pixel on the screen: one logical pixel of the widget is
+// the screen's pixel ratio in image pixels.
 void DrawingSurface::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
     const QRect dirty = event->rect();
-    painter.drawImage(dirty, m_image, QRectF(QPointF(dirty.topLeft()) * m_image.devicePixelRatio(),
-                                             QSizeF(dirty.size()) * m_image.devicePixelRatio()));
+    const qreal ratio = devicePixelRatio();
+    painter.drawImage(dirty, m_image, QRectF(QPointF(dirty.topLeft()) * ratio, QSizeF(dirty.size()) * ratio));
 }
 
 void DrawingSurface::mousePressEvent(QMouseEvent *event)
 {
-    emit mousePressed(event->button(), event->position() * TwipsPerPixel);
+    emit mousePressed(event->button(), ToTwips(event->position()));
 }
 
 void DrawingSurface::mouseMoveEvent(QMouseEvent *event)
 {
-    emit mouseMoved(event->position() * TwipsPerPixel);
+    emit mouseMoved(ToTwips(event->position()));
 }

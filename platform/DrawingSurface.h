@@ -2,14 +2,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "Scalable.h"
 #include "TwipCanvas.h"
 
 #include <QImage>
 #include <QWidget>
+#include <vector>
 
 // A picture that keeps what is drawn on it in a backing image, so that nothing has to
-// be redrawn when the window is uncovered. Drawing speaks twips.
-class DrawingSurface : public QWidget, public TwipCanvas
+// be redrawn when the window is uncovered. Drawing speaks twips. The image has the
+// screen's real resolution at the window's scale; the surface keeps the drawing steps since
+// it was last cleared and runs them again when the scale changes.
+class DrawingSurface : public QWidget, public TwipCanvas, public Scalable
 {
     Q_OBJECT
 
@@ -20,11 +24,16 @@ public:
     using TwipCanvas::font;
     using TwipCanvas::setFont;
 
+    QSize sizeTwips() const { return m_sizeTwips; }
     // The whole surface takes its background colour; the print cursor goes to (0, 0).
     void clear();
     QImage image() const { return m_image; }
     // Colour of the backing image at a point given in twips.
     QColor colorAt(QPointF twips) const;
+    // How many drawing steps the surface keeps for the next change of scale.
+    int keptSteps() const { return int(m_steps.size()); }
+
+    void applyScale() override;
 
 signals:
     void mousePressed(Qt::MouseButton button, QPointF twips);
@@ -36,10 +45,20 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
 
     void paint(const std::function<void(QPainter &)> &step) override;
+    void paintOpaque(const QRectF &area, const std::function<void(QPainter &)> &step) override;
     double deviceUnitsPerTwip() const override;
     QPaintDevice *metricsDevice() const override;
 
 private:
+    struct Step
+    {
+        QRectF opaqueArea; // empty when the step may leave pixels below it showing
+        std::function<void(QPainter &)> draw;
+    };
+    void run(const Step &step);
+
+    QSize m_sizeTwips;
     QImage m_image;
     QColor m_background;
+    std::vector<Step> m_steps;
 };

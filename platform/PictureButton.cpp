@@ -2,7 +2,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PictureButton.h"
 
+#include "Twips.h"
+
 #include <QIcon>
+#include <QPainter>
+#include <QPixmap>
+#include <QSvgRenderer>
+
+namespace {
+constexpr int FocusFrameTwips = 15;
+}
 
 PictureButton::PictureButton(const QString &picture, const QString &name,
                              const QColor &background, QWidget *parent)
@@ -10,24 +19,47 @@ PictureButton::PictureButton(const QString &picture, const QString &name,
 {
     setToolTip(name);
     setAccessibleName(name);
-    setIconSize(QSize(32, 32));
     setAutoRaise(true);
     setFocusPolicy(Qt::StrongFocus);
     setCursor(Qt::PointingHandCursor);
-    setPicture(picture);
-    setBackground(background);
+    m_picture = picture;
+    m_background = background;
+    applyScale();
 }
 
 void PictureButton::setPicture(const QString &picture)
 {
     m_picture = picture;
-    setIcon(QIcon(picture));
+    applyScale();
 }
 
 void PictureButton::setBackground(const QColor &background)
 {
     m_background = background;
     setStyleSheet(QStringLiteral("QToolButton { background-color: %1; border: none; }"
-                                 "QToolButton:focus { border: 1px dotted black; }")
-                      .arg(background.name()));
+                                 "QToolButton:focus { border: %2px dotted black; }")
+                      .arg(background.name())
+                      .arg(std::max(1, ToPixels(FocusFrameTwips))));
+}
+
+void PictureButton::setIconTwips(int twips)
+{
+    m_iconTwips = twips;
+    applyScale();
+}
+
+void PictureButton::applyScale()
+{
+    const int side = ToPixels(m_iconTwips);
+    setIconSize(QSize(side, side));
+    const qreal ratio = devicePixelRatio();
+    QPixmap pixmap(QSize(side, side) * ratio);
+    pixmap.fill(Qt::transparent);
+    {
+        QPainter painter(&pixmap);
+        QSvgRenderer(m_picture).render(&painter);
+    }
+    pixmap.setDevicePixelRatio(ratio);
+    setIcon(QIcon(pixmap));
+    setBackground(m_background);
 }

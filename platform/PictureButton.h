@@ -2,15 +2,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "Scalable.h"
+
 #include <QToolButton>
 
-// A picture used as a button: an icon of 32 x 32 pixels on a coloured background,
-// reachable by keyboard and named for screen readers.
-class PictureButton : public QToolButton
+// A picture used as a button: an icon of 480 x 480 twips (32 x 32 pixels at factor 1) on a
+// coloured background, reachable by keyboard and named for screen readers. The icon is
+// drawn from its SVG file at the size it shows, so it stays sharp at every scale.
+class PictureButton : public QToolButton, public Scalable
 {
     Q_OBJECT
 
 public:
+    static constexpr int IconTwips = 480;
+
     PictureButton(const QString &picture, const QString &name, const QColor &background,
                   QWidget *parent = nullptr);
 
@@ -19,8 +24,12 @@ public:
     void setPicture(const QString &picture);
     QColor background() const { return m_background; }
     void setBackground(const QColor &background);
+    void setIconTwips(int twips);
+
+    void applyScale() override;
 
 private:
     QString m_picture;
     QColor m_background;
+    int m_iconTwips = IconTwips;
 };

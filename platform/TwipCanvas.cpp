@@ -19,14 +19,20 @@ QPointF TwipCanvas::toDevice(QPointF twips) const { return twips * deviceUnitsPe
 void TwipCanvas::box(const QRectF &twips)
 {
     const QRectF rect(toDevice(twips.topLeft()), toDevice(twips.bottomRight()));
-    paint([&](QPainter &painter) {
-        painter.setPen(QPen(m_foreground, m_lineWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-        if (m_fillStyle == FillStyle::Solid)
-            painter.setBrush(m_fillColor);
-        else
-            painter.setBrush(Qt::NoBrush);
+    const QPen pen(m_foreground, m_lineWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
+    const bool solid = m_fillStyle == FillStyle::Solid;
+    const QBrush brush = solid ? QBrush(m_fillColor) : QBrush(Qt::NoBrush);
+    const auto step = [rect, pen, brush](QPainter &painter) {
+        painter.setPen(pen);
+        painter.setBrush(brush);
         painter.drawRect(rect);
-    });
+    };
+    if (solid && m_fillColor.alpha() == 255 && m_foreground.alpha() == 255)
+        paintOpaque(rect.adjusted(-m_lineWidth / 2, -m_lineWidth / 2, m_lineWidth / 2,
+                                  m_lineWidth / 2),
+                    step);
+    else
+        paint(step);
     m_cursor = twips.bottomRight();
 }
 
@@ -34,8 +40,8 @@ void TwipCanvas::line(QPointF from, QPointF to)
 {
     const QPointF a = toDevice(from);
     const QPointF b = toDevice(to);
-    paint([&](QPainter &painter) {
-        painter.setPen(QPen(m_foreground, m_lineWidth, Qt::SolidLine, Qt::FlatCap));
+    paint([a, b, pen = QPen(m_foreground, m_lineWidth, Qt::SolidLine, Qt::FlatCap)](QPainter &painter) {
+        painter.setPen(pen);
         painter.drawLine(a, b);
     });
     m_cursor = to;
@@ -46,9 +52,9 @@ void TwipCanvas::print(const QString &text, After after)
     if (!text.isEmpty()) {
         const QFontMetricsF metrics(m_font, metricsDevice());
         const QPointF baseline = toDevice(m_cursor) + QPointF(0, metrics.ascent());
-        paint([&](QPainter &painter) {
-            painter.setFont(m_font);
-            painter.setPen(m_foreground);
+        paint([baseline, text, font = m_font, colour = m_foreground](QPainter &painter) {
+            painter.setFont(font);
+            painter.setPen(colour);
             painter.drawText(baseline, text);
         });
         m_cursor.rx() += textWidth(text);

@@ -60,7 +60,13 @@ public:
 
 protected:
     // Runs one drawing step on a painter over the device; coordinates are device units.
+    // A step keeps copies of what it draws, so that a device may run it again later.
     virtual void paint(const std::function<void(QPainter &)> &step) = 0;
+    // A step that paints every pixel of the rectangle (device units) opaquely.
+    virtual void paintOpaque(const QRectF &, const std::function<void(QPainter &)> &step)
+    {
+        paint(step);
+    }
     virtual double deviceUnitsPerTwip() const = 0;
     virtual QPaintDevice *metricsDevice() const = 0;
 

@@ -3,7 +3,7 @@
 #include "WindowLook.h"
 
 #include "AccessibleWindow.h"
-#include "Twips.h"
+#include "TwipLayout.h"
 
 #include <QIcon>
 #include <QWidget>
@@ -18,13 +18,28 @@ QFont SansFont(double points, bool bold)
     return font;
 }
 
+namespace {
+constexpr char ScreenPlaceProperty[] = "zepScreenPlace"; // QRectF: shares, screen twips
+}
+
 void PlaceOnScreen(QWidget &window, QSizeF screenTwips, double shareX, double shareY)
 {
+    window.setProperty(ScreenPlaceProperty, QRectF(QPointF(shareX, shareY), screenTwips));
     const QSize outer = window.frameGeometry().size();
-    const QPoint place(qRound((ToPixels(int(screenTwips.width())) - outer.width()) * shareX),
-                       qRound((ToPixels(int(screenTwips.height())) - outer.height()) * shareY));
+    const QSizeF screen = screenTwips / TwipsPerPixel;
+    const QPoint place(qRound((int(screen.width()) - outer.width()) * shareX),
+                       qRound((int(screen.height()) - outer.height()) * shareY));
     if (window.pos() != place)
         window.move(place);
+}
+
+void PlaceAgain(QWidget &window)
+{
+    const QVariant kept = window.property(ScreenPlaceProperty);
+    if (!kept.isValid())
+        return;
+    const QRectF place = kept.toRectF();
+    PlaceOnScreen(window, place.size(), place.x(), place.y());
 }
 
 void SetUpWindow(QWidget &window, const QString &caption, const QString &icon, int widthTwips,
@@ -33,8 +48,8 @@ void SetUpWindow(QWidget &window, const QString &caption, const QString &icon, i
     AccessibleWindow::install(window);
     window.setWindowTitle(caption);
     window.setWindowIcon(QIcon(icon));
-    window.setFixedSize(ToPixels(widthTwips), ToPixels(heightTwips));
-    window.setFont(SansFont(9.75, true));
+    SetWindowTwips(window, QSize(widthTwips, heightTwips));
+    SetControlFont(window, SansFont(9.75, true));
     window.setAutoFillBackground(true);
     QPalette colours = window.palette();
     colours.setColor(QPalette::Window, background);

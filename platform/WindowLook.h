@@ -21,8 +21,11 @@ QFont SansFont(double points, bool bold);
 // A window of fixed inner size (in twips) with its caption, icon, background and the bold
 // 9.75-point font that its controls use unless they name their own.
 // Moves the window so that its left edge is share x of the free screen width, its top edge
-// share y of the free height (the outer window size counts).
+// share y of the free height (the outer window size counts). The screen's twips are its
+// own, 15 to a pixel at every scale factor.
 void PlaceOnScreen(QWidget &window, QSizeF screenTwips, double shareX, double shareY);
+// The last place on the screen again, for the window's new size.
+void PlaceAgain(QWidget &window);
 
 void SetUpWindow(QWidget &window, const QString &caption, const QString &icon,
                  int widthTwips, int heightTwips, const QColor &background);

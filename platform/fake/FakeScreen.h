@@ -9,5 +9,5 @@ class FakeScreen : public Screen
 {
 public:
     QSizeF sizeTwips() const override { return size; }
-    QSizeF size{19200, 14400}; // 1280 x 960 pixels
+    QSizeF size{15360, 9000}; // 1024 x 600 pixels: the windows keep their design size
 };

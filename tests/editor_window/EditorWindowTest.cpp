@@ -3,8 +3,8 @@
 #include "Cells.h"
 #include "MarkedCells.h"
 #include "ClipboardExport.h"
+#include "BoardSurface.h"
 #include "ClickLabel.h"
-#include "DrawingSurface.h"
 #include "EditorSession.h"
 #include "FakePlatform.h"
 #include "Form1.h"
@@ -21,6 +21,7 @@
 #include <QScrollBar>
 #include <QStyle>
 #include <QSvgRenderer>
+#include <QTest>
 #include <QXmlStreamReader>
 #include <gtest/gtest.h>
 
@@ -136,6 +137,28 @@ TEST_F(EditorTest, AssistiveTechnologyHearsTheCellNumberAndNotTheHiddenLists)
         exposed.append(window->child(i)->object());
     EXPECT_TRUE(exposed.contains(editor->Liste1) && exposed.contains(editor->Bild2));
     EXPECT_FALSE(exposed.contains(editor->Liste2) || exposed.contains(editor->Liste3));
+}
+
+// Tab reaches every control of the editor row by row; on the board the arrows move the frame
+// and Space marks the framed cell as the right button does.
+TEST_F(EditorTest, TabReachesEveryControlAndTheKeyboardMarksCells)
+{
+    open({{"Eins", MarkedCells({1})}});
+    QList<QWidget *> chain;
+    for (QWidget *w = editor->Bild1; chain.isEmpty() || w != editor->Bild1; w = w->nextInFocusChain())
+        if (w->isVisibleTo(editor) && (w->focusPolicy() & Qt::TabFocus) && w->window() == editor)
+            chain.append(w);
+    EXPECT_EQ(chain, (QList<QWidget *>{editor->Bild1, editor->Bild3, editor->Bild4, editor->Bild5,
+                                       editor->Bild8, editor->Bild10, editor->Bild14, editor->Liste1,
+                                       editor->Bild2, editor->Bild6, editor->Bild9, editor->Bild7,
+                                       editor->Bild12}));
+
+    for (int key : {Qt::Key_Up, Qt::Key_Right, Qt::Key_Right, Qt::Key_Down, Qt::Key_Space})
+        QTest::keyClick(editor->Bild2, Qt::Key(key));
+    EXPECT_EQ(state.PatternBits, MarkedCells({1, 13}));
+    EXPECT_EQ(label(), u"13"_s);
+    QTest::keyClick(editor->Bild2, Qt::Key_Return);
+    expectLibrary({"Eins"}, {MarkedCells({1})});
 }
 
 TEST_F(EditorTest, NewPatternsGetTheNextNumberAndRefuseQuotesAndDeletingFallsBackToTheDefault)

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "BoardSurface.h"
 #include "ClickLabel.h"
-#include "DrawingSurface.h"
 #include "FakePlatform.h"
 #include "MarkedCells.h"
 #include "Form1.h"

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "DrawingSurface.h"
 #include "ListBox.h"
+#include "Zoom.h"
 
 #include <QSignalSpy>
 #include <gtest/gtest.h>
@@ -65,6 +66,36 @@ TEST(DrawingSurface, BoxesAndLinesMoveTheCursorAndStayInTheImage)
     surface.setFillStyle(TwipCanvas::FillStyle::Transparent);
     surface.box(QRectF(150, 150, 600, 600));
     EXPECT_EQ(surface.colorAt(QPointF(450, 450)), QColor(192, 192, 192));
+}
+
+// Cells painted over and over keep one drawing step each, and a change of scale draws the kept
+// picture again, sharp, at the new resolution.
+TEST(DrawingSurface, KeepsWhatShowsAndRedrawsItAtANewScale)
+{
+    const QColor grey(192, 192, 192), green(0, 255, 0), yellow(255, 255, 0);
+    DrawingSurface surface(QSize(1500, 1500), grey);
+    surface.print(QStringLiteral("7"));
+    for (int round = 0; round < 20; ++round) {
+        surface.setFillColor(round % 2 ? yellow : green);
+        for (int cell = 0; cell < 9; ++cell)
+            surface.box(QRectF(500 * (cell % 3), 500 * (cell / 3), 500, 500));
+    }
+    surface.setFillStyle(TwipCanvas::FillStyle::Transparent);
+    surface.box(QRectF(0, 0, 500, 500)); // an outline alone hides nothing
+    EXPECT_EQ(surface.keptSteps(), 1 + 9 + 1);
+
+    Zoom::instance().fitTo(QSizeF(19200, 19200), QSizeF(1500, 1500));
+    Zoom::instance().setFactor(2);
+    EXPECT_EQ(surface.size(), QSize(200, 200));
+    EXPECT_EQ(surface.image().width(), 200);
+    EXPECT_EQ(surface.colorAt(QPointF(750, 750)), yellow);
+    EXPECT_EQ(surface.colorAt(QPointF(500, 750)), QColor(Qt::black)); // a 1-pixel line, 2 pixels wide
+    EXPECT_EQ(surface.colorAt(QPointF(493, 750)), QColor(Qt::black));
+    EXPECT_EQ(surface.colorAt(QPointF(475, 750)), yellow);
+    surface.clear();
+    EXPECT_EQ(surface.keptSteps(), 0);
+    Zoom::instance().setFactor(1);
+    EXPECT_EQ(surface.colorAt(QPointF(750, 750)), grey);
 }
 
 TEST(ListBox, SettingANewSelectionRunsTheClickHandlerOnce)

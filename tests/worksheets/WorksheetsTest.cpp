@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Cells.h"
 #include "MarkedCells.h"
-#include "DrawingSurface.h"
+#include "BoardSurface.h"
 #include "EditorSession.h"
 #include "FakePlatform.h"
 #include "Form1.h"
