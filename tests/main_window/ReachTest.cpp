@@ -95,8 +95,8 @@ TEST_P(AtScale, BoardPressesAndPixelsFollowTheFactor)
 }
 
 INSTANTIATE_TEST_SUITE_P(Factors, AtScale,
-                         testing::Values(Figures{1.0, {426, 482}, {216.5, 150.5}, 233, 337},
-                                         Figures{2.5, {1065, 1205}, {541.5, 375.5}, 583, 843}),
+                         testing::Values(Figures{1.0, {426, 512}, {216.5, 150.5}, 233, 337},
+                                         Figures{2.5, {1065, 1280}, {541.5, 375.5}, 583, 843}),
                          [](const testing::TestParamInfo<Figures> &info) {
                              return "Scale" + std::to_string(qRound(info.param.factor * 10));
                          });
@@ -105,7 +105,7 @@ INSTANTIATE_TEST_SUITE_P(Factors, AtScale,
 // the keys step it within the screen; overlays keep their exact left edges at odd factors.
 TEST_F(Reach, StartFactorFitsTheScreenAndOverlaysKeepTheirEdges)
 {
-    EXPECT_DOUBLE_EQ(Zoom::FittingFactor(QSizeF(1920 * 15, 1080 * 15), WindowTwips), 864.0 / 482);
+    EXPECT_DOUBLE_EQ(Zoom::FittingFactor(QSizeF(1920 * 15, 1080 * 15), WindowTwips), 864.0 / 512);
     EXPECT_DOUBLE_EQ(Zoom::FittingFactor(QSizeF(1024 * 15, 600 * 15), WindowTwips), 1.0);
     EXPECT_DOUBLE_EQ(Zoom::FittingFactor(QSizeF(640 * 15, 400 * 15), WindowTwips), 1.0);
     // A wide, low screen: the height decides, with room for the frame.
@@ -113,24 +113,24 @@ TEST_F(Reach, StartFactorFitsTheScreenAndOverlaysKeepTheirEdges)
 
     willAsk({47});
     startOnBigScreen(PatternText({{"Eins", MarkedCells({47})}}));
-    EXPECT_DOUBLE_EQ(ScaleFactor(), 0.8 * 1600 / 482);
+    EXPECT_DOUBLE_EQ(ScaleFactor(), 0.8 * 1600 / 512);
     EXPECT_NEAR(form.height(), 0.8 * 1600, 1);
     form.Bild15_Click();
     form.Liste4_DblClick();
     EXPECT_EQ(LeftEdge(form.Bild16), Form1::HelpShownLeft);
     EXPECT_FALSE(form.resultsShown());
     Zoom::instance().zoomIn();
-    EXPECT_DOUBLE_EQ(ScaleFactor(), 0.8 * 1600 / 482 + 0.25);
+    EXPECT_DOUBLE_EQ(ScaleFactor(), 0.8 * 1600 / 512 + 0.25);
     form.Bild15_Click();
     EXPECT_EQ(LeftEdge(form.Bild16), Form1::HelpHiddenLeft);
     for (int i = 0; i < 10; ++i)
         Zoom::instance().zoomIn();
-    EXPECT_DOUBLE_EQ(ScaleFactor(), 0.95 * 1600 / 482);
+    EXPECT_DOUBLE_EQ(ScaleFactor(), 0.95 * 1600 / 512);
     for (int i = 0; i < 20; ++i)
         Zoom::instance().zoomOut();
-    EXPECT_EQ(form.size(), QSize(426, 482));
+    EXPECT_EQ(form.size(), QSize(426, 512));
     Zoom::instance().reset();
-    EXPECT_DOUBLE_EQ(ScaleFactor(), 0.8 * 1600 / 482);
+    EXPECT_DOUBLE_EQ(ScaleFactor(), 0.8 * 1600 / 512);
 }
 
 // A child who cannot use a mouse reaches the board with Tab, moves the frame with the arrows
