@@ -3,6 +3,7 @@
 #include "QtDialogs.h"
 
 #include <QApplication>
+#include <QScreen>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QTimer>
@@ -21,4 +22,31 @@ TEST(QtDialogs, AnInputBoxTakesNoMoreThanItsLimit)
     EXPECT_EQ(dialogs.inputBox(QStringLiteral("Neuer Name:"), QStringLiteral("Benutzer eingeben"),
                                QString(), MaxNameLength),
               QString(100, u'x'));
+}
+
+// A question about an area of the screen stands beside it, right of it where there is
+// room, else left, below or above, and always whole on the screen.
+TEST(QtDialogs, QuestionsStandBesideTheAreaTheyTalkAbout)
+{
+    const QRect screen(0, 0, 1280, 1024), board(400, 300, 200, 200);
+    const QSize box(330, 140);
+    EXPECT_EQ(QtDialogs::placeBeside(box, board, screen), QPoint(608, 300));
+    EXPECT_EQ(QtDialogs::placeBeside(box, board.translated(600, 0), screen), QPoint(662, 300));
+    EXPECT_EQ(QtDialogs::placeBeside(box, board.translated(600, 524), screen), QPoint(662, 824));
+    EXPECT_EQ(QtDialogs::placeBeside(QSize(1200, 140), QRect(40, 40, 200, 200), screen), QPoint(40, 248));
+    EXPECT_EQ(QtDialogs::placeBeside(QSize(1200, 900), QRect(40, 40, 200, 200), screen), QPoint(80, 40));
+
+    // A real box, answered by closing it.
+    const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+    const QRect area(available.topLeft() + QPoint(60, 60), QSize(200, 200));
+    QRect shownAt;
+    QTimer::singleShot(0, [&] {
+        QWidget *open = QApplication::activeModalWidget();
+        shownAt = open->frameGeometry();
+        open->close();
+    });
+    EXPECT_EQ(QtDialogs().questionBeside(QStringLiteral("Jetzt drucken?"), QStringLiteral("Drucken: Haus"), area),
+              Answer::No);
+    EXPECT_TRUE(available.contains(shownAt)) << shownAt.x() << "," << shownAt.y();
+    EXPECT_FALSE(shownAt.intersects(area));
 }

@@ -96,7 +96,7 @@ TEST(QtFiles, AFullDiskNeverEmptiesAFile)
 }
 
 // Whichever step of a save fails, the old file stays, no temporary file is left and the
-// reason is given in German; a failed read says the file was not read whole.
+// reason is given in German; a failed or cut-off read says the file was not read whole.
 TEST(QtFiles, AFailingStepKeepsTheOldFileAndSaysWhyInGerman)
 {
     QTemporaryDir folder;
@@ -122,6 +122,12 @@ TEST(QtFiles, AFailingStepKeepsTheOldFileAndSaysWhyInGerman)
     const FileContents cut = QtFiles(read).read(name, 100);
     EXPECT_TRUE(cut.opened);
     EXPECT_FALSE(cut.complete);
+    // A read that reaches its limit stops there and says so too.
+    const FileContents part = QtFiles().read(name, 3);
+    EXPECT_TRUE(part.opened);
+    EXPECT_FALSE(part.complete);
+    EXPECT_EQ(part.bytes, "Hau");
+    EXPECT_FALSE(QtFiles().read(folder.filePath(QStringLiteral("fehlt.txt")), 100).opened);
 }
 
 // A named pipe cannot hold up reading, a pipe, a folder or a device under the name is never
