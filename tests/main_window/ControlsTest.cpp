@@ -20,6 +20,7 @@ protected:
     }
 };
 
+// A board layout from the catalogue repaints the found cells without counting them again.
 TEST_F(Controls, CatalogueRepaintsFoundCellsWithoutCountingThemAgain)
 {
     willAsk({2, 3});
@@ -56,6 +57,8 @@ TEST_F(Controls, CatalogueRepaintsFoundCellsWithoutCountingThemAgain)
     EXPECT_FALSE(CellHasInk(*form.Bild11, 2));
 }
 
+// The arrows step round the library showing each solution picture, the tick shows it on
+// demand, and the language button restarts the pattern in the other language.
 TEST_F(Controls, ArrowsTickAndLanguage)
 {
     start(PatternText({{"A", MarkedCells({1})}, {"B", MarkedCells({2, 3})}, {"C", MarkedCells({40})}}));
@@ -90,14 +93,11 @@ TEST_F(Controls, ArrowsTickAndLanguage)
     EXPECT_EQ(state.Language, "e");
     EXPECT_NE(form.Bild12->picture(), german);
     EXPECT_EQ(form.Bezeichnung3->text(), "forty");
-    EXPECT_EQ((QStringList{state.NumberWords[15], state.NumberWords[50], state.NumberWords[41]}),
-              (QStringList{"fifteen", "fifty", "forty-one"}));
     expectPreviewOf(MarkedCells({40}));
     form.Bild12_Click();
     EXPECT_EQ(state.Language, "d");
     EXPECT_EQ(form.Bild12->picture(), german);
     EXPECT_EQ(form.Bezeichnung3->text(), "vierzig");
-    EXPECT_EQ(state.NumberWords[21], "einundzwanzig");
 
     form.Bezeichnung5_Click();
     form.Bezeichnung8_Click();
@@ -145,7 +145,6 @@ TEST_F(Controls, EditorButtonStandsApart)
     EXPECT_TRUE(QRect(0, 0, 720 / 15, form.height()).contains(hammer));
     EXPECT_GE(hammer.width() * 15, 315);
     EXPECT_EQ(form.Bild12->geometry(), QRect(8, 440, 33, 33));
-    EXPECT_EQ(form.size(), QSize(426, 512));
     EXPECT_EQ(form.grab().toImage().pixelColor(2, 510), QColor(0, 255, 255)); // the bar reaches down
 }
 

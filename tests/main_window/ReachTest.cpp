@@ -10,6 +10,7 @@
 #include <QMouseEvent>
 #include <QPointingDevice>
 #include <QTest>
+#include <set>
 
 namespace {
 
@@ -133,6 +134,7 @@ TEST_F(Reach, StartFactorFitsTheScreenAndOverlaysKeepTheirEdges)
     EXPECT_DOUBLE_EQ(ScaleFactor(), 0.8 * 1600 / 512);
 }
 
+// Right after start-up no control holds the focus, so the first Space or Enter asks nothing.
 // A child who cannot use a mouse reaches the board with Tab, moves the frame with the arrows
 // (stopping at the edges) and answers with Enter or Space, until the pattern is solved.
 TEST_F(Reach, KeyboardSolvesAPatternWithoutTheMouse)
@@ -142,6 +144,11 @@ TEST_F(Reach, KeyboardSolvesAPatternWithoutTheMouse)
     start(PatternText({{"Treppe", MarkedCells({1, 12, 100})}}));
     form.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    for (int first : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter})
+        key(first);
+    EXPECT_TRUE(fake.dialogs.shown.isEmpty());
+    EXPECT_EQ(fake.program.quits, 0);
+    EXPECT_FALSE(form.Liste3->isVisible());
 
     QSet<QWidget *> reached{QApplication::focusWidget()};
     for (int tab = 0; tab < 40 && QApplication::focusWidget() != form.Bild11; ++tab) {
@@ -192,18 +199,17 @@ TEST_F(Reach, BoardIsATableOfCellsForScreenReaders)
     EXPECT_EQ(table->childCount(), 100);
     EXPECT_EQ(table->tableInterface()->rowCount(), 10);
     EXPECT_EQ(table->tableInterface()->columnCount(), 10);
-    QMap<int, int> perRow, perColumn;
+    // A hundred different places in ten rows and ten columns: ten cells in each.
+    std::set<std::pair<int, int>> places;
     for (int i = 0; i < table->childCount(); ++i) {
         QAccessibleTableCellInterface *cell = table->child(i)->tableCellInterface();
         ASSERT_TRUE(cell);
-        ++perRow[cell->rowIndex()];
-        ++perColumn[cell->columnIndex()];
+        const int row = cell->rowIndex(), column = cell->columnIndex();
+        EXPECT_TRUE(row >= 0 && row < 10 && column >= 0 && column < 10) << i;
+        places.insert({row, column});
         EXPECT_EQ(table->indexOfChild(table->child(i)), i);
     }
-    EXPECT_EQ(perRow.keys(), QList<int>({0, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
-    EXPECT_EQ(perColumn.keys(), perRow.keys());
-    EXPECT_EQ(QSet<int>(perRow.begin(), perRow.end()), QSet<int>{10});
-    EXPECT_EQ(QSet<int>(perColumn.begin(), perColumn.end()), QSet<int>{10});
+    EXPECT_EQ(places.size(), 100u);
 
     auto cell = [&](int row, int column) { return table->tableInterface()->cellAt(row, column); };
     EXPECT_EQ(cell(4, 6)->tableCellInterface()->rowIndex(), 4);

@@ -12,6 +12,8 @@ namespace {
 
 using StartUp = MainWindowTest;
 
+// Without any files the program says so, plays the default pattern on the first board and
+// still writes a results file on exit.
 TEST_F(StartUp, EmptyFolderGivesDefaultPatternAndActivationRestartsIt)
 {
     form.Form_Load();
@@ -41,6 +43,8 @@ TEST_F(StartUp, EmptyFolderGivesDefaultPatternAndActivationRestartsIt)
     EXPECT_EQ(fake.program.quits, 1);
 }
 
+// The results file loads sorted, and only "Ja" to the exit question writes it back; a failed
+// write is reported with its reason.
 TEST_F(StartUp, ResultsLoadSortedAndAreSavedOnExit)
 {
     fake.files.files["ZEP100.TXT"] = PatternText({{"Haus", MarkedCells({3, 4})}}) + "Baum\r\n";
@@ -125,19 +129,6 @@ TEST_F(StartUp, ReturnFromTheInformationWindowStartsAFreshExercise)
     EXPECT_EQ(state.FoundCells, MarkedCells({}));
     press(state.TargetNumber);
     EXPECT_EQ(std::pair(int(state.HitCount), state.ErrorCount), std::pair(2, 0));
-}
-
-// Right after start-up no control holds the focus: Space or Enter asks nothing.
-TEST_F(StartUp, FirstKeysReachNoButton)
-{
-    start(PatternText({{"Haus", MarkedCells({5})}}));
-    form.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
-    for (Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter})
-        QTest::keyClick(QApplication::focusWidget(), key);
-    EXPECT_TRUE(fake.dialogs.shown.isEmpty());
-    EXPECT_EQ(fake.program.quits, 0);
-    EXPECT_FALSE(form.Liste3->isVisible());
 }
 
 // The exit adds this run's results to the file as it is when the lock is had, and a file

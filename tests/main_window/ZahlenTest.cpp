@@ -6,6 +6,7 @@ namespace {
 
 using Zahlen = MainWindowTest;
 
+// In Zahlen mode the value set with the keys or the scroll bar is judged by the button or Enter.
 TEST_F(Zahlen, ValueIsJudgedByButtonAndKeys)
 {
     willAsk({47});
