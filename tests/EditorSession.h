@@ -6,6 +6,7 @@
 #include "Form1.h"
 #include "Form2.h"
 #include "Module1.h"
+#include "PictureButton.h"
 
 #include <QList>
 #include <gtest/gtest.h>
@@ -36,6 +37,13 @@ protected:
         fake.dialogs.shown.clear();
         fake.clipboard.puts.clear();
         fake.program.busyChanges.clear();
+    }
+
+    // Clicks a worksheet's button with the answers to its questions ready.
+    void print(PictureButton *Form2::*sheet, std::initializer_list<Answer> answers = {Answer::Yes})
+    {
+        fake.dialogs.answers.append(answers);
+        (editor->*sheet)->click();
     }
 
     Module1 state;

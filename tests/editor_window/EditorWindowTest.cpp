@@ -161,6 +161,8 @@ TEST_F(EditorTest, TabReachesEveryControlAndTheKeyboardMarksCells)
     expectLibrary({"Eins"}, {MarkedCells({1})});
 }
 
+// "Neu" offers the next number as name and refuses quotes; deleting the last pattern brings
+// back the default one.
 TEST_F(EditorTest, NewPatternsGetTheNextNumberAndRefuseQuotesAndDeletingFallsBackToTheDefault)
 {
     open({{"Eins", MarkedCells({1})}, {"Zwei", MarkedCells({2})}, {"Drei", MarkedCells({3})}});
@@ -217,6 +219,8 @@ TEST_F(EditorTest, ExistingNameAsksBeforeOverwriting)
     expectShown(1, u"eins"_s, EmptyCells());
 }
 
+// "Sichern" writes nothing on No, an empty name or a failed write, and what it saves reads
+// back as the library shown.
 TEST_F(EditorTest, SavingStopsOnNoOnAnEmptyNameOrAFailedWriteAndTheSavedLibraryReadsBack)
 {
     open({{"Eins", MarkedCells({1})}});
@@ -242,11 +246,7 @@ TEST_F(EditorTest, SavingStopsOnNoOnAnEmptyNameOrAFailedWriteAndTheSavedLibraryR
     ASSERT_EQ(fake.dialogs.shown.size(), 3);
     EXPECT_EQ(std::pair(box(0).title, box(1).preset), std::pair(u"S i c h e r n"_s, target));
     EXPECT_EQ(boxAt(2), std::tuple(target, MessageStyle::Ok, u"Die angezeigte Datei wurde gespeichert!\r"_s));
-    const QByteArray bytes = fake.files.files.value(target);
-    EXPECT_EQ(std::pair(bytes.count("\r\n"), bytes.count('\n')), std::pair(qsizetype(6), qsizetype(6)));
-    EXPECT_TRUE(bytes.contains('\xFC')); // ü as one byte
-    EXPECT_TRUE(bytes.startsWith("Eins\r\n" + MarkedCells({1}).toLatin1() + "\r\n") && bytes.endsWith("\r\n"));
-    const PatternFileContents back = ParsePatternFile(bytes);
+    const PatternFileContents back = ParsePatternFile(fake.files.files.value(target));
     EXPECT_EQ(std::tuple(back.ok, back.library.names, back.library.cells), std::tuple(true, editor->Liste1->entries(), cells));
     EXPECT_EQ(editor->Liste1->selectedPosition(), 2);
 }

@@ -125,10 +125,6 @@ protected:
         return files;
     }
     QString pdf(const QString &name) const { return QDir(fake.pdfFolder.path()).filePath(name); }
-    void print(PictureButton *Form2::*sheet, std::initializer_list<Answer> answers = {Answer::Yes})
-    {
-        fake.dialogs.answers.append(answers), (editor->*sheet)->click();
-    }
 
     QDir m_out;
 };
