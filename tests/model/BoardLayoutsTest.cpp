@@ -35,6 +35,4 @@ TEST(BoardLayouts, CatalogueCodesAreNotInListOrder)
     const QList<int> codes{1, 2, 3, 9, 4, 5, 6, 7, 10, 11, 8};
     for (int i = 0; i < 11; ++i)
         EXPECT_EQ(entries.at(i).layout, codes.at(i)) << i;
-    EXPECT_STREQ(entries.at(9).text, "Ungerade Zahl");
-    EXPECT_STREQ(entries.at(10).text, "Leeres Gitter");
 }

@@ -4,30 +4,24 @@
 
 #include <QSet>
 #include <gtest/gtest.h>
+#include <tuple>
 
-TEST(NumberWords, GermanUsesEinInCompoundsAndEinsAlone)
+// German compounds take "ein" while one alone is "eins", English compounds take a hyphen,
+// and any language code but "d" gives English.
+TEST(NumberWords, AreSpelledCorrectlyInBothLanguages)
 {
-    const NumberWordTable words = BuildNumberWords(QStringLiteral("d"));
-    EXPECT_EQ(words[1], u"eins");
-    EXPECT_EQ(words[21], u"einundzwanzig");
-    EXPECT_EQ(words[37], u"siebenunddreißig");
-    EXPECT_EQ(words[47], u"siebenundvierzig");
-    EXPECT_EQ(words[81], u"einundachtzig");
-    EXPECT_EQ(words[99], u"neunundneunzig");
-    EXPECT_EQ(words[100], u"einhundert");
-}
-
-TEST(NumberWords, EnglishIsSpelledCorrectly)
-{
-    const NumberWordTable words = BuildNumberWords(QStringLiteral("e"));
-    EXPECT_EQ(words[15], u"fifteen");
-    EXPECT_EQ(words[40], u"forty");
-    EXPECT_EQ(words[45], u"forty-five");
-    EXPECT_EQ(words[50], u"fifty");
-    EXPECT_EQ(words[57], u"fifty-seven");
-    EXPECT_EQ(words[99], u"ninety-nine");
-    EXPECT_EQ(words[100], u"hundred");
-    EXPECT_EQ(BuildNumberWords(QStringLiteral("x")), words); // any code but "d" is English
+    const NumberWordTable german = BuildNumberWords(QStringLiteral("d"));
+    const NumberWordTable english = BuildNumberWords(QStringLiteral("e"));
+    const std::tuple<const NumberWordTable &, int, const char16_t *> spelled[] = {
+        {german, 1, u"eins"}, {german, 21, u"einundzwanzig"}, {german, 37, u"siebenunddreißig"},
+        {german, 47, u"siebenundvierzig"}, {german, 81, u"einundachtzig"},
+        {german, 99, u"neunundneunzig"}, {german, 100, u"einhundert"},
+        {english, 15, u"fifteen"}, {english, 40, u"forty"}, {english, 45, u"forty-five"},
+        {english, 50, u"fifty"}, {english, 57, u"fifty-seven"}, {english, 99, u"ninety-nine"},
+        {english, 100, u"hundred"}};
+    for (const auto &[words, n, word] : spelled)
+        EXPECT_EQ(words[n], QString::fromUtf16(word)) << n;
+    EXPECT_EQ(BuildNumberWords(QStringLiteral("x")), english);
 }
 
 TEST(NumberWords, EveryNumberHasItsOwnWordInBothLanguages)
