@@ -5,6 +5,6 @@
 
 FakePlatform::FakePlatform()
     : printer(QtPrinter::Destination::PdfOnly, pdfFolder.path()),
-      platform{dialogs, printer, clipboard, random, screen, files, program}
+      platform{dialogs, printer, clipboard, random, screen, files, program, speech}
 {
 }

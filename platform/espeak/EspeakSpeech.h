@@ -1,0 +1,35 @@
+// SPDX-FileCopyrightText: 2026 ZEP contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "Speech.h"
+
+#include <QMap>
+#include <memory>
+#include <thread>
+
+class SpeechWorker;
+
+// Reads aloud with eSpeak NG and plays through the PulseAudio sound server (the one
+// PULSE_SERVER names, else the session's). The engine starts on a thread of its own as soon
+// as this is made; missingReason is empty until that thread has found out what is missing.
+class EspeakSpeech : public Speech
+{
+    Q_OBJECT
+
+public:
+    EspeakSpeech();
+    ~EspeakSpeech() override;
+
+    QString missingReason(Voice voice) const override { return m_missing.value(voice); }
+    void say(const QString &text, Voice voice) override;
+    void sayAfter(const QString &text, Voice voice) override;
+    void silence() override;
+
+private:
+    void takeReport(const QMap<Voice, QString> &missing);
+
+    std::unique_ptr<SpeechWorker> m_worker;
+    std::thread m_thread;
+    QMap<Voice, QString> m_missing;
+};
