@@ -4,6 +4,8 @@
 
 #include <espeak-ng/speak_lib.h>
 
+#include <algorithm>
+
 namespace {
 
 // Blocks of 20 ms reach the callback; the whole word is collected before it is played.
@@ -21,24 +23,24 @@ int Collect(short *samples, int count, espeak_EVENT *events)
 
 const char *VoiceName(Voice voice) { return voice == Voice::German ? "de" : "en"; }
 
+// The engine is loaded once per process and stays until the process ends: eSpeak NG 1.51
+// hangs in espeak_Terminate once it has been initialised a second time.
+int LoadEngine()
+{
+    static const int rate = [] {
+        // Without DONT_EXIT the library ends the whole process when its data is missing.
+        const int loaded = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, BlockMs, nullptr,
+                                             espeakINITIALIZE_DONT_EXIT);
+        if (loaded > 0)
+            espeak_SetSynthCallback(Collect);
+        return std::max(loaded, 0);
+    }();
+    return rate;
+}
+
 } // namespace
 
-EspeakSynthesizer::EspeakSynthesizer()
-{
-    // Without DONT_EXIT the library ends the whole process when its data is missing.
-    const int rate =
-        espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, BlockMs, nullptr, espeakINITIALIZE_DONT_EXIT);
-    if (rate <= 0)
-        return;
-    m_sampleRate = rate;
-    espeak_SetSynthCallback(Collect);
-}
-
-EspeakSynthesizer::~EspeakSynthesizer()
-{
-    if (ok())
-        espeak_Terminate();
-}
+EspeakSynthesizer::EspeakSynthesizer() : m_sampleRate(LoadEngine()) {}
 
 bool EspeakSynthesizer::select(Voice voice)
 {

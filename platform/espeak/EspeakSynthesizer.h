@@ -10,13 +10,12 @@
 #include <vector>
 
 // eSpeak NG in retrieval mode: text in, 16-bit mono samples out, nothing played.
-// The engine keeps its state in the library, so a process makes one synthesizer and
-// uses it on one thread only.
+// The engine keeps its state in the library, so only one thread at a time may hold a
+// synthesizer; the first one loads the engine for the rest of the process.
 class EspeakSynthesizer
 {
 public:
     EspeakSynthesizer();
-    ~EspeakSynthesizer();
     EspeakSynthesizer(const EspeakSynthesizer &) = delete;
     EspeakSynthesizer &operator=(const EspeakSynthesizer &) = delete;
 

@@ -117,17 +117,37 @@ bool SpeechWorker::takeRequests()
     }
     if (!requests.empty() && !m_context && Clock::now() >= m_retryAt)
         connectToServer();
+    if (!m_context) { // nobody to play it to
+        m_pending.clear();
+        m_written = 0;
+    }
     return true;
 }
 
 void SpeechWorker::connectToServer()
 {
     m_context = pa_context_new(pa_mainloop_get_api(m_loop), "ZEP – Hunderterfeld");
-    if (!m_context || pa_context_connect(m_context, nullptr, PA_CONTEXT_NOFLAGS, nullptr) < 0) {
-        if (m_context)
-            pa_context_unref(m_context);
+    if (!m_context || pa_context_connect(m_context, nullptr, PA_CONTEXT_NOFLAGS, nullptr) < 0)
+        loseServer();
+}
+
+// Drops the connection and what was waiting to be said: a word said seconds late would
+// only confuse. The server is looked for again later.
+void SpeechWorker::loseServer()
+{
+    const char *why = m_context ? pa_strerror(pa_context_errno(m_context)) : "cannot connect";
+    if (m_context) {
+        closeStream();
+        pa_context_unref(m_context);
         m_context = nullptr;
-        m_retryAt = Clock::now() + RetryEvery;
+    }
+    m_pending.clear();
+    m_written = 0;
+    m_retryAt = Clock::now() + RetryEvery;
+    if (m_soundReachable) {
+        qCInfo(lcSpeech) << "no sound server:" << why;
+        m_soundReachable = false;
+        report();
     }
 }
 
@@ -147,17 +167,7 @@ void SpeechWorker::keepConnected()
         break;
     case PA_CONTEXT_FAILED:
     case PA_CONTEXT_TERMINATED:
-        qCInfo(lcSpeech) << "no sound server:" << pa_strerror(pa_context_errno(m_context));
-        closeStream();
-        pa_context_unref(m_context);
-        m_context = nullptr;
-        m_pending.clear(); // a word said seconds late would only confuse
-        m_written = 0;
-        m_retryAt = Clock::now() + RetryEvery;
-        if (m_soundReachable) {
-            m_soundReachable = false;
-            report();
-        }
+        loseServer();
         break;
     default:
         break; // still connecting

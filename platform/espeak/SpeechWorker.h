@@ -48,6 +48,7 @@ private:
     bool takeRequests();
     void keepConnected();
     void connectToServer();
+    void loseServer();
     void feedStream();
     void closeStream();
     void report();
