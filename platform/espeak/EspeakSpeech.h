@@ -11,8 +11,9 @@
 class SpeechWorker;
 
 // Reads aloud with eSpeak NG and plays through the PulseAudio sound server (the one
-// PULSE_SERVER names, else the session's). The engine starts on a thread of its own as soon
-// as this is made; missingReason is empty until that thread has found out what is missing.
+// PULSE_SERVER names, else the session's). The engine starts on a thread of its own soon
+// after the first word; missingReason is empty until that thread has found out what is
+// missing.
 class EspeakSpeech : public Speech
 {
     Q_OBJECT
@@ -27,9 +28,11 @@ public:
     void silence() override;
 
 private:
+    void startSoon();
     void takeReport(const QMap<Voice, QString> &missing);
 
     std::unique_ptr<SpeechWorker> m_worker;
     std::thread m_thread;
+    bool m_startPending = false;
     QMap<Voice, QString> m_missing;
 };

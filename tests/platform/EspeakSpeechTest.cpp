@@ -107,6 +107,7 @@ TEST(EspeakSpeech, NoOrAStuckSoundServerNeverBlocks)
     qputenv("PULSE_SERVER", "unix:" + folder.filePath(QStringLiteral("none")).toUtf8());
     {
         EspeakSpeech speech;
+        speech.say(QStringLiteral("eins"), Voice::German); // the engine starts with a word
         ASSERT_TRUE(WaitFor([&] { return !speech.missingReason(Voice::German).isEmpty(); }, 5s));
         EXPECT_EQ(speech.missingReason(Voice::German),
                   "Vorlesen geht nicht: Es wurde keine Tonausgabe gefunden.");
@@ -120,7 +121,8 @@ TEST(EspeakSpeech, NoOrAStuckSoundServerNeverBlocks)
     QElapsedTimer clock;
     {
         EspeakSpeech speech;
-        QCoreApplication::processEvents();
+        speech.say(QStringLiteral("eins"), Voice::German);
+        WaitFor([] { return false; }, 400ms); // the engine is up and connecting
         clock.start();
         for (int i = 0; i < 20; ++i)
             speech.say(QStringLiteral("siebenundvierzig"), Voice::German);
