@@ -716,7 +716,9 @@ void Form1::showSpeechButton()
     const QString missing = m_platform.speech.missingReason(numberVoice());
     const QString tip = !missing.isEmpty() ? missing : m_speechOn ? SpeakerOnTip : SpeakerOffTip;
     Bild17->setEnabled(missing.isEmpty());
-    Bild17->setPicture(m_speechOn && missing.isEmpty() ? SpeakerOnPicture : SpeakerOffPicture);
+    const QString picture = m_speechOn && missing.isEmpty() ? SpeakerOnPicture : SpeakerOffPicture;
+    if (Bild17->picture() != picture) // each picture is an SVG document parsed anew
+        Bild17->setPicture(picture);
     Bild17->setToolTip(tip);
     Bild17->setAccessibleDescription(tip);
 }

@@ -31,11 +31,14 @@ const QString SoundMissing =
 
 } // namespace
 
-SpeechWorker::SpeechWorker(Report report) : m_report(std::move(report)), m_loop(pa_mainloop_new())
-{
-}
+SpeechWorker::SpeechWorker(Report report) : m_report(std::move(report)) {}
 
-SpeechWorker::~SpeechWorker() { pa_mainloop_free(m_loop); }
+// Interrupts the poll of the speech thread, if it has started; with m_mutex held.
+void SpeechWorker::wake()
+{
+    if (m_loop)
+        pa_mainloop_wakeup(m_loop);
+}
 
 void SpeechWorker::post(const QString &text, Voice voice, bool cutOff)
 {
@@ -46,8 +49,8 @@ void SpeechWorker::post(const QString &text, Voice voice, bool cutOff)
             m_cut = true;
         }
         m_requests.push_back({text, voice});
+        wake();
     }
-    pa_mainloop_wakeup(m_loop);
 }
 
 void SpeechWorker::silence()
@@ -56,8 +59,8 @@ void SpeechWorker::silence()
         const std::lock_guard lock(m_mutex);
         m_requests.clear();
         m_cut = true;
+        wake();
     }
-    pa_mainloop_wakeup(m_loop);
 }
 
 void SpeechWorker::quit()
@@ -65,12 +68,16 @@ void SpeechWorker::quit()
     {
         const std::lock_guard lock(m_mutex);
         m_quit = true;
+        wake();
     }
-    pa_mainloop_wakeup(m_loop);
 }
 
 void SpeechWorker::run()
 {
+    {
+        const std::lock_guard lock(m_mutex);
+        m_loop = pa_mainloop_new();
+    }
     m_engine.emplace();
     connectToServer();
     report();
@@ -92,6 +99,9 @@ void SpeechWorker::run()
         m_context = nullptr;
     }
     m_engine.reset();
+    const std::lock_guard lock(m_mutex);
+    pa_mainloop_free(m_loop);
+    m_loop = nullptr;
 }
 
 // Synthesises what was asked since the last turn; false once quit() was called.

@@ -26,7 +26,6 @@ public:
     using Report = std::function<void(const QMap<Voice, QString> &missing)>;
 
     explicit SpeechWorker(Report report);
-    ~SpeechWorker();
     SpeechWorker(const SpeechWorker &) = delete;
     SpeechWorker &operator=(const SpeechWorker &) = delete;
 
@@ -45,6 +44,7 @@ private:
         Voice voice;
     };
 
+    void wake();
     bool takeRequests();
     void keepConnected();
     void connectToServer();
@@ -54,13 +54,13 @@ private:
     void report();
     static void drained(pa_stream *stream, int success, void *worker);
 
-    std::mutex m_mutex; // guards the next three
+    std::mutex m_mutex; // guards the next four
     std::vector<Request> m_requests;
     bool m_cut = false;
     bool m_quit = false;
+    pa_mainloop *m_loop = nullptr; // made and freed by the speech thread
 
     Report m_report;
-    pa_mainloop *m_loop;
     pa_context *m_context = nullptr;
     pa_stream *m_stream = nullptr;
     std::optional<EspeakSynthesizer> m_engine;
