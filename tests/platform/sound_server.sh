@@ -34,8 +34,12 @@ END
     tries=0
     while [ $tries -lt 100 ]; do
         if pactl info >/dev/null 2>&1; then
-            echo "sound server ready at $PULSE_SERVER"
-            exit 0
+            # A module that fails to load does not stop the server: check the sink is there.
+            if pactl list short sinks | grep -q zep_null; then
+                echo "sound server ready at $PULSE_SERVER"
+                exit 0
+            fi
+            break
         fi
         kill -0 "$(cat "$folder/server.pid")" 2>/dev/null || break
         sleep 0.1
