@@ -196,7 +196,7 @@ void MeasureSpeech()
         window.show(); // says the first question, which warms the engine
         auto quiet = [&] {
             const auto last = monitor.lastLoud();
-            return last && SoundMonitor::Clock::now() - *last > 300ms;
+            return last && SoundMonitor::Clock::now() - *last > 800ms;
         };
         WaitFor(quiet, 10s);
         QList<double> times;
