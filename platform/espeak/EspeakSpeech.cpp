@@ -4,16 +4,21 @@
 
 #include "SpeechWorker.h"
 
+#include <QLoggingCategory>
 #include <QTimer>
+
+Q_DECLARE_LOGGING_CATEGORY(lcSpeech)
 
 namespace {
 
 constexpr int EngineStartDelayMs = 250;
+// How long the end of the program waits for the speech thread.
+constexpr auto EndWait = std::chrono::milliseconds(300);
 
 } // namespace
 
 EspeakSpeech::EspeakSpeech()
-    : m_worker(std::make_unique<SpeechWorker>([this](const QMap<Voice, QString> &missing) {
+    : m_worker(std::make_shared<SpeechWorker>([this](const QMap<Voice, QString> &missing) {
           // From the speech thread to this object's thread.
           QMetaObject::invokeMethod(
               this, [this, missing] { takeReport(missing); }, Qt::QueuedConnection);
@@ -26,7 +31,15 @@ EspeakSpeech::~EspeakSpeech()
     if (!m_thread.joinable())
         return;
     m_worker->quit();
-    m_thread.join();
+    if (m_worker->waitForEnd(EndWait)) {
+        m_thread.join();
+        return;
+    }
+    // Qt Multimedia waits for the sound server inside its first call, with no time limit,
+    // and cannot be interrupted. The thread is left to the end of the process; it keeps
+    // the worker alive and reports nothing more.
+    qCWarning(lcSpeech) << "the sound output does not answer; speech thread left behind";
+    m_thread.detach();
 }
 
 // The engine is loaded a moment after the first word was asked for, once the window is up,
@@ -38,7 +51,7 @@ void EspeakSpeech::startSoon()
         return;
     m_startPending = true;
     QTimer::singleShot(EngineStartDelayMs, this, [this] {
-        m_thread = std::thread([worker = m_worker.get()] { worker->run(); });
+        m_thread = std::thread([worker = m_worker] { worker->run(); });
     });
 }
 

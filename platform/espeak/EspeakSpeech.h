@@ -10,10 +10,10 @@
 
 class SpeechWorker;
 
-// Reads aloud with eSpeak NG and plays through the PulseAudio sound server (the one
-// PULSE_SERVER names, else the session's). The engine starts on a thread of its own soon
-// after the first word; missingReason is empty until that thread has found out what is
-// missing.
+// Reads aloud with eSpeak NG and plays through Qt Multimedia's default sound output (on
+// Linux the PulseAudio server that PULSE_SERVER names, else the session's). The engine
+// starts on a thread of its own soon after the first word; missingReason is empty until
+// that thread has found out what is missing.
 class EspeakSpeech : public Speech
 {
     Q_OBJECT
@@ -31,7 +31,7 @@ private:
     void startSoon();
     void takeReport(const QMap<Voice, QString> &missing);
 
-    std::unique_ptr<SpeechWorker> m_worker;
+    std::shared_ptr<SpeechWorker> m_worker; // shared with its thread, which may outlive this
     std::thread m_thread;
     bool m_startPending = false;
     QMap<Voice, QString> m_missing;

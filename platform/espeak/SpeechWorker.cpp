@@ -2,11 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SpeechWorker.h"
 
+#include <QAudioDevice>
+#include <QAudioFormat>
+#include <QAudioSink>
+#include <QEventLoop>
 #include <QLoggingCategory>
-#include <pulse/context.h>
-#include <pulse/error.h>
-#include <pulse/mainloop.h>
-#include <pulse/stream.h>
+#include <QMediaDevices>
+#include <QTimer>
 
 Q_LOGGING_CATEGORY(lcSpeech, "zep.speech")
 
@@ -17,7 +19,9 @@ using Clock = std::chrono::steady_clock;
 // The sound server holds about this much of a word ahead of the loudspeaker: short, so
 // that the first sound comes soon and a cut-off word stops at once.
 constexpr int BufferMs = 40;
-// A lost or missing sound server is looked for again this often.
+// While a word is longer than the buffer, the rest is handed on this often.
+constexpr auto FeedEvery = std::chrono::milliseconds(10);
+// A lost or missing sound output is looked for again this often.
 constexpr auto RetryEvery = std::chrono::seconds(5);
 
 const QString EngineMissing = QStringLiteral(
@@ -33,91 +37,99 @@ const QString SoundMissing =
 
 SpeechWorker::SpeechWorker(Report report) : m_report(std::move(report)) {}
 
-// Interrupts the poll of the speech thread, if it has started; with m_mutex held.
+SpeechWorker::~SpeechWorker() = default;
+
+// Has the speech thread take the requests, if it has started; with m_mutex held.
 void SpeechWorker::wake()
 {
-    if (m_loop)
-        pa_mainloop_wakeup(m_loop);
+    if (m_context)
+        QMetaObject::invokeMethod(m_context, [this] { turn(); }, Qt::QueuedConnection);
 }
 
 void SpeechWorker::post(const QString &text, Voice voice, bool cutOff)
 {
-    {
-        const std::lock_guard lock(m_mutex);
-        if (cutOff) {
-            m_requests.clear();
-            m_cut = true;
-        }
-        m_requests.push_back({text, voice});
-        wake();
+    const std::lock_guard lock(m_mutex);
+    if (cutOff) {
+        m_requests.clear();
+        m_cut = true;
     }
+    m_requests.push_back({text, voice});
+    wake();
 }
 
 void SpeechWorker::silence()
 {
-    {
-        const std::lock_guard lock(m_mutex);
-        m_requests.clear();
-        m_cut = true;
-        wake();
-    }
+    const std::lock_guard lock(m_mutex);
+    m_requests.clear();
+    m_cut = true;
+    wake();
 }
 
 void SpeechWorker::quit()
 {
-    {
-        const std::lock_guard lock(m_mutex);
-        m_quit = true;
-        wake();
-    }
+    const std::lock_guard lock(m_mutex);
+    m_quit = true;
+    m_report = nullptr;
+    wake();
+}
+
+bool SpeechWorker::waitForEnd(std::chrono::milliseconds limit)
+{
+    std::unique_lock lock(m_mutex);
+    return m_endedChanged.wait_for(lock, limit, [this] { return m_ended; });
 }
 
 void SpeechWorker::run()
 {
+    QEventLoop loop;
+    QObject context;
+    QTimer feedTimer;
+    feedTimer.setSingleShot(true);
+    feedTimer.setInterval(FeedEvery);
+    QObject::connect(&feedTimer, &QTimer::timeout, &context, [this] { feedSink(); });
+    m_loop = &loop;
+    m_feedTimer = &feedTimer;
     {
         const std::lock_guard lock(m_mutex);
-        m_loop = pa_mainloop_new();
+        m_context = &context;
     }
     m_engine.emplace();
-    connectToServer();
+    // Looking for the sound output may block for as long as a stuck sound server keeps
+    // the connection waiting; only this thread waits for it.
+    m_soundReachable = !QMediaDevices::defaultAudioOutput().isNull();
+    if (!m_soundReachable)
+        m_retryAt = Clock::now() + RetryEvery;
     report();
-    while (takeRequests()) {
-        keepConnected();
-        feedStream();
-        const auto wait = m_context ? -1
-                                    : std::chrono::duration_cast<std::chrono::microseconds>(
-                                          std::max(m_retryAt - Clock::now(), Clock::duration{}))
-                                          .count();
-        if (pa_mainloop_prepare(m_loop, int(wait)) < 0 || pa_mainloop_poll(m_loop) < 0
-            || pa_mainloop_dispatch(m_loop) < 0)
-            break;
-    }
-    closeStream();
-    if (m_context) {
-        pa_context_disconnect(m_context);
-        pa_context_unref(m_context);
-        m_context = nullptr;
-    }
-    m_engine.reset();
-    const std::lock_guard lock(m_mutex);
-    pa_mainloop_free(m_loop);
+    turn();
+    loop.exec();
+    closeSink();
+    m_feedTimer = nullptr;
     m_loop = nullptr;
+    m_engine.reset();
+    {
+        const std::lock_guard lock(m_mutex);
+        m_context = nullptr;
+        m_ended = true;
+    }
+    m_endedChanged.notify_all();
 }
 
-// Synthesises what was asked since the last turn; false once quit() was called.
-bool SpeechWorker::takeRequests()
+// Synthesises and plays what was asked since the last turn; ends the loop after quit().
+void SpeechWorker::turn()
 {
     std::vector<Request> requests;
     bool cut = false;
     {
         const std::lock_guard lock(m_mutex);
-        if (m_quit)
-            return false;
+        if (m_quit) {
+            m_loop->quit();
+            return;
+        }
         requests.swap(m_requests);
         cut = std::exchange(m_cut, false);
     }
     if (cut) {
-        closeStream(); // leaving the server drops what it still holds of the old word
+        closeSink(); // drops what the sound server still holds of the old word
         m_pending.clear();
         m_written = 0;
     }
@@ -125,129 +137,109 @@ bool SpeechWorker::takeRequests()
         const std::vector<std::int16_t> samples = m_engine->synthesize(request.text, request.voice);
         m_pending.insert(m_pending.end(), samples.begin(), samples.end());
     }
-    if (!requests.empty() && !m_context && Clock::now() >= m_retryAt)
-        connectToServer();
-    if (!m_context) { // nobody to play it to
-        m_pending.clear();
-        m_written = 0;
+    feedSink();
+}
+
+bool SpeechWorker::openSink()
+{
+    if (!m_soundReachable && Clock::now() < m_retryAt)
+        return false;
+    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+    QAudioFormat format;
+    format.setSampleRate(m_engine->sampleRate());
+    format.setChannelCount(1);
+    format.setSampleFormat(QAudioFormat::Int16);
+    if (device.isNull()) {
+        loseSound();
+        return false;
+    }
+    m_sink = std::make_unique<QAudioSink>(device, format);
+    m_sink->setBufferSize(qsizetype(m_engine->sampleRate()) * 2 * BufferMs / 1000);
+    m_output = m_sink->start();
+    if (!m_output || m_sink->error() != QAudio::NoError) {
+        qCInfo(lcSpeech) << "sound output does not open:" << m_sink->error();
+        m_sink.reset();
+        m_output = nullptr;
+        loseSound();
+        return false;
+    }
+    // When the last sample has been played and nothing followed, the sink is closed, so
+    // that an idle program keeps no sound stream open. Not from within its own signal.
+    QObject::connect(m_sink.get(), &QAudioSink::stateChanged, m_context, [this](QAudio::State state) {
+        if (state == QAudio::IdleState)
+            QMetaObject::invokeMethod(
+                m_context, [this] { closeSinkWhenPlayed(); }, Qt::QueuedConnection);
+    });
+    if (!m_soundReachable) {
+        m_soundReachable = true;
+        report();
     }
     return true;
 }
 
-void SpeechWorker::connectToServer()
+// Drops what was waiting to be said: a word said seconds late would only confuse. The
+// output is looked for again later.
+void SpeechWorker::loseSound()
 {
-    m_context = pa_context_new(pa_mainloop_get_api(m_loop), "ZEP – Hunderterfeld");
-    if (!m_context || pa_context_connect(m_context, nullptr, PA_CONTEXT_NOFLAGS, nullptr) < 0)
-        loseServer();
-}
-
-// Drops the connection and what was waiting to be said: a word said seconds late would
-// only confuse. The server is looked for again later.
-void SpeechWorker::loseServer()
-{
-    const char *why = m_context ? pa_strerror(pa_context_errno(m_context)) : "cannot connect";
-    if (m_context) {
-        closeStream();
-        pa_context_unref(m_context);
-        m_context = nullptr;
-    }
     m_pending.clear();
     m_written = 0;
     m_retryAt = Clock::now() + RetryEvery;
     if (m_soundReachable) {
-        qCInfo(lcSpeech) << "no sound server:" << why;
+        qCInfo(lcSpeech) << "no sound output";
         m_soundReachable = false;
         report();
     }
 }
 
-void SpeechWorker::keepConnected()
+void SpeechWorker::feedSink()
 {
-    if (!m_context) {
-        if (Clock::now() >= m_retryAt)
-            connectToServer();
+    if (m_written == m_pending.size())
         return;
-    }
-    switch (pa_context_get_state(m_context)) {
-    case PA_CONTEXT_READY:
-        if (!m_soundReachable) {
-            m_soundReachable = true;
-            report();
-        }
-        break;
-    case PA_CONTEXT_FAILED:
-    case PA_CONTEXT_TERMINATED:
-        loseServer();
-        break;
-    default:
-        break; // still connecting
-    }
-}
-
-void SpeechWorker::feedStream()
-{
-    if (m_written == m_pending.size() || !m_context
-        || pa_context_get_state(m_context) != PA_CONTEXT_READY)
-        return;
-    if (!m_stream) {
-        const pa_sample_spec spec{PA_SAMPLE_S16NE, std::uint32_t(m_engine->sampleRate()), 1};
-        const std::uint32_t bytes = std::uint32_t(m_engine->sampleRate() * 2 * BufferMs / 1000);
-        const pa_buffer_attr buffer{std::uint32_t(-1), bytes, std::uint32_t(-1),
-                                    std::uint32_t(-1), std::uint32_t(-1)};
-        m_stream = pa_stream_new(m_context, "Zahlwort", &spec, nullptr);
-        if (!m_stream)
-            return;
-        pa_stream_connect_playback(m_stream, nullptr, &buffer, PA_STREAM_ADJUST_LATENCY, nullptr,
-                                   nullptr);
-    }
-    switch (pa_stream_get_state(m_stream)) {
-    case PA_STREAM_READY:
-        break;
-    case PA_STREAM_FAILED:
-    case PA_STREAM_TERMINATED:
-        qCInfo(lcSpeech) << "sound stream failed:" << pa_strerror(pa_context_errno(m_context));
-        closeStream();
+    if (!m_sink && !openSink()) {
         m_pending.clear();
         m_written = 0;
         return;
-    default:
-        return; // still connecting
     }
-    const std::size_t room = pa_stream_writable_size(m_stream) / sizeof(std::int16_t);
+    const std::size_t room = std::size_t(std::max<qsizetype>(m_sink->bytesFree(), 0)) / 2;
     const std::size_t count = std::min(room, m_pending.size() - m_written);
-    if (count == 0)
-        return;
-    pa_stream_write(m_stream, m_pending.data() + m_written, count * sizeof(std::int16_t), nullptr,
-                    0, PA_SEEK_RELATIVE);
-    m_written += count;
-    ++m_writes;
+    if (count > 0) {
+        const qint64 wrote =
+            m_output->write(reinterpret_cast<const char *>(m_pending.data() + m_written),
+                            qint64(count * sizeof(std::int16_t)));
+        if (wrote < 0 || m_sink->error() == QAudio::OpenError
+            || m_sink->error() == QAudio::FatalError) {
+            qCInfo(lcSpeech) << "sound output lost:" << m_sink->error();
+            closeSink();
+            loseSound();
+            return;
+        }
+        m_written += std::size_t(wrote) / sizeof(std::int16_t);
+    }
     if (m_written == m_pending.size()) {
         m_pending.clear();
         m_written = 0;
-        // When the server has played the last sample and nothing followed, the stream is
-        // closed, so that an idle program keeps no sound stream open.
-        if (pa_operation *operation = pa_stream_drain(m_stream, &SpeechWorker::drained, this))
-            pa_operation_unref(operation);
-        m_drainedAfter = m_writes;
+    } else {
+        m_feedTimer->start();
     }
 }
 
-void SpeechWorker::drained(pa_stream *stream, int success, void *worker)
+void SpeechWorker::closeSinkWhenPlayed()
 {
-    auto *self = static_cast<SpeechWorker *>(worker);
-    if (success && stream == self->m_stream && self->m_drainedAfter == self->m_writes
-        && self->m_pending.empty())
-        self->closeStream();
+    if (m_sink && m_pending.empty() && m_sink->state() == QAudio::IdleState)
+        closeSink();
 }
 
-void SpeechWorker::closeStream()
+void SpeechWorker::closeSink()
 {
-    if (!m_stream)
+    if (m_feedTimer)
+        m_feedTimer->stop();
+    if (!m_sink)
         return;
-    pa_stream_disconnect(m_stream);
-    pa_stream_unref(m_stream);
-    m_stream = nullptr;
-    m_drainedAfter.reset();
+    m_sink->disconnect();
+    m_sink->reset();
+    m_sink->stop();
+    m_sink.reset();
+    m_output = nullptr;
 }
 
 void SpeechWorker::report()
@@ -268,5 +260,7 @@ void SpeechWorker::report()
     if (m_reported == missing)
         return;
     m_reported = missing;
-    m_report(missing);
+    const std::lock_guard lock(m_mutex);
+    if (m_report)
+        m_report(missing);
 }

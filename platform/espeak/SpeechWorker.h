@@ -6,33 +6,40 @@
 
 #include <QMap>
 #include <chrono>
+#include <condition_variable>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <mutex>
 #include <optional>
 #include <vector>
 
-struct pa_context;
-struct pa_mainloop;
-struct pa_stream;
+class QAudioSink;
+class QEventLoop;
+class QIODevice;
+class QObject;
+class QTimer;
 
-// The speech thread: synthesises requests and feeds them to the sound server. It only
-// ever waits in one poll of the sound server's connection, which every request and quit()
-// interrupt, so neither a slow engine start nor a stuck sound server holds up the caller.
+// The speech thread: synthesises requests and plays them through Qt Multimedia. It runs an
+// event loop of its own, which every request and quit() reach with a queued call, so
+// neither a slow engine start nor a stuck sound server holds up the caller.
 class SpeechWorker
 {
 public:
-    // Runs on the speech thread whenever the answers for the voices change.
+    // Runs on the speech thread whenever the answers for the voices change; never after quit().
     using Report = std::function<void(const QMap<Voice, QString> &missing)>;
 
     explicit SpeechWorker(Report report);
     SpeechWorker(const SpeechWorker &) = delete;
     SpeechWorker &operator=(const SpeechWorker &) = delete;
+    ~SpeechWorker();
 
     // Any thread.
     void post(const QString &text, Voice voice, bool cutOff);
     void silence();
     void quit();
+    // After quit(): true once run() has returned, false when it has not within limit.
+    bool waitForEnd(std::chrono::milliseconds limit);
 
     // The speech thread's body; returns after quit().
     void run();
@@ -45,29 +52,30 @@ private:
     };
 
     void wake();
-    bool takeRequests();
-    void keepConnected();
-    void connectToServer();
-    void loseServer();
-    void feedStream();
-    void closeStream();
+    void turn();
+    bool openSink();
+    void loseSound();
+    void feedSink();
+    void closeSinkWhenPlayed();
+    void closeSink();
     void report();
-    static void drained(pa_stream *stream, int success, void *worker);
 
-    std::mutex m_mutex; // guards the next four
+    std::mutex m_mutex; // guards the members up to m_report
+    std::condition_variable m_endedChanged;
     std::vector<Request> m_requests;
     bool m_cut = false;
     bool m_quit = false;
-    pa_mainloop *m_loop = nullptr; // made and freed by the speech thread
-
+    bool m_ended = false;
+    QObject *m_context = nullptr; // lives on the speech thread while run() runs
     Report m_report;
-    pa_context *m_context = nullptr;
-    pa_stream *m_stream = nullptr;
+
+    QEventLoop *m_loop = nullptr;
+    QTimer *m_feedTimer = nullptr;
+    std::unique_ptr<QAudioSink> m_sink;
+    QIODevice *m_output = nullptr;
     std::optional<EspeakSynthesizer> m_engine;
     std::vector<std::int16_t> m_pending;
     std::size_t m_written = 0;
-    unsigned m_writes = 0;
-    std::optional<unsigned> m_drainedAfter;
     bool m_soundReachable = true;
     std::chrono::steady_clock::time_point m_retryAt;
     std::optional<QMap<Voice, QString>> m_reported;
