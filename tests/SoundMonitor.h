@@ -3,19 +3,23 @@
 #pragma once
 
 #include <QString>
-#include <pulse/error.h>
-#include <pulse/simple.h>
 
 #include <atomic>
 #include <chrono>
+#include <csignal>
 #include <cstdint>
 #include <cstdlib>
 #include <mutex>
 #include <optional>
+#include <spawn.h>
+#include <sys/wait.h>
 #include <thread>
+#include <unistd.h>
 
-// Listens to what the sound server plays, through the monitor of its default sink, on a
-// thread of its own, and notes when loud samples arrive.
+extern char **environ;
+
+// Listens to what the sound server plays, through the monitor of its default sink (read by
+// the recorder parec in a process of its own), and notes when loud samples arrive.
 class SoundMonitor
 {
 public:
@@ -26,29 +30,52 @@ public:
 
     SoundMonitor()
     {
-        const pa_sample_spec spec{PA_SAMPLE_S16NE, Rate, 1};
-        const pa_buffer_attr buffer{std::uint32_t(-1), std::uint32_t(-1), std::uint32_t(-1),
-                                    std::uint32_t(-1), BlockSamples * 2};
-        int error = 0;
-        m_stream = pa_simple_new(nullptr, "ZEP test", PA_STREAM_RECORD, "@DEFAULT_MONITOR@",
-                                 "monitor", &spec, nullptr, &buffer, &error);
-        if (!m_stream) {
-            m_error = QString::fromUtf8(pa_strerror(error));
+        int out[2];
+        if (pipe(out) != 0) {
+            m_error = QStringLiteral("no pipe");
+            return;
+        }
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
+        posix_spawn_file_actions_addclose(&actions, out[0]);
+        posix_spawn_file_actions_addclose(&actions, out[1]);
+        const std::string rate = "--rate=" + std::to_string(Rate);
+        const char *argv[] = {"parec", "--raw", "--device=@DEFAULT_MONITOR@", "--format=s16ne",
+                              rate.c_str(), "--channels=1", "--latency-msec=5", nullptr};
+        const int spawned = posix_spawnp(&m_recorder, "parec", &actions, nullptr,
+                                         const_cast<char **>(argv), environ);
+        posix_spawn_file_actions_destroy(&actions);
+        close(out[1]);
+        m_input = out[0];
+        if (spawned != 0) {
+            m_recorder = 0;
+            m_error = QStringLiteral("parec does not start");
             return;
         }
         m_thread = std::thread([this] { listen(); });
+        // The monitor of a null sink delivers silence all the time: the first block shows
+        // that the recorder is connected.
+        const auto end = Clock::now() + std::chrono::seconds(5);
+        while (!m_blocks && !m_closed && Clock::now() < end)
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        if (!m_blocks)
+            m_error = QStringLiteral("parec hears nothing from the sound server");
     }
 
     ~SoundMonitor()
     {
-        m_stop = true;
+        if (m_recorder > 0) {
+            kill(m_recorder, SIGTERM);
+            waitpid(m_recorder, nullptr, 0);
+        }
         if (m_thread.joinable())
-            m_thread.join();
-        if (m_stream)
-            pa_simple_free(m_stream);
+            m_thread.join(); // the pipe has closed with the recorder
+        if (m_input >= 0)
+            close(m_input);
     }
 
-    bool ok() const { return m_stream; }
+    bool ok() const { return m_blocks > 0; }
     QString error() const { return m_error; }
 
     // Forgets what was heard so far.
@@ -76,13 +103,27 @@ public:
     }
 
 private:
+    // Reads whole blocks of samples until the recorder ends.
+    bool readBlock(std::int16_t *block)
+    {
+        auto *bytes = reinterpret_cast<char *>(block);
+        std::size_t got = 0;
+        while (got < BlockSamples * sizeof(std::int16_t)) {
+            const ssize_t n = read(m_input, bytes + got, BlockSamples * sizeof(std::int16_t) - got);
+            if (n <= 0)
+                return false;
+            got += std::size_t(n);
+        }
+        return true;
+    }
+
     void listen()
     {
         std::int16_t block[BlockSamples];
-        int error = 0;
-        while (!m_stop && pa_simple_read(m_stream, block, sizeof block, &error) >= 0) {
+        while (readBlock(block)) {
             // The arrival of the block stands for its samples: a little late, never early.
             const Clock::time_point now = Clock::now();
+            ++m_blocks;
             long loud = 0;
             for (std::int16_t sample : block)
                 loud += std::abs(sample) > Loud;
@@ -94,12 +135,15 @@ private:
             m_lastLoud = now;
             m_loudSamples += loud;
         }
+        m_closed = true;
     }
 
-    pa_simple *m_stream = nullptr;
+    pid_t m_recorder = 0;
+    int m_input = -1;
     QString m_error;
     std::thread m_thread;
-    std::atomic<bool> m_stop = false;
+    std::atomic<long> m_blocks = 0;
+    std::atomic<bool> m_closed = false;
     mutable std::mutex m_mutex;
     std::optional<Clock::time_point> m_firstLoud, m_lastLoud;
     long m_loudSamples = 0;
