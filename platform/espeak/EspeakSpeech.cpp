@@ -13,7 +13,7 @@ namespace {
 
 constexpr int EngineStartDelayMs = 250;
 // How long the end of the program waits for the speech thread.
-constexpr auto EndWait = std::chrono::milliseconds(300);
+constexpr auto EndWait = std::chrono::milliseconds(500);
 
 } // namespace
 
