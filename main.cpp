@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 ZEP contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "EspeakSpeech.h"
 #include "Form1.h"
 #include "Module1.h"
 #include "PracticeFolder.h"
@@ -39,7 +40,8 @@ int main(int argc, char **argv)
     QtScreen screen;
     QtFiles files;
     QtProgramControl program;
-    const Platform platform{dialogs, printer, clipboard, random, screen, files, program};
+    EspeakSpeech speech;
+    const Platform platform{dialogs, printer, clipboard, random, screen, files, program, speech};
 
     Module1 state;
     Form1 window(state, platform);

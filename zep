@@ -16,6 +16,7 @@ libgl-dev googletest libgtest-dev xvfb xdotool poppler-utils clang libclang-rt-1
 libcups2-dev cups
 libespeak-ng-dev espeak-ng-data pulseaudio pulseaudio-utils
 lintian desktop-file-utils appstream dpkg-dev fakeroot file"
+PACKAGES="$PACKAGES qt6-multimedia-dev"
 
 install_missing() {
     missing=""

@@ -1,12 +1,14 @@
 // SPDX-FileCopyrightText: 2026 ZEP contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
-// Prints the program's start-up time, its peak memory, and how long the main window
-// takes to load large pattern libraries and results files. Runs offscreen.
+// Prints the program's start-up time, its peak memory, how long the main window takes to
+// load large pattern libraries and results files, and how soon a question is heard.
+// Runs offscreen; the speech figure uses a private sound server that it starts itself.
 //
 //   zep_bench                     all figures
 //   zep_bench --startup [factor]  (internal) one start-up, reported to the parent process
 #include "Cells.h"
+#include "EspeakSpeech.h"
 #include "Form1.h"
 #include "ListBox.h"
 #include "Module1.h"
@@ -17,6 +19,7 @@
 #include "QtProgramControl.h"
 #include "QtRandom.h"
 #include "QtScreen.h"
+#include "SoundMonitor.h"
 #include "Zoom.h"
 
 #include <QApplication>
@@ -29,11 +32,13 @@
 #include <QTimer>
 #include <algorithm>
 #include <cstdio>
+#include <functional>
 
 namespace {
 
 constexpr int StartupRuns = 7;
 constexpr int LoadRuns = 3;
+constexpr int SpeechRuns = 20;
 
 // Answers every box at once, so that a load that fails cannot wait for a click.
 class SilentDialogs : public QtDialogs
@@ -68,7 +73,8 @@ struct Services
     ScreenForFactor screen;
     QtFiles files;
     QtProgramControl program;
-    Platform platform{dialogs, printer, clipboard, random, screen, files, program};
+    EspeakSpeech speech;
+    Platform platform{dialogs, printer, clipboard, random, screen, files, program, speech};
 };
 
 long PeakMemoryKiB()
@@ -243,6 +249,65 @@ void MeasureScaledFigures(const QString &program, const QString &folder)
         MeasureAtScale(folder, factor);
 }
 
+// Runs the event loop until done() or the time is up.
+bool WaitFor(const std::function<bool()> &done, std::chrono::milliseconds limit)
+{
+    const auto end = SoundMonitor::Clock::now() + limit;
+    while (!done()) {
+        if (SoundMonitor::Clock::now() > end)
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
+    }
+    return true;
+}
+
+// Time from a Felder question being shown to its first loud sample arriving at the sound
+// server's monitor (a little late rather than early: a sample counts when its 5 ms block
+// arrives), with the engine warm.
+void MeasureSpeech()
+{
+    using namespace std::chrono_literals;
+    QTemporaryDir serverFolder;
+    const QString server = serverFolder.filePath(QStringLiteral("server"));
+    const QString script = QStringLiteral(ZEP_SOUND_SERVER_SCRIPT);
+    if (QProcess::execute(QStringLiteral("sh"), {script, QStringLiteral("start"), server}) != 0) {
+        std::printf("question to first sound:      no sound server could be started\n");
+        return;
+    }
+    qputenv("PULSE_SERVER", "unix:" + server.toUtf8() + "/native");
+    {
+        SoundMonitor monitor;
+        Services services;
+        Module1 state;
+        Form1 window(state, services.platform);
+        window.Form_Load();
+        window.show(); // says the first question, which warms the engine
+        auto quiet = [&] {
+            const auto last = monitor.lastLoud();
+            return last && SoundMonitor::Clock::now() - *last > 800ms;
+        };
+        WaitFor(quiet, 10s);
+        QList<double> times;
+        for (int run = 0; run < SpeechRuns; ++run) {
+            monitor.reset();
+            const auto asked = SoundMonitor::Clock::now();
+            window.AskNextNumber();
+            if (!WaitFor([&] { return monitor.firstLoud().has_value(); }, 5s))
+                break;
+            times.append(std::chrono::duration<double, std::milli>(*monitor.firstLoud() - asked)
+                             .count());
+            WaitFor(quiet, 5s);
+        }
+        std::sort(times.begin(), times.end());
+        if (times.size() == SpeechRuns)
+            std::printf("question to first sound:      %7.1f ms (median of %d, %.1f to %.1f ms)\n",
+                        times.at(SpeechRuns / 2), SpeechRuns, times.first(), times.last());
+        else
+            std::printf("question to first sound:      not heard\n");
+    }
+    QProcess::execute(QStringLiteral("sh"), {script, QStringLiteral("stop"), server});
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -269,5 +334,6 @@ int main(int argc, char **argv)
     std::printf("peak memory of this process:  %7.1f MB\n", PeakMemoryKiB() / 1024.0);
     MeasureHugeResultsFile(folder.path());
     MeasureScaledFigures(app.applicationFilePath(), folder.path());
+    MeasureSpeech();
     return 0;
 }

@@ -19,6 +19,7 @@
 #include "Random.h"
 #include "ResultsFile.h"
 #include "Screen.h"
+#include "Speech.h"
 #include "TextFiles.h"
 #include "TwipLayout.h"
 #include "WindowLook.h"
@@ -32,6 +33,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTimer>
 #include <QWindow>
 #include <utility>
 
@@ -53,6 +55,13 @@ const QString EnglishPicture = QStringLiteral(":/icons/flag_gb.svg");
 const QString StartUserName = QStringLiteral("Freund und Gast");
 const QString ZahlenQuestion = QStringLiteral("Wie heißt die Zahl?");
 const QString NoCellsText = QStringLiteral("Bild ohne Felder");
+const QString SpeakerOnPicture = QStringLiteral(":/icons/speaker_on.svg");
+const QString SpeakerOffPicture = QStringLiteral(":/icons/speaker_off.svg");
+const QString SpeakerOnTip = QStringLiteral("Vorlesen ist an. Klick schaltet es aus.");
+const QString SpeakerOffTip = QStringLiteral("Vorlesen ist aus. Klick schaltet es ein.");
+
+// A proposal is said once the scroll bar has stood still this long.
+constexpr int ProposalRestMs = 500;
 
 constexpr int HelpTop = 1560;
 constexpr int ResultsTop = 1440;
@@ -146,7 +155,10 @@ void Form1::buildControls()
     Bezeichnung6 = label(QStringLiteral("1"), PaleGreen, 120, 3120, 495, 255);
     Bezeichnung7 = label(QStringLiteral("<"), Green, 120, 3360, 255, 375);
     Bezeichnung8 = label(QStringLiteral(">"), Green, 360, 3360, 255, 375);
-    Bezeichnung9 = label(StartUserName, Qt::white, 960, 240, 3255, 375);
+    // The loudspeaker takes the right end of the user-name row.
+    Bezeichnung9 = label(StartUserName, Qt::white, 960, 240, 2835, 375);
+    Bild17 = button("speaker_on", "Vorlesen an/aus", 3840, 240, Qt::white, 375);
+    Bild17->setIconSize(QSize(22, 22));
     Bezeichnung1 = label(QStringLiteral("0"), Qt::white, 4800, 360, 495, 255);
     Bezeichnung2 = label(QStringLiteral("0"), Qt::white, 5280, 360, 495, 255);
     Bezeichnung4 = label(QStringLiteral("Felder"), Cyan, 1080, 960, 975, 375);
@@ -236,6 +248,16 @@ void Form1::buildControls()
     connect(Liste4, &ListBox::doubleClicked, this, &Form1::Liste4_DblClick);
     connect(HBildlauf1, &QScrollBar::valueChanged, this, &Form1::HBildlauf1_Change);
     connect(Befehl1, &QPushButton::clicked, this, &Form1::Befehl1_Click);
+
+    m_proposalRest = new QTimer(this);
+    m_proposalRest->setSingleShot(true);
+    m_proposalRest->setInterval(ProposalRestMs);
+    connect(m_proposalRest, &QTimer::timeout, this, &Form1::sayProposal);
+    connect(Bild17, &QToolButton::clicked, this, &Form1::Bild17_Click);
+    connect(Bezeichnung3, &ClickLabel::clicked, this, &Form1::Bezeichnung3_Click);
+    connect(&m_platform.speech, &Speech::availabilityChanged, this, &Form1::showSpeechButton);
+    Bezeichnung3->setCursor(Qt::PointingHandCursor);
+    showSpeechButton();
 
     // The left bar first, then the exercise around the board.
     OrderTabs(*this, {TwipRect{0, 0, BarWidth, WindowHeight}});
@@ -475,6 +497,8 @@ void Form1::AskNextNumber()
         Bezeichnung3->setText(ZahlenQuestion);
         PaintCell(*Bild11, m_state.TargetNumber, PaletteIndex::Yellow);
     }
+    m_proposalRest->stop();
+    sayQuestion();
 }
 
 void Form1::Bild11_MouseDown(Qt::MouseButton, QPointF twips)
@@ -545,12 +569,19 @@ void Form1::restartMode()
         Bezeichnung5_Click();
 }
 
-void Form1::HBildlauf1_Change() { Bezeichnung3->setText(Digits(HBildlauf1->value())); }
+void Form1::HBildlauf1_Change()
+{
+    Bezeichnung3->setText(Digits(HBildlauf1->value()));
+    if (m_state.ExerciseMode == Module1::ZahlenMode)
+        m_proposalRest->start();
+}
 
 void Form1::Befehl1_Click()
 {
     if (!exerciseOpen())
         return;
+    m_proposalRest->stop();
+    sayProposal();
     const int n = m_state.TargetNumber;
     if (HBildlauf1->value() != n) {
         CountError();
@@ -561,7 +592,9 @@ void Form1::Befehl1_Click()
     m_state.RemainingCells = SetCell(m_state.RemainingCells, n, u'0');
     m_state.FoundCells = SetCell(m_state.FoundCells, n, u'1');
     CountHit();
+    m_questionAfterProposal = true; // the child hears its number, then the next question
     AskNextNumber();
+    m_questionAfterProposal = false;
 }
 
 bool Form1::Form_KeyDown(int key, bool autoRepeat)
@@ -697,6 +730,7 @@ void Form1::Bild12_Click()
         m_state.Language = QStringLiteral("d");
     }
     m_state.BuildNumberWords();
+    showSpeechButton();
     Bezeichnung7_Click();
     Bezeichnung8_Click();
 }
@@ -715,6 +749,65 @@ void Form1::Bild15_Click()
 }
 
 void Form1::Bild3_Click() { DrawBoard(*Bild11, m_state.BoardLayout); }
+
+// ---- Reading aloud -----------------------------------------------------------------------
+
+Voice Form1::numberVoice() const
+{
+    return m_state.Language == QStringLiteral("d") ? Voice::German : Voice::English;
+}
+
+// Says what the question label shows.
+void Form1::sayQuestion()
+{
+    if (m_state.ExerciseMode == Module1::FelderMode)
+        say(m_state.NumberWords[m_state.TargetNumber], numberVoice());
+    else if (Bezeichnung3->text() == ZahlenQuestion)
+        say(ZahlenQuestion, Voice::German);
+    else
+        sayProposal();
+}
+
+void Form1::sayProposal() { say(m_state.NumberWords[HBildlauf1->value()], numberVoice()); }
+
+void Form1::say(const QString &text, Voice voice)
+{
+    if (!m_speechOn || !m_platform.speech.missingReason(voice).isEmpty())
+        return;
+    if (std::exchange(m_questionAfterProposal, false))
+        m_platform.speech.sayAfter(text, voice);
+    else
+        m_platform.speech.say(text, voice);
+}
+
+void Form1::Bezeichnung3_Click()
+{
+    if (!Bezeichnung3->text().isEmpty())
+        sayQuestion();
+}
+
+void Form1::Bild17_Click()
+{
+    m_speechOn = !m_speechOn;
+    if (m_speechOn)
+        Bezeichnung3_Click();
+    else
+        m_platform.speech.silence();
+    showSpeechButton();
+}
+
+// Greyed, with the reason as its tooltip, while the language has no voice.
+void Form1::showSpeechButton()
+{
+    const QString missing = m_platform.speech.missingReason(numberVoice());
+    const QString tip = !missing.isEmpty() ? missing : m_speechOn ? SpeakerOnTip : SpeakerOffTip;
+    Bild17->setEnabled(missing.isEmpty());
+    const QString picture = m_speechOn && missing.isEmpty() ? SpeakerOnPicture : SpeakerOffPicture;
+    if (Bild17->picture() != picture) // each picture is an SVG document parsed anew
+        Bild17->setPicture(picture);
+    Bild17->setToolTip(tip);
+    Bild17->setAccessibleDescription(tip);
+}
 
 // ---- The other windows -------------------------------------------------------------------
 
@@ -752,6 +845,7 @@ void Form1::showAgain(const PatternLibrary &edited, const QString &picture)
     // its activation runs on the edited library.
     Bild12->setPicture(picture);
     m_state.BuildNumberWords();
+    showSpeechButton();
     Liste1->setEntries(edited.names);
     Liste1->setSelectedPosition(0);
     Liste2->setEntries(edited.cells);

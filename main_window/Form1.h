@@ -7,6 +7,7 @@
 #include "LibraryOwner.h"
 #include "Platform.h"
 #include "ResultsKeeper.h"
+#include "Speech.h"
 
 #include <QWidget>
 #include <memory>
@@ -20,6 +21,7 @@ class Module1;
 class PictureButton;
 class QPushButton;
 class QScrollBar;
+class QTimer;
 class ZEPLABEL;
 
 // The main window: the hundred chart on which the child practises.
@@ -78,6 +80,11 @@ public:
     void Bild7_Click();
     void Bild8_Click();
 
+    // Reading aloud: the loudspeaker turns it off and on, a click on the question repeats it.
+    void Bild17_Click();
+    void Bezeichnung3_Click();
+    bool speechOn() const { return m_speechOn; }
+
     // LibraryOwner, for the editor window.
     PatternLibrary library() const override;
     QString languagePicture() const override;
@@ -95,7 +102,7 @@ public:
 
     // Controls, named as in the window design.
     PictureButton *Bild1, *Bild2, *Bild3, *Bild4, *Bild5, *Bild6, *Bild7, *Bild8, *Bild10,
-        *Bild12, *Bild15;
+        *Bild12, *Bild15, *Bild17;
     ClickLabel *Bezeichnung1, *Bezeichnung2, *Bezeichnung3, *Bezeichnung4, *Bezeichnung5,
         *Bezeichnung6, *Bezeichnung7, *Bezeichnung8, *Bezeichnung9;
     BoardSurface *Bild11;
@@ -129,6 +136,11 @@ private:
     void reportSaved(const ResultsKeeper::Saved &saved);
     void endProgram();
     int nextPlayablePattern(int from) const;
+    Voice numberVoice() const;
+    void sayQuestion();
+    void sayProposal();
+    void say(const QString &text, Voice voice);
+    void showSpeechButton();
 
     Module1 &m_state;
     Platform m_platform;
@@ -138,4 +150,7 @@ private:
     std::unique_ptr<ZEPLABEL> m_info;
     bool m_ending = false;
     bool m_returnPressPending = false;
+    QTimer *m_proposalRest = nullptr;
+    bool m_speechOn = true;
+    bool m_questionAfterProposal = false;
 };

@@ -9,6 +9,7 @@ class Printer;
 class ProgramControl;
 class Random;
 class Screen;
+class Speech;
 
 // Everything that blocks, leaves the process or depends on chance.
 struct Platform
@@ -20,4 +21,5 @@ struct Platform
     Screen &screen;
     Files &files;
     ProgramControl &program;
+    Speech &speech;
 };

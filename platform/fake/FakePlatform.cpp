@@ -5,6 +5,6 @@
 
 FakePlatform::FakePlatform(QtPrinter::Destination destination)
     : printer(destination, pdfFolder.path()),
-      platform{dialogs, printer, clipboard, random, screen, files, program}
+      platform{dialogs, printer, clipboard, random, screen, files, program, speech}
 {
 }

@@ -9,6 +9,7 @@
 #include "FakeProgramControl.h"
 #include "FakeRandom.h"
 #include "FakeScreen.h"
+#include "FakeSpeech.h"
 #include "Platform.h"
 #include "qt/QtPrinter.h"
 
@@ -27,6 +28,7 @@ struct FakePlatform
     FakeScreen screen;
     FakeFiles files;
     FakeProgramControl program;
+    FakeSpeech speech;
     QTemporaryDir pdfFolder;
     QtPrinter printer;
     Platform platform;

@@ -1,0 +1,33 @@
+// SPDX-FileCopyrightText: 2026 ZEP contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+enum class Voice { German, English };
+
+// Reads words aloud. Every call returns at once: the engine starts, speaks and waits for
+// the sound output on a thread of its own.
+class Speech : public QObject
+{
+    Q_OBJECT
+
+public:
+    using QObject::QObject;
+    ~Speech() override = default;
+
+    // Empty while the voice can speak, also while the engine is still starting;
+    // otherwise why it cannot, in plain German for the person at the computer.
+    virtual QString missingReason(Voice voice) const = 0;
+    // Says text, cutting off whatever is still being said or waiting to be said.
+    virtual void say(const QString &text, Voice voice) = 0;
+    // Says text when what is being said now has ended.
+    virtual void sayAfter(const QString &text, Voice voice) = 0;
+    // Cuts off whatever is being said.
+    virtual void silence() = 0;
+
+signals:
+    // The answers of missingReason have changed (the engine has started, or lost its output).
+    void availabilityChanged();
+};

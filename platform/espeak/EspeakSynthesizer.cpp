@@ -1,0 +1,70 @@
+// SPDX-FileCopyrightText: 2026 ZEP contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "EspeakSynthesizer.h"
+
+#include <espeak-ng/speak_lib.h>
+
+#include <algorithm>
+
+namespace {
+
+// Blocks of 20 ms reach the callback; the whole word is collected before it is played.
+constexpr int BlockMs = 20;
+// Words per minute: a little slower than the engine's 175, for children who listen closely.
+constexpr int WordsPerMinute = 150;
+
+int Collect(short *samples, int count, espeak_EVENT *events)
+{
+    auto *out = static_cast<std::vector<std::int16_t> *>(events->user_data);
+    if (samples && out)
+        out->insert(out->end(), samples, samples + count);
+    return 0;
+}
+
+const char *VoiceName(Voice voice) { return voice == Voice::German ? "de" : "en"; }
+
+// The engine is loaded once per process and stays until the process ends: eSpeak NG 1.51
+// hangs in espeak_Terminate once it has been initialised a second time.
+int LoadEngine()
+{
+    static const int rate = [] {
+        // Without DONT_EXIT the library ends the whole process when its data is missing.
+        const int loaded = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, BlockMs, nullptr,
+                                             espeakINITIALIZE_DONT_EXIT);
+        if (loaded > 0)
+            espeak_SetSynthCallback(Collect);
+        return std::max(loaded, 0);
+    }();
+    return rate;
+}
+
+} // namespace
+
+EspeakSynthesizer::EspeakSynthesizer() : m_sampleRate(LoadEngine()) {}
+
+bool EspeakSynthesizer::select(Voice voice)
+{
+    if (!ok())
+        return false;
+    if (m_selected == voice)
+        return true;
+    m_selected.reset();
+    if (espeak_SetVoiceByName(VoiceName(voice)) != EE_OK)
+        return false;
+    espeak_SetParameter(espeakRATE, WordsPerMinute, 0);
+    m_selected = voice;
+    return true;
+}
+
+bool EspeakSynthesizer::hasVoice(Voice voice) { return select(voice); }
+
+std::vector<std::int16_t> EspeakSynthesizer::synthesize(const QString &text, Voice voice)
+{
+    std::vector<std::int16_t> samples;
+    if (!select(voice))
+        return samples;
+    const QByteArray utf8 = text.toUtf8();
+    espeak_Synth(utf8.constData(), size_t(utf8.size()) + 1, 0, POS_CHARACTER, 0,
+                 espeakCHARS_UTF8, nullptr, &samples);
+    return samples;
+}

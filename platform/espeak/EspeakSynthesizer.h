@@ -1,0 +1,34 @@
+// SPDX-FileCopyrightText: 2026 ZEP contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "Speech.h"
+
+#include <QString>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+// eSpeak NG in retrieval mode: text in, 16-bit mono samples out, nothing played.
+// The engine keeps its state in the library, so only one thread at a time may hold a
+// synthesizer; the first one loads the engine for the rest of the process.
+class EspeakSynthesizer
+{
+public:
+    EspeakSynthesizer();
+    EspeakSynthesizer(const EspeakSynthesizer &) = delete;
+    EspeakSynthesizer &operator=(const EspeakSynthesizer &) = delete;
+
+    // False when the engine or its data could not be loaded.
+    bool ok() const { return m_sampleRate > 0; }
+    int sampleRate() const { return m_sampleRate; }
+    bool hasVoice(Voice voice);
+    // The spoken text; empty when the voice is missing.
+    std::vector<std::int16_t> synthesize(const QString &text, Voice voice);
+
+private:
+    bool select(Voice voice);
+
+    int m_sampleRate = 0;
+    std::optional<Voice> m_selected;
+};

@@ -1,0 +1,141 @@
+// SPDX-FileCopyrightText: 2026 ZEP contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "MainWindowFixture.h"
+
+#include <QTest>
+
+namespace {
+
+class ReadingAloud : public MainWindowTest
+{
+protected:
+    const FakeSpeech::Said &last() const { return fake.speech.said.last(); }
+
+    void expectLast(const QString &text, Voice voice, bool cutsOff = true)
+    {
+        ASSERT_FALSE(fake.speech.said.isEmpty());
+        EXPECT_EQ(last().text, text);
+        EXPECT_EQ(last().voice, voice);
+        EXPECT_EQ(last().cutsOff, cutsOff);
+    }
+};
+
+// Each Felder question is said as it is shown, in the voice of the language, cutting off
+// the word before; a click on the question says it again.
+TEST_F(ReadingAloud, FelderQuestionsAreSaidInTheVoiceOfTheLanguage)
+{
+    willAsk({47, 10});
+    start(PatternText({{"Haus", MarkedCells({10, 47})}}));
+    ASSERT_EQ(fake.speech.texts(), QStringList{"siebenundvierzig"});
+    expectLast("siebenundvierzig", Voice::German);
+    click(48); // wrong: the question stands, nothing new is said
+    EXPECT_EQ(fake.speech.said.size(), 1);
+    click(47);
+    expectLast("zehn", Voice::German);
+    QTest::mouseClick(form.Bezeichnung3, Qt::LeftButton);
+    EXPECT_EQ(fake.speech.texts(), (QStringList{"siebenundvierzig", "zehn", "zehn"}));
+
+    willAsk({47, 47});
+    form.Bild12_Click(); // English: the exercise restarts twice
+    EXPECT_EQ(form.Bezeichnung3->text(), "forty-seven");
+    expectLast("forty-seven", Voice::English);
+}
+
+// In Zahlen mode the question is said when asked; the child's number is said when the
+// scroll bar has rested half a second, and on OK or Enter, before the next question.
+TEST_F(ReadingAloud, ZahlenSaysTheQuestionAndTheRestingProposal)
+{
+    willAsk({47});
+    start(PatternText({{"Haus", MarkedCells({3, 47})}}));
+    willAsk({3});
+    form.Bezeichnung5_Click();
+    expectLast("Wie heißt die Zahl?", Voice::German);
+    const int before = fake.speech.said.size();
+    QTest::qWait(700); // the value the program set to 1 is not said
+    EXPECT_EQ(fake.speech.said.size(), before);
+
+    press(Qt::Key_Right);
+    QTest::qWait(200);
+    const qint64 lastMove = fake.speech.elapsedMs();
+    press(Qt::Key_Right); // still moving: nothing yet
+    QTest::qWait(300);
+    EXPECT_EQ(fake.speech.said.size(), before);
+    QTest::qWait(500);
+    ASSERT_EQ(fake.speech.said.size(), before + 1);
+    expectLast("drei", Voice::German);
+    EXPECT_GE(last().atMs - lastMove, 450);
+
+    form.Bild12_Click(); // English number words, the question stays German
+    willAsk({3});
+    form.Bezeichnung5_Click();
+    form.HBildlauf1->setValue(4);
+    press(Qt::Key_Return); // wrong: only the number
+    expectLast("four", Voice::English);
+    form.HBildlauf1->setValue(3);
+    fake.speech.said.clear();
+    press(Qt::Key_Enter); // right: the number, then the next question after it
+    ASSERT_EQ(fake.speech.said.size(), 2);
+    EXPECT_EQ(fake.speech.said[0].text, "three");
+    EXPECT_TRUE(fake.speech.said[0].cutsOff);
+    expectLast("Wie heißt die Zahl?", Voice::German, false);
+    QTest::qWait(700); // OK said it already; the timer does not say it twice
+    EXPECT_EQ(fake.speech.said.size(), 2);
+}
+
+// The loudspeaker turns reading aloud off at once and on again with the current question.
+TEST_F(ReadingAloud, LoudspeakerTurnsSpeechOffAndOn)
+{
+    willAsk({47, 10});
+    start(PatternText({{"Haus", MarkedCells({10, 47})}}));
+    EXPECT_TRUE(form.Bild17->isEnabled());
+    EXPECT_EQ(form.Bild17->picture(), ":/icons/speaker_on.svg");
+    EXPECT_EQ(form.Bild17->accessibleName(), "Vorlesen an/aus");
+    EXPECT_EQ(form.Bild17->focusPolicy(), Qt::StrongFocus);
+    EXPECT_GE(form.Bild17->width() * 15, 315);
+    EXPECT_EQ(form.Bild17->width(), form.Bild17->height());
+    EXPECT_FALSE(form.Bild17->geometry().intersects(form.Bezeichnung9->geometry()));
+    EXPECT_FALSE(form.Bild17->geometry().intersects(form.Bild1->geometry()));
+
+    QTest::keyClick(form.Bild17, Qt::Key_Space); // by keyboard
+    EXPECT_FALSE(form.speechOn());
+    EXPECT_EQ(fake.speech.silenced, 1);
+    EXPECT_EQ(form.Bild17->picture(), ":/icons/speaker_off.svg");
+    EXPECT_EQ(form.Bild17->toolTip(), "Vorlesen ist aus. Klick schaltet es ein.");
+    click(47);
+    form.Bezeichnung3_Click();
+    EXPECT_EQ(fake.speech.texts(), QStringList{"siebenundvierzig"});
+
+    form.Bild17_Click();
+    EXPECT_TRUE(form.speechOn());
+    expectLast("zehn", Voice::German);
+    EXPECT_EQ(form.Bild17->toolTip(), "Vorlesen ist an. Klick schaltet es aus.");
+}
+
+// Without a voice for the language the program plays as before, silently, and the
+// loudspeaker is greyed and says why.
+TEST_F(ReadingAloud, MissingVoiceGreysTheLoudspeaker)
+{
+    const QString reason = QStringLiteral("Für Deutsch ist keine Stimme installiert.");
+    fake.speech.setMissing(Voice::German, reason);
+    willAsk({47, 10});
+    start(PatternText({{"Haus", MarkedCells({10, 47})}}));
+    EXPECT_EQ(form.Bezeichnung3->text(), "siebenundvierzig");
+    click(47);
+    form.Bezeichnung3_Click();
+    EXPECT_EQ(state.HitCount, 1);
+    EXPECT_TRUE(fake.speech.said.isEmpty());
+    EXPECT_FALSE(form.Bild17->isEnabled());
+    EXPECT_EQ(form.Bild17->toolTip(), reason);
+    EXPECT_TRUE(fake.dialogs.shown.isEmpty());
+
+    willAsk({10, 10});
+    form.Bild12_Click(); // the English voice is there
+    EXPECT_TRUE(form.Bild17->isEnabled());
+    expectLast("ten", Voice::English);
+    fake.speech.setMissing(Voice::English, reason); // lost while running
+    EXPECT_FALSE(form.Bild17->isEnabled());
+    fake.speech.setMissing(Voice::English, QString());
+    EXPECT_TRUE(form.Bild17->isEnabled());
+}
+
+} // namespace

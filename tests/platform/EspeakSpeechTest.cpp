@@ -1,0 +1,141 @@
+// SPDX-FileCopyrightText: 2026 ZEP contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "EspeakSpeech.h"
+#include "SoundMonitor.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <functional>
+#include <gtest/gtest.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+namespace {
+
+using namespace std::chrono_literals;
+using Clock = SoundMonitor::Clock;
+
+// Runs the event loop until done() or the time is up.
+bool WaitFor(const std::function<bool()> &done, std::chrono::milliseconds limit)
+{
+    const auto end = Clock::now() + limit;
+    while (!done()) {
+        if (Clock::now() > end)
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+    return true;
+}
+
+// A unix socket that takes connections and never answers, like a hung sound server.
+class StuckServer
+{
+public:
+    explicit StuckServer(const QString &path) : m_socket(socket(AF_UNIX, SOCK_STREAM, 0))
+    {
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        const QByteArray name = path.toUtf8();
+        std::copy_n(name.constData(), std::min<qsizetype>(name.size(), sizeof address.sun_path - 1),
+                    address.sun_path);
+        m_listening = bind(m_socket, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0
+            && listen(m_socket, 8) == 0;
+    }
+    ~StuckServer() { close(m_socket); }
+    bool listening() const { return m_listening; }
+
+private:
+    int m_socket;
+    bool m_listening = false;
+};
+
+long Ms(Clock::duration duration)
+{
+    return long(std::chrono::duration_cast<std::chrono::milliseconds>(duration).count());
+}
+
+// A word said through the program's speech is played by the sound server: it is heard
+// at the server's monitor soon after it was asked for, for about as long as the word.
+TEST(EspeakSpeech, AWordIsHeardAtTheSoundServer)
+{
+    SoundMonitor monitor;
+    ASSERT_TRUE(monitor.ok()) << "no test sound server: " << monitor.error().toStdString();
+    EspeakSpeech speech;
+    const Clock::time_point asked = Clock::now();
+    speech.say(QStringLiteral("siebenundvierzig"), Voice::German);
+    ASSERT_TRUE(WaitFor([&] { return monitor.firstLoud().has_value(); }, 5s));
+    EXPECT_LT(Ms(*monitor.firstLoud() - asked), 2000);
+    // Done when nothing was heard for half a second.
+    WaitFor([&] { return Clock::now() - *monitor.lastLoud() > 500ms; }, 5s);
+    const long heard = Ms(*monitor.lastLoud() - *monitor.firstLoud());
+    EXPECT_GE(heard, 600);
+    EXPECT_LE(heard, 2000);
+    EXPECT_GE(monitor.loudSamples(), 22050 / 4);
+    EXPECT_TRUE(speech.missingReason(Voice::German).isEmpty());
+    EXPECT_TRUE(speech.missingReason(Voice::English).isEmpty());
+}
+
+// A new word cuts off the old one at once; silence() cuts off without a new one.
+TEST(EspeakSpeech, ANewWordCutsOffTheOld)
+{
+    SoundMonitor monitor;
+    ASSERT_TRUE(monitor.ok()) << "no test sound server: " << monitor.error().toStdString();
+    EspeakSpeech speech;
+    const QString long_ = QStringLiteral("siebenundsiebzig, siebenundsiebzig, siebenundsiebzig");
+    speech.say(long_, Voice::German); // about four seconds
+    ASSERT_TRUE(WaitFor([&] { return monitor.firstLoud().has_value(); }, 5s));
+    speech.say(QStringLiteral("one"), Voice::English);
+    WaitFor([&] { return Clock::now() - *monitor.lastLoud() > 500ms; }, 6s);
+    EXPECT_LT(Ms(*monitor.lastLoud() - *monitor.firstLoud()), 1500);
+
+    monitor.reset();
+    speech.say(long_, Voice::German);
+    ASSERT_TRUE(WaitFor([&] { return monitor.firstLoud().has_value(); }, 5s));
+    speech.silence();
+    WaitFor([&] { return Clock::now() - *monitor.lastLoud() > 500ms; }, 6s);
+    EXPECT_LT(Ms(*monitor.lastLoud() - *monitor.firstLoud()), 500);
+}
+
+// Without a sound server the voices are reported missing, in plain German, and no call
+// waits. (Qt's sound output connects once per process, so each case has its own test.)
+TEST(EspeakSpeech, NoSoundServerIsReportedInPlainGerman)
+{
+    QTemporaryDir folder;
+    qputenv("PULSE_SERVER", "unix:" + folder.filePath(QStringLiteral("none")).toUtf8());
+    EspeakSpeech speech;
+    speech.say(QStringLiteral("eins"), Voice::German); // the engine starts with a word
+    ASSERT_TRUE(WaitFor([&] { return !speech.missingReason(Voice::German).isEmpty(); }, 5s));
+    EXPECT_EQ(speech.missingReason(Voice::German),
+              "Vorlesen geht nicht: Es wurde keine Tonausgabe gefunden.");
+    EXPECT_EQ(speech.missingReason(Voice::English), speech.missingReason(Voice::German));
+}
+
+// A server that takes the connection but never answers holds up neither a word nor the
+// end of the program.
+TEST(EspeakSpeech, AStuckSoundServerNeverBlocks)
+{
+    QTemporaryDir folder;
+    const QString stuckPath = folder.filePath(QStringLiteral("stuck"));
+    StuckServer stuck(stuckPath);
+    ASSERT_TRUE(stuck.listening());
+    qputenv("PULSE_SERVER", "unix:" + stuckPath.toUtf8());
+    QElapsedTimer clock;
+    {
+        EspeakSpeech speech;
+        speech.say(QStringLiteral("eins"), Voice::German);
+        WaitFor([] { return false; }, 400ms); // the engine is up and connecting
+        clock.start();
+        for (int i = 0; i < 20; ++i)
+            speech.say(QStringLiteral("siebenundvierzig"), Voice::German);
+        speech.silence();
+        EXPECT_LT(clock.elapsed(), 50);
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 300);
+        EXPECT_TRUE(speech.missingReason(Voice::German).isEmpty()); // still connecting
+        clock.restart();
+    }
+    EXPECT_LT(clock.elapsed(), 1000); // ending does not wait for the server either
+}
+
+} // namespace
