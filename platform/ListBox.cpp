@@ -4,9 +4,10 @@
 
 #include "ResultsFile.h"
 
-#include <QEvent>
+#include <QHelpEvent>
 #include <QScrollBar>
 #include <QStyle>
+#include <QToolTip>
 
 ListBox::ListBox(bool sorted, QWidget *parent) : QListWidget(parent), m_sorted(sorted)
 {
@@ -27,7 +28,6 @@ void ListBox::addEntry(const QString &text)
         insertItem(int(SortedInsertPosition(entries(), text)), text);
     else
         addItem(text);
-    tipLongEntries();
 }
 
 QString ListBox::entry(int position) const
@@ -40,7 +40,6 @@ void ListBox::setEntry(int position, const QString &text)
 {
     if (QListWidgetItem *row = item(position))
         row->setText(text);
-    tipLongEntries();
 }
 
 void ListBox::removeEntry(int position)
@@ -71,7 +70,6 @@ void ListBox::setEntries(const QStringList &texts)
         addItems(texts);
     }
     m_selected = -1;
-    tipLongEntries();
 }
 
 void ListBox::setSelectedPosition(int position)
@@ -93,27 +91,27 @@ void ListBox::userSelected(int row)
     emit clicked();
 }
 
-// Measured against the narrowest the text can get: with the vertical scroll bar shown.
-void ListBox::tipLongEntries()
+// Measured against the narrowest the text can get: with the vertical scroll bar shown. Asked
+// only when the pointer rests on an entry, so that long libraries load without measuring.
+QString ListBox::entryTip(int position) const
 {
+    const QListWidgetItem *row = item(position);
+    if (!row)
+        return QString();
     const int itemMargins = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1);
     const int room = width() - 2 * frameWidth() - verticalScrollBar()->sizeHint().width() - itemMargins;
-    for (int i = 0; i < count(); ++i) {
-        QListWidgetItem *row = item(i);
-        const bool tooLong = fontMetrics().horizontalAdvance(row->text()) > room;
-        row->setToolTip(tooLong ? row->text() : QString());
-    }
+    return fontMetrics().horizontalAdvance(row->text()) > room ? row->text() : QString();
 }
 
-void ListBox::resizeEvent(QResizeEvent *event)
+bool ListBox::viewportEvent(QEvent *event)
 {
-    QListWidget::resizeEvent(event);
-    tipLongEntries();
-}
-
-void ListBox::changeEvent(QEvent *event)
-{
-    QListWidget::changeEvent(event);
-    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
-        tipLongEntries();
+    if (event->type() != QEvent::ToolTip)
+        return QListWidget::viewportEvent(event);
+    const auto *help = static_cast<QHelpEvent *>(event);
+    const QString tip = entryTip(indexAt(help->pos()).row());
+    if (tip.isEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(help->globalPos(), tip, viewport());
+    return true;
 }

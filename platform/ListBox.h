@@ -25,18 +25,18 @@ public:
 
     int selectedPosition() const { return m_selected; }
     void setSelectedPosition(int position);
+    // The whole entry when it is too long for the list's width, else the empty text.
+    QString entryTip(int position) const;
 
 signals:
     void clicked();
     void doubleClicked();
 
 protected:
-    void resizeEvent(QResizeEvent *event) override;
-    void changeEvent(QEvent *event) override;
+    bool viewportEvent(QEvent *event) override;
 
 private:
     void userSelected(int row);
-    void tipLongEntries();
 
     bool m_sorted;
     int m_selected = -1;

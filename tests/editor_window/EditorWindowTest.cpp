@@ -23,6 +23,8 @@
 #include <QSvgRenderer>
 #include <QTest>
 #include <QXmlStreamReader>
+#include <QHelpEvent>
+#include <QToolTip>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -115,12 +117,17 @@ TEST_F(EditorTest, StarterNamesFitTheListAndLongerNamesShowInTheirTooltip)
     const int room = list.viewport()->width() - margins;
     for (int i = 0; i < list.count(); ++i) {
         EXPECT_LE(list.fontMetrics().horizontalAdvance(list.item(i)->text()), room) << list.item(i)->text().toStdString();
-        EXPECT_TRUE(list.item(i)->toolTip().isEmpty());
+        EXPECT_TRUE(editor->Liste1->entryTip(i).isEmpty());
     }
     const QString longName = u"Schachbrett-Streifen"_s;
     newPattern(longName);
     EXPECT_GT(list.fontMetrics().horizontalAdvance(longName), room);
-    EXPECT_EQ(list.item(list.count() - 1)->toolTip(), longName);
+    EXPECT_EQ(editor->Liste1->entryTip(list.count() - 1), longName);
+    list.scrollToBottom();
+    const QPoint resting = list.visualItemRect(list.item(list.count() - 1)).center();
+    QHelpEvent rest(QEvent::ToolTip, resting, list.viewport()->mapToGlobal(resting));
+    QApplication::sendEvent(list.viewport(), &rest);
+    EXPECT_EQ(QToolTip::text(), longName);
 }
 
 // A screen reader hears the pointed cell's number, and not the hidden cell strings.
