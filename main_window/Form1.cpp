@@ -79,6 +79,7 @@ constexpr int EditorButtonClearance = 150;
 constexpr int EditorButtonTop = LanguageButtonTop + ButtonSize + EditorButtonClearance;
 constexpr int EditorButtonLeft = 210;
 constexpr int EditorIconTwips = 270;
+constexpr int SpeakerIconTwips = 330;
 constexpr int BarGrowth = Form1::WindowHeight - 7230;
 constexpr int BarHeight = 7335 + BarGrowth;
 constexpr int BarEdgeBottom = 7200 + BarGrowth;
@@ -158,7 +159,7 @@ void Form1::buildControls()
     // The loudspeaker takes the right end of the user-name row.
     Bezeichnung9 = label(StartUserName, Qt::white, 960, 240, 2835, 375);
     Bild17 = button("speaker_on", "Vorlesen an/aus", 3840, 240, Qt::white, 375);
-    Bild17->setIconSize(QSize(22, 22));
+    Bild17->setIconTwips(SpeakerIconTwips);
     Bezeichnung1 = label(QStringLiteral("0"), Qt::white, 4800, 360, 495, 255);
     Bezeichnung2 = label(QStringLiteral("0"), Qt::white, 5280, 360, 495, 255);
     Bezeichnung4 = label(QStringLiteral("Felder"), Cyan, 1080, 960, 975, 375);
