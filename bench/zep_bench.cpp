@@ -12,6 +12,7 @@
 #include "Form1.h"
 #include "ListBox.h"
 #include "Module1.h"
+#include "ProgramModule.h"
 #include "QtClipboard.h"
 #include "QtDialogs.h"
 #include "QtFiles.h"
@@ -315,6 +316,7 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    ProgramModule::LookIn(QStringLiteral(ZEP_MODULE_FOLDER));
     if (app.arguments().contains(QStringLiteral("--startup")))
         return RunStartup(app.arguments().value(2, QStringLiteral("1")).toDouble());
 

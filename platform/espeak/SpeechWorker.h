@@ -2,26 +2,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "EspeakSynthesizer.h"
+#include "ProgramModule.h"
+#include "SpeechEngine.h"
 
 #include <QMap>
 #include <chrono>
 #include <condition_variable>
-#include <cstdint>
 #include <functional>
 #include <memory>
 #include <mutex>
 #include <optional>
 #include <vector>
 
-class QAudioSink;
 class QEventLoop;
-class QIODevice;
 class QObject;
-class QTimer;
 
-// The speech thread: synthesises requests and plays them through Qt Multimedia. It runs an
-// event loop of its own, which every request and quit() reach with a queued call, so
+// The speech thread: loads the speech engine's module and hands it the requests. It runs
+// an event loop of its own, which every request and quit() reach with a queued call, so
 // neither a slow engine start nor a stuck sound server holds up the caller.
 class SpeechWorker
 {
@@ -52,12 +49,8 @@ private:
     };
 
     void wake();
+    void startEngine();
     void turn();
-    bool openSink();
-    void loseSound();
-    void feedSink();
-    void closeSinkWhenPlayed();
-    void closeSink();
     void report();
 
     std::mutex m_mutex; // guards the members up to m_report
@@ -69,14 +62,8 @@ private:
     QObject *m_context = nullptr; // lives on the speech thread while run() runs
     Report m_report;
 
+    ProgramModule m_module{QString::fromLatin1(SpeechEngine::ModuleName)};
     QEventLoop *m_loop = nullptr;
-    QTimer *m_feedTimer = nullptr;
-    std::unique_ptr<QAudioSink> m_sink;
-    QIODevice *m_output = nullptr;
-    std::optional<EspeakSynthesizer> m_engine;
-    std::vector<std::int16_t> m_pending;
-    std::size_t m_written = 0;
-    bool m_soundReachable = true;
-    std::chrono::steady_clock::time_point m_retryAt;
+    std::unique_ptr<SpeechEngine> m_engine; // null when the module could not be loaded
     std::optional<QMap<Voice, QString>> m_reported;
 };

@@ -98,35 +98,38 @@ ipp_jstate_t JobState(int job)
 
 } // namespace
 
-std::optional<CupsQueue> CupsQueue::Default()
+// The module's one entry, found by name at the first print.
+extern "C" Q_DECL_EXPORT PrintQueue *zepDefaultPrintQueue() { return CupsQueue::Default().release(); }
+
+std::unique_ptr<CupsQueue> CupsQueue::Default()
 {
     cups_dest_t *dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, nullptr, nullptr);
     if (!dest)
-        return std::nullopt;
+        return nullptr;
     const auto option = [dest](const char *name) {
         return QString::fromUtf8(cupsGetOption(name, dest->num_options, dest->options));
     };
-    CupsQueue queue;
-    queue.m_name = QString::fromUtf8(dest->name);
-    queue.m_displayName = option("printer-info").isEmpty() ? queue.m_name : option("printer-info");
+    auto queue = std::make_unique<CupsQueue>();
+    queue->m_name = QString::fromUtf8(dest->name);
+    queue->m_displayName = option("printer-info").isEmpty() ? queue->m_name : option("printer-info");
 
     // The default media with the printer's margins where the scheduler knows them, else
     // the bare default paper.
     cups_size_t size{};
     cups_dinfo_t *info = cupsCopyDestInfo(CUPS_HTTP_DEFAULT, dest);
     if (info && cupsGetDestMediaDefault(CUPS_HTTP_DEFAULT, dest, info, 0, &size)) {
-        queue.m_paper = PaperNamed(size.media);
-        queue.m_margins = QMarginsF(size.left, size.top, size.right, size.bottom)
+        queue->m_paper = PaperNamed(size.media);
+        queue->m_margins = QMarginsF(size.left, size.top, size.right, size.bottom)
             / HundredthsPerMillimetre;
     } else {
-        queue.m_paper = PaperNamed(cupsGetOption("media", dest->num_options, dest->options));
+        queue->m_paper = PaperNamed(cupsGetOption("media", dest->num_options, dest->options));
     }
     cupsFreeDestInfo(info);
 
     if (option("printer-is-accepting-jobs") == u"false")
-        queue.m_refusal = NotAccepting;
+        queue->m_refusal = NotAccepting;
     else if (option("printer-state").toInt() == IPP_PSTATE_STOPPED)
-        queue.m_refusal = StoppedBecause(option("printer-state-reasons"));
+        queue->m_refusal = StoppedBecause(option("printer-state-reasons"));
     cupsFreeDests(1, dest);
     return queue;
 }

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "QtPrinter.h"
 
-#include "CupsQueue.h"
+#include "PrintQueue.h"
 #include "TwipCanvas.h"
 
 #include <QDir>
@@ -13,7 +13,7 @@
 #include <QPrinter>
 #include <QTemporaryDir>
 
-#include <optional>
+#include <memory>
 
 namespace {
 
@@ -28,7 +28,7 @@ class QtPrintJob : public PrintJob, private TwipCanvas
 public:
     // With a ready queue the sheet is drawn into a spool file for it, else straight into
     // a PDF file in pdfFolder.
-    QtPrintJob(const QString &sheetName, std::optional<CupsQueue> queue, const QString &pdfFolder)
+    QtPrintJob(const QString &sheetName, std::unique_ptr<PrintQueue> queue, const QString &pdfFolder)
         : m_printer(QPrinter::HighResolution), m_sheetName(sheetName), m_pdfFolder(pdfFolder)
     {
         if (queue && queue->refusal().isEmpty()) {
@@ -122,7 +122,7 @@ private:
     QPainter m_painter;
     QString m_sheetName;
     QString m_pdfFolder;
-    std::optional<CupsQueue> m_queue; // ready to take the sheet
+    std::unique_ptr<PrintQueue> m_queue; // ready to take the sheet
     QString m_refusedBy;              // the printer that did not take it, and why
     QString m_refusal;
     QTemporaryDir m_spool;
@@ -156,8 +156,8 @@ QPageLayout QtPrinter::PdfLayout()
 
 std::unique_ptr<PrintJob> QtPrinter::startJob(const QString &sheetName)
 {
-    std::optional<CupsQueue> queue;
+    std::unique_ptr<PrintQueue> queue;
     if (m_destination == Destination::DefaultPrinterOrPdf)
-        queue = CupsQueue::Default();
+        queue = PrintQueue::Default();
     return std::make_unique<QtPrintJob>(sheetName, std::move(queue), m_pdfFolder);
 }

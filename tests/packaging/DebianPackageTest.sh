@@ -17,6 +17,7 @@ deb=$work/zep100_${version}_$(dpkg --print-architecture).deb
 
 depends=$(dpkg-deb --field "$deb" Depends)
 for needed in libc6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 libqt6svg6 \
+    libcups2 libespeak-ng1 libqt6multimedia6 \
     qt6-qpa-plugins qt6-translations-l10n fonts-liberation2 espeak-ng-data; do
     echo "$depends" | tr ',' '\n' | grep -q "^ *$needed\( \|$\)" || fail "Depends lacks $needed: $depends"
 done
@@ -30,7 +31,8 @@ for path in ./usr/bin/zep100 ./usr/share/zep100/ZEP100.TXT \
     "./usr/share/icons/hicolor/scalable/apps/$id.svg" \
     "./usr/share/icons/hicolor/256x256/apps/$id.png" \
     ./usr/share/man/man1/zep100.1.gz \
-    ./usr/share/doc/zep100/copyright ./usr/share/doc/zep100/changelog.gz; do
+    ./usr/share/doc/zep100/copyright ./usr/share/doc/zep100/changelog.gz \
+    "./usr/lib/.*/zep100/zep100-speech.so" "./usr/lib/.*/zep100/zep100-print.so"; do
     grep -q " $path\$" "$work/contents" || fail "$path missing from the package"
 done
 outside=$(awk '{print $6}' "$work/contents" | grep -v -e '^\./$' -e '^\./usr/' || true)

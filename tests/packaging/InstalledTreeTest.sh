@@ -35,6 +35,10 @@ png=share/icons/hicolor/256x256/apps/$id.png
 grep -q '<svg' "$svg" || fail "no scalable icon $svg"
 file "$png" | grep -q 'PNG image data, 256 x 256' || fail "no 256 px icon: $(file "$png")"
 
+# The libraries for speech and the print system come with modules loaded when first
+# needed, not with the program, so that they cost nothing at every start.
+linked=$(readelf -d "bin/$program" | sed -n 's/.*Shared library: \[\(.*\)\]/\1/p')
+if echo "$linked" | grep -E 'espeak|cups|Multimedia'; then fail "the program links them itself"; fi
 gzip -t "share/man/man1/$program.1.gz" || fail "no manual page"
 zcat "share/man/man1/$program.1.gz" | grep -q "^\.TH ZEP100 1 .*$version" || fail "manual page without version"
 cmp "share/$program/ZEP100.TXT" "$starter" || fail "starter library differs"

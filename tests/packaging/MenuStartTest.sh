@@ -2,7 +2,8 @@
 # SPDX-FileCopyrightText: 2026 ZEP contributors
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The menu entry's command gives a new user a practice folder with the starter library, a second
-# start keeps the edited library, and a start from a terminal works where it was started.
+# start keeps the edited library, and a start from a terminal works where it was started. The
+# installed program finds its modules: reading aloud starts with the first question.
 # usage: MenuStartTest.sh <installed prefix> <empty work folder>
 set -eu
 prefix=$1 work=$2
@@ -20,7 +21,8 @@ library=$work/home/ZEP100/ZEP100.TXT
 start() {
     home=$1
     shift
-    (cd "$work/elsewhere" && HOME=$home QT_QPA_PLATFORM=offscreen exec "$program" "$@") &
+    (cd "$work/elsewhere" && HOME=$home QT_QPA_PLATFORM=offscreen exec "$program" "$@") \
+        2>>"$work/messages" &
     pid=$!
 }
 # Lets it run for a moment, checks it is still up, then ends it as a session would.
@@ -49,4 +51,5 @@ stop_running
 [ ! -e "$work/terminal-home/ZEP100" ] || fail "a terminal start made a practice folder"
 # Ended as a session ends, it saved its results where it was started.
 [ -f "$work/elsewhere/ZEP100.INI" ] || fail "a terminal start did not work in its start folder"
+! grep "module not loaded" "$work/messages" || fail "the installed program misses a module"
 echo "menu start ($command) made and kept $library"

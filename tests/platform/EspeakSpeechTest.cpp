@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 ZEP contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "EspeakSpeech.h"
+#include "ProgramModule.h"
 #include "SoundMonitor.h"
 
 #include <QCoreApplication>
@@ -109,6 +110,21 @@ TEST(EspeakSpeech, NoSoundServerIsReportedInPlainGerman)
     ASSERT_TRUE(WaitFor([&] { return !speech.missingReason(Voice::German).isEmpty(); }, 5s));
     EXPECT_EQ(speech.missingReason(Voice::German),
               "Vorlesen geht nicht: Es wurde keine Tonausgabe gefunden.");
+    EXPECT_EQ(speech.missingReason(Voice::English), speech.missingReason(Voice::German));
+}
+
+// A program installed without its speech module plays as before: the voices are reported
+// missing, in plain German.
+TEST(EspeakSpeech, AMissingModuleIsReportedInPlainGerman)
+{
+    QTemporaryDir empty;
+    ProgramModule::LookIn(empty.path());
+    EspeakSpeech speech;
+    ProgramModule::LookIn(QStringLiteral(ZEP_MODULE_FOLDER));
+    speech.say(QStringLiteral("eins"), Voice::German);
+    ASSERT_TRUE(WaitFor([&] { return !speech.missingReason(Voice::German).isEmpty(); }, 5s));
+    EXPECT_EQ(speech.missingReason(Voice::German),
+              "Vorlesen geht nicht: Die Sprachausgabe eSpeak NG fehlt oder lässt sich nicht starten.");
     EXPECT_EQ(speech.missingReason(Voice::English), speech.missingReason(Voice::German));
 }
 
