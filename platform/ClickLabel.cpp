@@ -11,6 +11,8 @@
 ClickLabel::ClickLabel(const QString &caption, const QColor &background, QWidget *parent)
     : QLabel(caption, parent)
 {
+    // A name is shown as typed, never read as markup.
+    setTextFormat(Qt::PlainText);
     setAutoFillBackground(true);
     setBackground(background);
 }

@@ -61,6 +61,12 @@ TEST_F(Felder, HitsAndErrorsCountUntilANewUser)
     state.HitCount = 12344; // only the last four digits are kept
     click(60); // the exercise went on
     EXPECT_EQ(form.Liste4->entries(), QStringList{"2345   Ute "});
+
+    // A name is shown as typed, markup and all.
+    fake.dialogs.inputs.enqueue("<i>Ute</i>");
+    form.Bild10_Click();
+    EXPECT_GE(form.Bezeichnung9->sizeHint().width(),
+              QFontMetrics(form.Bezeichnung9->font()).horizontalAdvance("<i>Ute</i>"));
 }
 
 // A solved pattern adds its score to the kept hundred results and the next pattern begins.
