@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <gtest/gtest.h>
 
+// Test programs that use the platform find the program's modules in the build tree.
 #if __has_include("ProgramModule.h")
 #include "ProgramModule.h"
 #endif
