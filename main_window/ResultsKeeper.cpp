@@ -13,29 +13,23 @@ constexpr int MaxAsideFiles = 1000;
 
 ResultsKeeper::ResultsKeeper(Files &files) : m_files(files) {}
 
-ResultsFileContents ResultsKeeper::load()
-{
-    const FileContents file = m_files.read(ResultsFileName, MaxResultsFileBytes);
-    if (!file.opened)
-        return {};
-    return ReadResultsFile(file.bytes, file.complete);
-}
+ResultsFileContents ResultsKeeper::load() { return read(false); }
 
 void ResultsKeeper::added(const QString &entry) { m_added.append(entry); }
 
-// A missing file counts as read whole: it simply holds nothing yet.
-ResultsFileContents ResultsKeeper::readFresh()
+// At the end of a run a missing file counts as read whole: it simply holds nothing yet.
+ResultsFileContents ResultsKeeper::read(bool missingIsWhole)
 {
     const FileContents file = m_files.read(ResultsFileName, MaxResultsFileBytes);
     if (!file.opened)
-        return {QStringList(), file.missing};
+        return {QStringList(), missingIsWhole && file.missing};
     return ReadResultsFile(file.bytes, file.complete);
 }
 
 ResultsKeeper::Saved ResultsKeeper::save()
 {
     const auto lock = m_files.lock(ResultsFileName);
-    const ResultsFileContents fresh = readFresh();
+    const ResultsFileContents fresh = read(true);
     if (!fresh.complete)
         return setAside();
     const QString failure =

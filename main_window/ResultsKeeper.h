@@ -37,7 +37,7 @@ public:
     Saved save();
 
 private:
-    ResultsFileContents readFresh();
+    ResultsFileContents read(bool missingIsWhole);
     Saved setAside();
 
     Files &m_files;
