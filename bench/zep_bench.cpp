@@ -67,6 +67,8 @@ public:
 
 struct Services
 {
+    explicit Services(double factor) { screen.factor = factor; }
+
     SilentDialogs dialogs;
     QtPrinter printer{QtPrinter::Destination::PdfOnly};
     QtClipboard clipboard;
@@ -76,6 +78,22 @@ struct Services
     QtProgramControl program;
     EspeakSpeech speech;
     Platform platform{dialogs, printer, clipboard, random, screen, files, program, speech};
+};
+
+// The main window built as the program builds it, on a screen of the given scale.
+struct ProgramWindow
+{
+    explicit ProgramWindow(double factor = 1) : services(factor), window(state, services.platform) {}
+    // Loads and shows it, which asks the first question.
+    void start()
+    {
+        window.Form_Load();
+        window.show();
+    }
+
+    Services services;
+    Module1 state;
+    Form1 window;
 };
 
 long PeakMemoryKiB()
@@ -116,12 +134,8 @@ QByteArray ResultsBytes(int lines)
 // The child process: start as the program does, report once the first exercise is asked.
 int RunStartup(double factor)
 {
-    Services services;
-    services.screen.factor = factor;
-    Module1 state;
-    Form1 window(state, services.platform);
-    window.Form_Load();
-    window.show();
+    ProgramWindow program(factor);
+    program.start();
     QTimer::singleShot(0, [&] {
         std::printf("ready %ld\n", PeakMemoryKiB());
         std::fflush(stdout);
@@ -168,12 +182,10 @@ double MeasureLoad(const QString &folder, const QByteArray &patterns, const QByt
     put("ZEP100.INI", results);
     double best = 1e9;
     for (int run = 0; run < LoadRuns; ++run) {
-        Services services;
-        Module1 state;
-        Form1 window(state, services.platform);
+        ProgramWindow program;
         QElapsedTimer clock;
         clock.start();
-        window.Form_Load();
+        program.window.Form_Load();
         best = std::min(best, clock.nsecsElapsed() / 1e6);
     }
     return best;
@@ -199,12 +211,10 @@ void MeasureAtScale(const QString &folder, double factor)
 {
     constexpr int Rounds = 5;
     QDir::setCurrent(folder);
-    Services services;
-    services.screen.factor = factor;
-    Module1 state;
-    Form1 window(state, services.platform);
-    window.Form_Load();
-    window.show();
+    ProgramWindow program(factor);
+    program.start();
+    Form1 &window = program.window;
+    const Module1 &state = program.state;
     QApplication::processEvents();
 
     // Every answer right, the solved patterns included.
@@ -278,11 +288,9 @@ void MeasureSpeech()
     qputenv("PULSE_SERVER", "unix:" + server.toUtf8() + "/native");
     {
         SoundMonitor monitor;
-        Services services;
-        Module1 state;
-        Form1 window(state, services.platform);
-        window.Form_Load();
-        window.show(); // says the first question, which warms the engine
+        ProgramWindow program;
+        program.start(); // says the first question, which warms the engine
+        Form1 &window = program.window;
         auto quiet = [&] {
             const auto last = monitor.lastLoud();
             return last && SoundMonitor::Clock::now() - *last > 800ms;
