@@ -30,6 +30,17 @@ bool WaitFor(const std::function<bool()> &done, std::chrono::milliseconds limit)
     return true;
 }
 
+// Starts the engine with a word and waits until it reports the German voice missing; the
+// English one must give the same reason. Empty when nothing is reported within 5 s.
+QString MissingAfterAWord(EspeakSpeech &speech)
+{
+    speech.say(QStringLiteral("eins"), Voice::German);
+    if (!WaitFor([&] { return !speech.missingReason(Voice::German).isEmpty(); }, 5s))
+        return {};
+    EXPECT_EQ(speech.missingReason(Voice::English), speech.missingReason(Voice::German));
+    return speech.missingReason(Voice::German);
+}
+
 // A unix socket that takes connections and never answers, like a hung sound server.
 class StuckServer
 {
@@ -106,11 +117,7 @@ TEST(EspeakSpeech, NoSoundServerIsReportedInPlainGerman)
     QTemporaryDir folder;
     qputenv("PULSE_SERVER", "unix:" + folder.filePath(QStringLiteral("none")).toUtf8());
     EspeakSpeech speech;
-    speech.say(QStringLiteral("eins"), Voice::German); // the engine starts with a word
-    ASSERT_TRUE(WaitFor([&] { return !speech.missingReason(Voice::German).isEmpty(); }, 5s));
-    EXPECT_EQ(speech.missingReason(Voice::German),
-              "Vorlesen geht nicht: Es wurde keine Tonausgabe gefunden.");
-    EXPECT_EQ(speech.missingReason(Voice::English), speech.missingReason(Voice::German));
+    EXPECT_EQ(MissingAfterAWord(speech), "Vorlesen geht nicht: Es wurde keine Tonausgabe gefunden.");
 }
 
 // A program installed without its speech module plays as before: the voices are reported
@@ -121,11 +128,8 @@ TEST(EspeakSpeech, AMissingModuleIsReportedInPlainGerman)
     ProgramModule::LookIn(empty.path());
     EspeakSpeech speech;
     ProgramModule::LookIn(QStringLiteral(ZEP_MODULE_FOLDER));
-    speech.say(QStringLiteral("eins"), Voice::German);
-    ASSERT_TRUE(WaitFor([&] { return !speech.missingReason(Voice::German).isEmpty(); }, 5s));
-    EXPECT_EQ(speech.missingReason(Voice::German),
+    EXPECT_EQ(MissingAfterAWord(speech),
               "Vorlesen geht nicht: Die Sprachausgabe eSpeak NG fehlt oder lässt sich nicht starten.");
-    EXPECT_EQ(speech.missingReason(Voice::English), speech.missingReason(Voice::German));
 }
 
 // A server that takes the connection but never answers holds up neither a word nor the
