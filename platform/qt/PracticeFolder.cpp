@@ -3,14 +3,15 @@
 #include "PracticeFolder.h"
 
 #include "Dialogs.h"
+#include "QtFiles.h"
 #include "TextFiles.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QLoggingCategory>
-#include <QSaveFile>
+
+#include <cerrno>
 
 Q_LOGGING_CATEGORY(lcPracticeFolder, "zep.practicefolder")
 
@@ -39,18 +40,18 @@ QString PracticeFolder::prepare() const
         return QString();
 
     // Without a starter library the program starts with its own note on the missing file.
-    QFile starter(m_starterLibrary);
-    if (!starter.open(QIODevice::ReadOnly)) {
-        qCWarning(lcPracticeFolder) << "no starter library:" << m_starterLibrary
-                                    << starter.errorString();
+    QtFiles files;
+    const FileContents starter = files.read(m_starterLibrary, MaxTextFileBytes);
+    if (!starter.opened) {
+        qCWarning(lcPracticeFolder) << "no starter library:" << m_starterLibrary;
         return QString();
     }
     // A new file of the user's own, writable even though the installed one is read-only.
-    QSaveFile copy(library);
-    if (!copy.open(QIODevice::WriteOnly) || copy.write(starter.readAll()) < 0
-        || starter.error() != QFile::NoError || !copy.commit())
+    const QString failure =
+        starter.complete ? files.write(library, starter.bytes) : QtFiles::Reason(EIO);
+    if (!failure.isEmpty())
         return QStringLiteral("Die Musterdatei %1 kann nicht angelegt werden: %2")
-            .arg(Shown(library), copy.errorString());
+            .arg(Shown(library), failure);
     return QString();
 }
 
