@@ -70,11 +70,8 @@ void Place(QWidget *control, int left, int top) { Place(control, TwipRect{left, 
 
 void MoveLeftEdge(QWidget *control, int left)
 {
-    QRect place = StoredPlace(control);
-    place.moveLeft(left);
-    control->setProperty(PlaceProperty, place);
-    ApplyPlace(control, place);
-    UpdateReach(control, place);
+    const QRect place = StoredPlace(control);
+    Place(control, TwipRect{left, place.top(), place.width(), place.height()});
 }
 
 int LeftEdge(const QWidget *control)
