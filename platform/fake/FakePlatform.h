@@ -11,7 +11,7 @@
 #include "FakeScreen.h"
 #include "FakeSpeech.h"
 #include "Platform.h"
-#include "qt/QtPrinter.h"
+#include "QtPrinter.h"
 
 #include <QTemporaryDir>
 
