@@ -83,7 +83,7 @@ TempDir $folder/tmp
 ErrorLog $folder/log/error_log
 AccessLog $folder/log/access_log
 PageLog $folder/log/page_log
-Printcap ""
+Printcap $folder/state/printcap
 CONF
 
 cupsd -f -c "$folder/etc/cupsd.conf" -s "$folder/etc/cups-files.conf" \
