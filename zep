@@ -43,6 +43,23 @@ build_sanitized() {
     cmake --build "$BUILD-sanitize" --parallel "$(nproc)"
 }
 
+# What git sees in the working tree (nothing outside a git checkout): the tests must leave
+# it as they found it.
+tree_state() {
+    git -C "$ROOT" rev-parse --is-inside-work-tree >/dev/null 2>&1 || return 0
+    git -C "$ROOT" status --porcelain --untracked-files=all
+}
+
+# Fails, naming them, when files have turned up or changed since the state $1.
+check_tree_unchanged() {
+    if [ -n "$1" ]; then new=$(tree_state | grep -vxF -e "$1" || true); else new=$(tree_state); fi
+    if [ -n "$new" ]; then
+        echo "The tests left files in the source tree:" >&2
+        echo "$new" >&2
+        exit 1
+    fi
+}
+
 run_tests() {
     ctest --test-dir "$1" --output-on-failure --parallel "$(nproc)" --timeout 600
 }
@@ -58,11 +75,13 @@ run)
     exec "$BUILD/zep100"
     ;;
 test)
+    tree_before=$(tree_state)
     install_missing
     build
     run_tests "$BUILD"
     build_sanitized
     ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 run_tests "$BUILD-sanitize"
+    check_tree_unchanged "$tree_before"
     ;;
 package)
     install_missing
