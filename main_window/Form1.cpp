@@ -500,6 +500,7 @@ void Form1::AskNextNumber()
     }
     m_proposalRest->stop();
     sayQuestion();
+    emit questionAsked(m_state.TargetNumber);
 }
 
 void Form1::Bild11_MouseDown(Qt::MouseButton, QPointF twips)
@@ -509,11 +510,13 @@ void Form1::Bild11_MouseDown(Qt::MouseButton, QPointF twips)
         return;
     if (*k != m_state.TargetNumber || !CellIsSet(m_state.RemainingCells, *k)) {
         CountError();
+        reportAnswer(*k, false);
         return;
     }
     m_state.RemainingCells = SetCell(m_state.RemainingCells, *k, u'0');
     m_state.FoundCells = SetCell(m_state.FoundCells, *k, u'1');
     CountHit();
+    reportAnswer(*k, true);
     PaintCell(*Bild11, *k, PaletteIndex::LightGreen);
     AskNextNumber();
 }
@@ -530,6 +533,12 @@ void Form1::CountError()
     if (m_state.ErrorCount < Module1::CounterLimit)
         ++m_state.ErrorCount;
     Bezeichnung2->setText(Digits(m_state.ErrorCount));
+}
+
+void Form1::reportAnswer(int given, bool right)
+{
+    emit answerGiven({m_state.TargetNumber, given, right, m_state.ExerciseMode, m_state.Language,
+                      m_state.PatternName, Bezeichnung9->text()});
 }
 
 void Form1::ExerciseSolved()
@@ -586,6 +595,7 @@ void Form1::Befehl1_Click()
     const int n = m_state.TargetNumber;
     if (HBildlauf1->value() != n) {
         CountError();
+        reportAnswer(HBildlauf1->value(), false);
         m_platform.dialogs.beep();
         return;
     }
@@ -593,6 +603,7 @@ void Form1::Befehl1_Click()
     m_state.RemainingCells = SetCell(m_state.RemainingCells, n, u'0');
     m_state.FoundCells = SetCell(m_state.FoundCells, n, u'1');
     CountHit();
+    reportAnswer(n, true);
     m_questionAfterProposal = true; // the child hears its number, then the next question
     AskNextNumber();
     m_questionAfterProposal = false;

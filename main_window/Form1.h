@@ -4,6 +4,7 @@
 
 #include "ActivationGate.h"
 #include "BoardCells.h"
+#include "GivenAnswer.h"
 #include "LibraryOwner.h"
 #include "Platform.h"
 #include "ResultsKeeper.h"
@@ -111,6 +112,12 @@ public:
     QScrollBar *HBildlauf1;
     QPushButton *Befehl1;
 
+signals:
+    // What others may follow without reaching into the window: a number was asked (the
+    // question label shows it, or its cell is yellow) and an answer was judged.
+    void questionAsked(int number);
+    void answerGiven(const GivenAnswer &answer);
+
 protected:
     bool event(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -135,6 +142,7 @@ private:
     void addResult(const QString &entry);
     void reportSaved(const ResultsKeeper::Saved &saved);
     void endProgram();
+    void reportAnswer(int given, bool right);
     int nextPlayablePattern(int from) const;
     Voice numberVoice() const;
     void sayQuestion();
