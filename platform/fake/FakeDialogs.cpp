@@ -27,7 +27,7 @@ QString FakeDialogs::inputBox(const QString &prompt, const QString &title, const
     if (whileOpen)
         whileOpen();
     const QString typed = inputs.isEmpty() ? QString() : inputs.dequeue();
-    return maxLength == NoLengthLimit ? typed : typed.left(maxLength); // as the line edit would
+    return maxLength == NoLengthLimit ? typed : CutBetweenCharacters(typed, maxLength); // as the box does
 }
 
 QStringList FakeDialogs::titles() const

@@ -9,19 +9,33 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
-// A name box takes no more than its limit, however much is pasted into it.
-TEST(QtDialogs, AnInputBoxTakesNoMoreThanItsLimit)
+// A name box takes no more than its limit, however much is pasted into it, and never half
+// a character: an emoji, a flag or a letter with its accent stays whole or stays out.
+TEST(QtDialogs, AnInputBoxTakesNoMoreThanItsLimitAndNoHalfCharacter)
 {
-    QtDialogs dialogs;
-    QTimer::singleShot(0, [] {
-        auto *box = qobject_cast<QInputDialog *>(QApplication::activeModalWidget());
-        ASSERT_NE(box, nullptr);
-        box->findChild<QLineEdit *>()->setText(QString(100'000, u'x'));
-        box->accept();
-    });
-    EXPECT_EQ(dialogs.inputBox(QStringLiteral("Neuer Name:"), QStringLiteral("Benutzer eingeben"),
-                               QString(), MaxNameLength),
-              QString(100, u'x'));
+    using namespace Qt::StringLiterals;
+    const QString x97(97, u'x'), accented = u"e\u0301"_s;
+    const struct { QString pasted, typed, taken; } cases[] = {
+        {QString(100'000, u'x'), u"y"_s, QString(100, u'x')},
+        {x97 + u"xx🦊"_s, {}, x97 + u"xx"_s},
+        {x97 + u"x🇩🇪"_s, {}, x97 + u"x"_s},
+        {x97 + accented + accented, {}, x97 + accented},
+        {x97 + u"xx"_s + u"e"_s, accented.right(1), x97 + u"xxe"_s},
+        {x97, u"🦊🦊"_s, x97 + u"🦊"_s},
+    };
+    for (const auto &c : cases) {
+        QtDialogs dialogs;
+        QTimer::singleShot(0, [&] {
+            auto *box = qobject_cast<QInputDialog *>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            box->findChild<QLineEdit *>()->insert(c.pasted);
+            box->findChild<QLineEdit *>()->insert(c.typed);
+            box->accept();
+        });
+        EXPECT_EQ(dialogs.inputBox(u"Neuer Name:"_s, u"Benutzer eingeben"_s, QString(), MaxNameLength)
+                      .toStdString(),
+                  c.taken.toStdString());
+    }
 }
 
 // A question about an area of the screen stands beside it, right of it where there is
