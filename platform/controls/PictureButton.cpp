@@ -29,6 +29,8 @@ PictureButton::PictureButton(const QString &picture, const QString &name,
 
 void PictureButton::setPicture(const QString &picture)
 {
+    if (picture == m_picture)
+        return;
     m_picture = picture;
     applyScale();
 }
@@ -36,10 +38,12 @@ void PictureButton::setPicture(const QString &picture)
 void PictureButton::setBackground(const QColor &background)
 {
     m_background = background;
-    setStyleSheet(QStringLiteral("QToolButton { background-color: %1; border: none; }"
-                                 "QToolButton:focus { border: %2px dotted black; }")
-                      .arg(background.name())
-                      .arg(std::max(1, ToPixels(FocusFrameTwips))));
+    const QString sheet = QStringLiteral("QToolButton { background-color: %1; border: none; }"
+                                         "QToolButton:focus { border: %2px dotted black; }")
+                              .arg(background.name())
+                              .arg(std::max(1, ToPixels(FocusFrameTwips)));
+    if (sheet != styleSheet()) // each new style sheet polishes the button anew
+        setStyleSheet(sheet);
 }
 
 void PictureButton::setIconTwips(int twips)
@@ -52,8 +56,31 @@ void PictureButton::applyScale()
 {
     const int side = ToPixels(m_iconTwips);
     setIconSize(QSize(side, side));
+    m_iconDrawn = false;
+    if (isVisible())
+        drawIcon();
+    setBackground(m_background);
+}
+
+void PictureButton::showEvent(QShowEvent *event)
+{
+    if (!m_iconDrawn)
+        drawIcon();
+    QToolButton::showEvent(event);
+}
+
+// A window painted without being shown (grabbed for a picture) still gets its icons.
+void PictureButton::paintEvent(QPaintEvent *event)
+{
+    if (!m_iconDrawn)
+        drawIcon();
+    QToolButton::paintEvent(event);
+}
+
+void PictureButton::drawIcon()
+{
     const qreal ratio = devicePixelRatio();
-    QPixmap pixmap(QSize(side, side) * ratio);
+    QPixmap pixmap(iconSize() * ratio);
     pixmap.fill(Qt::transparent);
     {
         QPainter painter(&pixmap);
@@ -61,5 +88,5 @@ void PictureButton::applyScale()
     }
     pixmap.setDevicePixelRatio(ratio);
     setIcon(QIcon(pixmap));
-    setBackground(m_background);
+    m_iconDrawn = true;
 }

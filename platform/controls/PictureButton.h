@@ -8,7 +8,9 @@
 
 // A picture used as a button: an icon of 480 x 480 twips (32 x 32 pixels at factor 1) on a
 // coloured background, reachable by keyboard and named for screen readers. The icon is
-// drawn from its SVG file at the size it shows, so it stays sharp at every scale.
+// drawn from its SVG file at the size it shows, so it stays sharp at every scale. A button
+// out of sight draws it when it is shown, so that a picture or scale set before the window
+// appears is drawn once.
 class PictureButton : public QToolButton, public Scalable
 {
     Q_OBJECT
@@ -28,8 +30,15 @@ public:
 
     void applyScale() override;
 
+protected:
+    void showEvent(QShowEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+
 private:
+    void drawIcon();
+
     QString m_picture;
+    bool m_iconDrawn = false;
     QColor m_background;
     int m_iconTwips = IconTwips;
 };
