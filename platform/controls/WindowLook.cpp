@@ -5,6 +5,8 @@
 #include "AccessibleWindow.h"
 #include "TwipLayout.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QIcon>
 #include <QWidget>
 
@@ -19,8 +21,26 @@ QFont SansFont(double points, bool bold)
 }
 
 namespace {
+
 constexpr char ScreenPlaceProperty[] = "zepScreenPlace"; // QRectF: shares, screen twips
+constexpr int WindowIconSizes[] = {16, 32, 64, 128};
+
+// The icon drawn from the SVG file at build time, at the sizes a desktop takes for a window;
+// the SVG file itself where there are no such pictures.
+QIcon WindowIcon(const QString &svg)
+{
+    QIcon icon;
+    for (int size : WindowIconSizes) {
+        const QString png = QStringLiteral(":/window-icons/%1-%2.png")
+                                .arg(QFileInfo(svg).completeBaseName())
+                                .arg(size);
+        if (QFile::exists(png))
+            icon.addFile(png, QSize(size, size));
+    }
+    return icon.isNull() ? QIcon(svg) : icon;
 }
+
+} // namespace
 
 void PlaceOnScreen(QWidget &window, QSizeF screenTwips, double shareX, double shareY)
 {
@@ -47,7 +67,7 @@ void SetUpWindow(QWidget &window, const QString &caption, const QString &icon, i
 {
     AccessibleWindow::install(window);
     window.setWindowTitle(caption);
-    window.setWindowIcon(QIcon(icon));
+    window.setWindowIcon(WindowIcon(icon));
     SetWindowTwips(window, QSize(widthTwips, heightTwips));
     SetControlFont(window, SansFont(9.75, true));
     window.setAutoFillBackground(true);
