@@ -5,9 +5,11 @@
 #include "AccessibleWindow.h"
 #include "TwipLayout.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QIcon>
+#include <QImage>
+#include <QPixmap>
+#include <QResource>
 #include <QWidget>
 
 namespace WindowLook {
@@ -25,17 +27,21 @@ namespace {
 constexpr char ScreenPlaceProperty[] = "zepScreenPlace"; // QRectF: shares, screen twips
 constexpr int WindowIconSizes[] = {16, 32, 64, 128};
 
-// The icon drawn from the SVG file at build time, at the sizes a desktop takes for a window;
-// the SVG file itself where there are no such pictures.
+// The icon drawn from the SVG file at build time, at the sizes a desktop takes for a window,
+// as raw pixels: image files would make Qt look through its plugins first. The SVG file
+// itself where there are no such pictures.
 QIcon WindowIcon(const QString &svg)
 {
     QIcon icon;
     for (int size : WindowIconSizes) {
-        const QString png = QStringLiteral(":/window-icons/%1-%2.png")
-                                .arg(QFileInfo(svg).completeBaseName())
-                                .arg(size);
-        if (QFile::exists(png))
-            icon.addFile(png, QSize(size, size));
+        const QResource pixels(QStringLiteral(":/window-icons/%1-%2.argb")
+                                   .arg(QFileInfo(svg).completeBaseName())
+                                   .arg(size));
+        if (!pixels.isValid() || pixels.compressionAlgorithm() != QResource::NoCompression
+            || pixels.size() != qint64(size) * size * 4)
+            continue;
+        const QImage picture(pixels.data(), size, size, QImage::Format_ARGB32_Premultiplied);
+        icon.addPixmap(QPixmap::fromImage(picture));
     }
     return icon.isNull() ? QIcon(svg) : icon;
 }
