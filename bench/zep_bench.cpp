@@ -13,6 +13,7 @@
 #include "Cells.h"
 #include "DesktopStart.h"
 #include "EspeakSpeech.h"
+#include "FontConfigurationReader.h"
 #include "Form1.h"
 #include "ListBox.h"
 #include "Module1.h"
@@ -138,9 +139,10 @@ QByteArray ResultsBytes(int lines)
 }
 
 // The child process: start as the program does, report once the first exercise is asked.
-int RunStartup(double factor)
+int RunStartup(double factor, FontConfigurationReader &fonts)
 {
     ProgramWindow program(factor);
+    fonts.finish();
     program.start();
     QTimer::singleShot(0, [&] {
         std::printf("ready %ld\n", PeakMemoryKiB());
@@ -379,12 +381,14 @@ void MeasureSpeech()
 
 int main(int argc, char **argv)
 {
+    FontConfigurationReader fonts;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     ProgramModule::LookIn(QStringLiteral(ZEP_MODULE_FOLDER));
     if (app.arguments().contains(QStringLiteral("--startup")))
-        return RunStartup(app.arguments().value(2, QStringLiteral("1")).toDouble());
+        return RunStartup(app.arguments().value(2, QStringLiteral("1")).toDouble(), fonts);
+    fonts.finish();
 
     QTemporaryDir folder;
     QFile::copy(QStringLiteral(ZEP_STARTER_LIBRARY), folder.filePath(QStringLiteral("ZEP100.TXT")));
