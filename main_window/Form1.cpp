@@ -11,6 +11,7 @@
 #include "DrawingSurface.h"
 #include "Files.h"
 #include "Form2.h"
+#include "Language.h"
 #include "ListBox.h"
 #include "Module1.h"
 #include "Palette.h"
@@ -764,25 +765,30 @@ void Form1::Bild3_Click() { DrawBoard(*Bild11, m_state.BoardLayout); }
 
 // ---- Reading aloud -----------------------------------------------------------------------
 
-Voice Form1::numberVoice() const
+Voice Form1::numberVoice() const { return Voice{Language::fromSetting(m_state.Language)}; }
+
+// The voices read most numerals better than the written words ("vierzig" comes out with
+// a voiced v), so the number is said as the language's list prescribes.
+QString Form1::spokenNumber(int n) const
 {
-    return m_state.Language == QStringLiteral("d") ? Voice::German : Voice::English;
+    const Language *language = Language::find(numberVoice().language);
+    return language ? language->spoken(n, m_state.NumberWords[n]) : m_state.NumberWords[n];
 }
 
 // Says what the question label shows.
 void Form1::sayQuestion()
 {
     if (m_state.ExerciseMode == Module1::FelderMode)
-        say(m_state.NumberWords[m_state.TargetNumber], numberVoice());
+        say(spokenNumber(m_state.TargetNumber), numberVoice());
     else if (Bezeichnung3->text() == ZahlenQuestion)
         say(ZahlenQuestion, Voice::German);
     else
         sayProposal();
 }
 
-void Form1::sayProposal() { say(m_state.NumberWords[HBildlauf1->value()], numberVoice()); }
+void Form1::sayProposal() { say(spokenNumber(HBildlauf1->value()), numberVoice()); }
 
-void Form1::say(const QString &text, Voice voice)
+void Form1::say(const QString &text, const Voice &voice)
 {
     if (!m_speechOn || !m_platform.speech.missingReason(voice).isEmpty())
         return;

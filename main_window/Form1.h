@@ -145,9 +145,10 @@ private:
     void reportAnswer(int given, bool right);
     int nextPlayablePattern(int from) const;
     Voice numberVoice() const;
+    QString spokenNumber(int n) const;
     void sayQuestion();
     void sayProposal();
-    void say(const QString &text, Voice voice);
+    void say(const QString &text, const Voice &voice);
     void showSpeechButton();
 
     Module1 &m_state;
