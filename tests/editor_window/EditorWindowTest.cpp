@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 ZEP contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "SecondLanguage.h"
 #include "Cells.h"
 #include "MarkedCells.h"
 #include "ClipboardExport.h"
@@ -272,7 +273,7 @@ TEST_F(EditorTest, EndeOrClosingHandsLibraryAndLanguageBackBeforeTheExerciseStar
             editor->Bild14_Click();
             EXPECT_EQ(std::pair(state.Language, state.NumberWords[47]),
                       std::pair(language, language == u"e" ? u"forty-seven"_s : u"siebenundvierzig"_s));
-            EXPECT_EQ(editor->Bild14->picture(), language == u"e" ? form->englishPicture() : form->germanPicture());
+            EXPECT_EQ(editor->Bild14->picture(), SecondLanguage::picture(language));
         }
         EXPECT_EQ(form->languagePicture(), form->germanPicture()); // only on leaving
         rightClick(CellCentre(60));
@@ -285,7 +286,7 @@ TEST_F(EditorTest, EndeOrClosingHandsLibraryAndLanguageBackBeforeTheExerciseStar
         EXPECT_EQ(std::pair(form->Liste1->selectedPosition(), state.RemainingCells), std::pair(0, MarkedCells({1, 2, 60})));
         EXPECT_TRUE(CellIsSet(MarkedCells({1, 2, 60}), state.TargetNumber));
         EXPECT_EQ(fake.files.files.value(u"ZEP100.TXT"_s), fileBefore);
-        EXPECT_EQ(form->languagePicture(), form->englishPicture());
+        EXPECT_EQ(form->languagePicture(), SecondLanguage::picture(u"e"_s));
         EXPECT_EQ(std::pair(state.NumberWords[1], state.NumberWords[100]), std::pair(u"one"_s, u"hundred"_s));
     }
 }
