@@ -35,7 +35,9 @@ def main():
     for code, name in short_names():
         if code in ("de", "en"):
             continue
-        size = 11 if len(name) <= 2 else 9  # the Arabic word is longer, but its letters join
+        # Arabic letters are small for their size, and they join: larger, also for four.
+        arabic = any("\u0600" <= c <= "\u06ff" for c in name)
+        size = (13 if len(name) <= 2 else 11) if arabic else 11
         with open(os.path.join(ICONS, f"lang_{code}.svg"), "w", encoding="utf-8") as out:
             out.write(TEMPLATE.format(code=code, name=name, size=size, baseline=20))
 
