@@ -30,7 +30,7 @@ PictureButton::PictureButton(const QString &picture, const QString &name,
 void PictureButton::setPicture(const QString &picture)
 {
     m_picture = picture;
-    applyScale();
+    showPicture(); // the style sheet stays: setting it again would lay out the button anew
 }
 
 void PictureButton::setBackground(const QColor &background)
@@ -50,6 +50,12 @@ void PictureButton::setIconTwips(int twips)
 
 void PictureButton::applyScale()
 {
+    showPicture();
+    setBackground(m_background);
+}
+
+void PictureButton::showPicture()
+{
     const int side = ToPixels(m_iconTwips);
     setIconSize(QSize(side, side));
     const qreal ratio = devicePixelRatio();
@@ -61,5 +67,4 @@ void PictureButton::applyScale()
     }
     pixmap.setDevicePixelRatio(ratio);
     setIcon(QIcon(pixmap));
-    setBackground(m_background);
 }

@@ -29,6 +29,8 @@ public:
     void applyScale() override;
 
 private:
+    void showPicture();
+
     QString m_picture;
     QColor m_background;
     int m_iconTwips = IconTwips;
