@@ -318,6 +318,25 @@ TEST_F(EditorTest, ExportListsTheMarkedCellsAndLeavesThePatternAlone)
     }
 }
 
+// The editor's language icon switches to the user's second language and its menu chooses
+// another, for the main window too; the clipboard takes that language's words.
+TEST_F(EditorTest, LanguageIconUsesTheSecondLanguageAndItsMenu)
+{
+    fake.files.files.insert(u"Klasse.csv"_s, "Name;Zweitsprache\r\nFreund und Gast;uk\r\n");
+    open({{"Muster", MarkedCells({5})}});
+    editor->Bild14_Click();
+    EXPECT_EQ(std::pair(state.Language, editor->Bild14->picture()), std::pair(u"uk"_s, u":/icons/lang_uk.svg"_s));
+    editor->Bild8_Click();
+    EXPECT_EQ(fake.clipboard.puts.last().text, u"п\u2019ять, "_s);
+    form->secondLanguage().choose(u"el"_s); // from the editor icon's menu
+    EXPECT_EQ(std::pair(state.Language, state.NumberWords[5]), std::pair(u"el"_s, u"πέντε"_s));
+    EXPECT_TRUE(editor->Bild14->toolTip().startsWith(u"Zahlwörter auf Griechisch."_s));
+    editor->Bild1_Click();
+    EXPECT_EQ(std::pair(form->Bild12->picture(), form->Bezeichnung3->text()),
+              std::pair(u":/icons/lang_el.svg"_s, u"πέντε"_s));
+    EXPECT_TRUE(form->Bild12->toolTip().contains(u"Klick: Deutsch"_s));
+}
+
 TEST(ClipboardGrid, PicturesHoldAnElevenByElevenLineGrid)
 {
     const QByteArray svg = GridSvg();
