@@ -96,7 +96,7 @@ REASONS = {
                 "Yazım Kılavuzu, rule on the spelling of numbers (Sayıların yazılışı).",
     "uk-n2w-letters": "num2words 0.5.10 writes the Latin letter i (U+0069) for the Ukrainian "
                       "і (U+0456), an ASCII apostrophe for the apostrophe, and the feminine "
-                      "одна/дві; Ukrainian spelling (Український правопис 2019, § 7 on the "
+                      "одна/дві; Ukrainian spelling (Український правопис 2019, on the "
                       "apostrophe) and counting use the Cyrillic letter, the apostrophe mark and "
                       "один/два.",
     "pl-n2w-typo": "num2words 0.5.10 misspells dziewięćdziesiąt as dziewięćdzisiąt "
@@ -108,9 +108,9 @@ REASONS = {
     "ar-hamza": "ICU 72 writes إثنان, إثنا عشر with a hamza under the alif and إحدى عشر "
                 "(feminine ones, masculine ten): اثنان and اثنا عشر begin with hamzat al-wasl, "
                 "written without hamza, and the masculine 11 is أحد عشر (W. Wright, A Grammar "
-                "of the Arabic Language, I § 322-324; num2words agrees).",
+                "of the Arabic Language, on the cardinal numbers; num2words agrees).",
     "uk-apostrophe": "The table writes the Ukrainian apostrophe as U+2019, the mark of "
-                     "Ukrainian print (Український правопис 2019, § 7); U+02BC, which ICU and "
+                     "Ukrainian print (Український правопис 2019); U+02BC, which ICU and "
                      "libnumbertext write, is read out by the voice by its name.",
     "ro-literary": "The literary forms are paisprezece, șaisprezece, șaizeci and o sută "
                    "(Academia Română, DOOM2 2005); ICU 72 writes patrusprezece, șasesprezece, "
@@ -118,16 +118,16 @@ REASONS = {
     "fa-100": "libnumbertext writes یکصد for 100; صد is the form of Iranian and Afghan school "
               "books (and of ICU); both are correct Persian.",
     "it-n2w-elision": "Italian elides the vowel of venti before uno and otto: ventuno, ventotto "
-                      "(L. Serianni, Grammatica italiana, VI.4); num2words 0.5.10 writes "
+                      "(L. Serianni, Grammatica italiana, on the numerals); num2words 0.5.10 writes "
                       "ventiuno.",
     "el-nt-joined": "libnumbertext 1.0.11 writes 61 to 69 as one word (εξήνταένα); Greek writes "
                     "the ten and the unit apart (εξήντα ένα), as for every other ten.",
     "el-90": "ενενήντα is written with one ν (Λεξικό της Κοινής Νεοελληνικής, Ίδρυμα "
              "Τριανταφυλλίδη); ICU 72 writes εννενήντα.",
     "es-n2w-accent": "dieciséis carries an accent (RAE, Ortografía de la lengua española 2010, "
-                     "3.4.2); num2words 0.5.10 writes dieciseis.",
+                     "on the accent); num2words 0.5.10 writes dieciseis.",
     "fr-1990": "The spelling of 1990 (Journal officiel, 6 Dec 1990; the reference for schools "
-               "since the Bulletin officiel of 12 June 2008) joins every part of a compound "
+               "in the Bulletin officiel of 2008) joins every part of a compound "
                "number by hyphens: vingt-et-un. num2words writes the older vingt et un; both "
                "are correct.",
     "hr-i": "Croatian allows the ten and the unit with or without i (Hrvatski pravopis, "

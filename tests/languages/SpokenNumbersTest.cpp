@@ -6,6 +6,7 @@
 
 #include <QFile>
 #include <QMap>
+#include <QRegularExpression>
 #include <QTextStream>
 #include <gtest/gtest.h>
 
@@ -14,6 +15,15 @@ namespace {
 // Every unit, every teen, every ten, a compound of each kind and 100.
 const QList<int> Numbers{1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14, 15, 16, 17,
                          18, 19, 20, 21, 30, 40, 47, 50, 60, 70, 80, 90, 99, 100};
+
+// eSpeak NG 1.51 puts stray phonemes, different from run to run, into Arabic words with ʕ
+// (A-) such as أربعون or أربعة عشر: it reads memory it has not set. None of these phonemes
+// occurs in an Arabic number word, so they are left out here.
+QString Steady(const Language &language, QString phonemes)
+{
+    static const QRegularExpression stray(QStringLiteral("[CQqZ;^]"));
+    return language.code == u"ar" ? phonemes.remove(stray) : phonemes;
+}
 
 QString Spoken(const Language &language, int n)
 {
@@ -52,7 +62,7 @@ TEST(SpokenNumbers, SoundAsReviewedInEveryLanguage)
     for (const Language &language : Language::all()) {
         ASSERT_TRUE(engine.hasVoice(Voice{language.code})) << language.code.toStdString();
         for (int n : Numbers) {
-            const QString phonemes = engine.phonemes(Spoken(language, n), Voice{language.code});
+            const QString phonemes = Steady(language, engine.phonemes(Spoken(language, n), Voice{language.code}));
             heard += QStringLiteral("%1\t%2\t%3\n").arg(language.code).arg(n).arg(phonemes);
             if (writeTo.isEmpty()) {
                 EXPECT_EQ(phonemes.toStdString(),
