@@ -69,6 +69,26 @@ TEST_F(MainWindowTest, LanguageMenuChoiceSwitchesAndIsKept)
               "\xEF\xBB\xBFName;Zweitsprache\r\nFreund und Gast;ro\r\n");
 }
 
+// From the keyboard, Shift+F10 and the context-menu key open the same menu, with the second
+// language ticked.
+TEST_F(MainWindowTest, LanguageMenuOpensFromTheKeyboard)
+{
+    start(PatternText({{"Haus", MarkedCells({21})}}));
+    QKeyEvent shiftF10(QEvent::KeyPress, Qt::Key_F10, Qt::ShiftModifier);
+    QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(5, 5),
+                              form.Bild12->mapToGlobal(QPoint(5, 5)));
+    for (QEvent *request : std::initializer_list<QEvent *>{&shiftF10, &menuKey}) {
+        QApplication::sendEvent(form.Bild12, request);
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr);
+        EXPECT_EQ(menu->actions().first()->text(), u"English – Englisch");
+        EXPECT_TRUE(menu->actions().first()->isChecked());
+        menu->close();
+        QTest::qWait(10);
+    }
+    EXPECT_TRUE(form.Bild12->toolTip().contains(u"Rechtsklick"_s));
+}
+
 // A word too long for the question label is shown whole in a smaller font, in every language.
 TEST_F(MainWindowTest, LongWordsFitTheQuestionLabel)
 {
