@@ -14,6 +14,7 @@
 #include "DesktopStart.h"
 #include "EspeakSpeech.h"
 #include "FontConfigurationReader.h"
+#include "Language.h"
 #include "Form1.h"
 #include "ListBox.h"
 #include "Module1.h"
@@ -32,6 +33,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <optional>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -334,6 +336,75 @@ bool WaitFor(const std::function<bool()> &done, std::chrono::milliseconds limit)
     return true;
 }
 
+// Milliseconds from the start of action to the first loud sample at the sound server.
+std::optional<double> MsToFirstSound(SoundMonitor &monitor, const std::function<void()> &action)
+{
+    using namespace std::chrono_literals;
+    monitor.reset();
+    const auto asked = SoundMonitor::Clock::now();
+    action();
+    if (!WaitFor([&] { return monitor.firstLoud().has_value(); }, 5s))
+        return std::nullopt;
+    return std::chrono::duration<double, std::milli>(*monitor.firstLoud() - asked).count();
+}
+
+// The language button between German and each second language in turn, every switch to a
+// voice other than the one heard last: how long the switch itself takes (the words rebuilt,
+// the exercise restarted) and how long until the first loud sample of the new voice.
+template <typename Quiet>
+void MeasureLanguageSwitches(ProgramWindow &program, SoundMonitor &monitor, const Quiet &quiet)
+{
+    using namespace std::chrono_literals;
+    Form1 &window = program.window;
+    QElapsedTimer cold;
+    cold.start();
+    Module1 scratch;
+    scratch.Language = QStringLiteral("vi");
+    scratch.BuildNumberWords();
+    const double firstTableMs = cold.nsecsElapsed() / 1e6;
+    QList<double> switches;
+    QList<double> sounds;
+    for (const Language &language : Language::all()) {
+        if (language.code == u"de")
+            continue;
+        window.secondLanguage().choose(Language::toSetting(language.code)); // switches to it
+        WaitFor(quiet, 5s);
+        for (int turn = 0; turn < 2; ++turn) { // to German and back
+            QElapsedTimer timer;
+            const std::optional<double> heard = MsToFirstSound(monitor, [&] {
+                timer.start();
+                window.Bild12_Click();
+                switches.append(timer.nsecsElapsed() / 1e6);
+            });
+            if (heard)
+                sounds.append(*heard);
+            WaitFor(quiet, 5s);
+        }
+    }
+    QList<double> restarts; // what the switch does besides the language: the arrows' restarts
+    for (int run = 0; run < switches.size(); ++run) {
+        QElapsedTimer timer;
+        timer.start();
+        window.Bezeichnung7_Click();
+        window.Bezeichnung8_Click();
+        restarts.append(timer.nsecsElapsed() / 1e6);
+        WaitFor(quiet, 5s);
+    }
+    std::sort(restarts.begin(), restarts.end());
+    std::sort(switches.begin(), switches.end());
+    std::sort(sounds.begin(), sounds.end());
+    std::printf("first use of a word table:    %7.2f ms\n", firstTableMs);
+    std::printf("language switch:              %7.2f ms (median of %lld, at most %.2f ms)\n",
+                switches.at(switches.size() / 2), switches.size(), switches.last());
+    std::printf("  of which the two restarts:  %7.2f ms (median)\n", restarts.at(restarts.size() / 2));
+    if (sounds.size() == switches.size())
+        std::printf("switch to first sound, new voice: %5.1f ms (median of %lld, at most %.1f ms)\n",
+                    sounds.at(sounds.size() / 2), sounds.size(), sounds.last());
+    else
+        std::printf("switch to first sound, new voice: heard %lld of %lld\n", sounds.size(),
+                    switches.size());
+}
+
 // Time from a Felder question being shown to its first loud sample arriving at the sound
 // server's monitor (a little late rather than early: a sample counts when its 5 ms block
 // arrives), with the engine warm.
@@ -360,13 +431,10 @@ void MeasureSpeech()
         WaitFor(quiet, 10s);
         QList<double> times;
         for (int run = 0; run < SpeechRuns; ++run) {
-            monitor.reset();
-            const auto asked = SoundMonitor::Clock::now();
-            window.AskNextNumber();
-            if (!WaitFor([&] { return monitor.firstLoud().has_value(); }, 5s))
+            const std::optional<double> heard = MsToFirstSound(monitor, [&] { window.AskNextNumber(); });
+            if (!heard)
                 break;
-            times.append(std::chrono::duration<double, std::milli>(*monitor.firstLoud() - asked)
-                             .count());
+            times.append(*heard);
             WaitFor(quiet, 5s);
         }
         std::sort(times.begin(), times.end());
@@ -375,6 +443,7 @@ void MeasureSpeech()
                         times.at(SpeechRuns / 2), SpeechRuns, times.first(), times.last());
         else
             std::printf("question to first sound:      not heard\n");
+        MeasureLanguageSwitches(program, monitor, quiet);
     }
     QProcess::execute(QStringLiteral("sh"), {script, QStringLiteral("stop"), server});
 }
@@ -396,6 +465,11 @@ int main(int argc, char **argv)
     QFile::copy(QStringLiteral(ZEP_STARTER_LIBRARY), folder.filePath(QStringLiteral("ZEP100.TXT")));
     if (const qsizetype at = app.arguments().indexOf(QStringLiteral("--desktop")); at >= 0) {
         MeasureDesktopStarts(folder.path(), app.arguments().value(at + 1, QStringLiteral(ZEP_PROGRAM)));
+        return 0;
+    }
+    if (app.arguments().contains(QStringLiteral("--speech"))) { // the speech figures alone
+        QDir::setCurrent(folder.path());
+        MeasureSpeech();
         return 0;
     }
     MeasureDesktopStarts(folder.path());

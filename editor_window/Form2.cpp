@@ -19,6 +19,7 @@
 #include "PictureButton.h"
 #include "Random.h"
 #include "Screen.h"
+#include "SecondLanguage.h"
 #include "TextFiles.h"
 #include "TwipLayout.h"
 #include "WindowLook.h"
@@ -125,6 +126,13 @@ void Form2::buildControls()
     connect(Bild8, &QToolButton::clicked, this, &Form2::Bild8_Click);
     connect(Bild10, &QToolButton::clicked, this, &Form2::Bild10_Click);
     connect(Bild14, &QToolButton::clicked, this, &Form2::Bild14_Click);
+    m_owner.secondLanguage().attach(*Bild14);
+    connect(&m_owner.secondLanguage(), &SecondLanguage::chosen, this, [this] {
+        if (!isVisible())
+            return;
+        Bild14->setPicture(m_owner.germanPicture());
+        Bild14_Click();
+    });
     connect(Bild6, &QToolButton::clicked, this, [this] { PrintZahlenfeld(*this); });
     connect(Bild9, &QToolButton::clicked, this, [this] { PrintZahlenliste(*this); });
     connect(Bild7, &QToolButton::clicked, this, [this] { PrintZahlenpaare(*this); });
@@ -159,7 +167,7 @@ void Form2::Form_Load()
 // closing over the editor do not count, so a language chosen here is kept.
 void Form2::Form_Activate()
 {
-    Bild14->setPicture(m_owner.languagePicture());
+    m_owner.secondLanguage().show(*Bild14, m_state.Language);
     m_state.BuildNumberWords();
     Liste1_Click();
 }
@@ -352,15 +360,10 @@ void Form2::Bild3_Click()
                                   MessageStyle::Ok, QStringLiteral("H i l f e"));
 }
 
+// Switches between German and the user's second language.
 void Form2::Bild14_Click()
 {
-    if (Bild14->picture() == m_owner.germanPicture()) {
-        m_state.Language = QStringLiteral("e");
-        Bild14->setPicture(m_owner.englishPicture());
-    } else {
-        Bild14->setPicture(m_owner.germanPicture());
-        m_state.Language = QStringLiteral("d");
-    }
+    m_owner.secondLanguage().switchLanguage(*Bild14, m_state.Language);
     m_state.BuildNumberWords();
 }
 

@@ -11,6 +11,7 @@
 #include "DrawingSurface.h"
 #include "Files.h"
 #include "Form2.h"
+#include "Language.h"
 #include "ListBox.h"
 #include "Module1.h"
 #include "Palette.h"
@@ -18,6 +19,7 @@
 #include "ProgramControl.h"
 #include "Random.h"
 #include "ResultsFile.h"
+#include "SecondLanguage.h"
 #include "Screen.h"
 #include "Speech.h"
 #include "TextFiles.h"
@@ -50,8 +52,7 @@ const QColor PaleGreen(128, 255, 128);
 const QColor BarEdge(0, 192, 192);
 const QColor LightPink(255, 192, 192);
 
-const QString GermanPicture = QStringLiteral(":/icons/flag_de.svg");
-const QString EnglishPicture = QStringLiteral(":/icons/flag_gb.svg");
+const QString &GermanPicture = SecondLanguage::GermanPicture;
 const QString StartUserName = QStringLiteral("Freund und Gast");
 const QString ZahlenQuestion = QStringLiteral("Wie heißt die Zahl?");
 const QString NoCellsText = QStringLiteral("Bild ohne Felder");
@@ -98,7 +99,8 @@ QString Digits(int number) { return QString::number(number); }
 } // namespace
 
 Form1::Form1(Module1 &state, const Platform &platform, QWidget *parent)
-    : QWidget(parent), m_state(state), m_platform(platform), m_results(platform.files)
+    : QWidget(parent), m_state(state), m_platform(platform), m_results(platform.files),
+      m_secondLanguage(platform)
 {
     SetUpWindow(*this, QStringLiteral("Z E P - H u n d e r t e r f e l d"),
                 QStringLiteral(":/icons/logo.svg"), WindowWidth, WindowHeight, Qt::white);
@@ -171,6 +173,7 @@ void Form1::buildControls()
     for (ClickLabel *big : {Bezeichnung9, Bezeichnung4, Bezeichnung5})
         SetControlFont(*big, SansFont(12, true));
     SetControlFont(*Bezeichnung3, SansFont(13.5, true));
+    Bezeichnung3->setFitText(true); // the long number words of some languages
     Bezeichnung3->setTextColor(QColor(0, 0, 255));
     Bezeichnung7->setAccessibleName(QStringLiteral("Vorheriges Lösungsbild"));
     Bezeichnung8->setAccessibleName(QStringLiteral("Nächstes Lösungsbild"));
@@ -237,6 +240,13 @@ void Form1::buildControls()
     connect(Bild6, &QToolButton::clicked, this, &Form1::Bild6_Click);
     connect(Bild10, &QToolButton::clicked, this, &Form1::Bild10_Click);
     connect(Bild12, &QToolButton::clicked, this, &Form1::Bild12_Click);
+    m_secondLanguage.attach(*Bild12);
+    connect(&m_secondLanguage, &SecondLanguage::chosen, this, [this] {
+        if (!isVisible())
+            return; // chosen in the editor, which hands its language back
+        Bild12->setPicture(GermanPicture);
+        Bild12_Click();
+    });
     connect(Bild7, &QToolButton::clicked, this, &Form1::Bild7_Click);
     connect(Bezeichnung4, &ClickLabel::clicked, this, &Form1::Bezeichnung4_Click);
     connect(Bezeichnung5, &ClickLabel::clicked, this, &Form1::Bezeichnung5_Click);
@@ -274,8 +284,9 @@ void Form1::Form_Load()
     Liste3->setEntries({});
     for (const CatalogueEntry &entry : BoardCatalogue())
         Liste3->addEntry(QString::fromUtf8(entry.text));
-    Bild12->setPicture(GermanPicture);
     m_state.Language = QStringLiteral("d");
+    m_secondLanguage.setUser(Bezeichnung9->text());
+    m_secondLanguage.show(*Bild12, m_state.Language);
     LoadResults();
     m_state.BuildNumberWords();
     LoadPatternFile();
@@ -662,8 +673,10 @@ void Form1::Bild10_Click()
     const QString name = m_platform.dialogs.inputBox(QStringLiteral("Neuer Name:"),
                                                      QStringLiteral("Benutzer eingeben"), QString(),
                                                      MaxNameLength);
-    if (!name.isEmpty())
+    if (!name.isEmpty()) {
         Bezeichnung9->setText(name);
+        applySecondLanguage();
+    }
     hideResults();
     m_state.HitCount = 0;
     m_state.ErrorCount = 0;
@@ -732,19 +745,27 @@ void Form1::showPreview()
     Bild9->stackUnder(Bild16);
 }
 
+// Switches between German and the user's second language.
 void Form1::Bild12_Click()
 {
-    if (Bild12->picture() == GermanPicture) {
-        Bild12->setPicture(EnglishPicture);
-        m_state.Language = QStringLiteral("e");
-    } else {
-        Bild12->setPicture(GermanPicture);
-        m_state.Language = QStringLiteral("d");
-    }
+    m_secondLanguage.switchLanguage(*Bild12, m_state.Language);
     m_state.BuildNumberWords();
     showSpeechButton();
     Bezeichnung7_Click();
     Bezeichnung8_Click();
+}
+
+// The second language of a new user applies at once when the numbers are in the second
+// language; in German it waits for the language button.
+void Form1::applySecondLanguage()
+{
+    m_secondLanguage.setUser(Bezeichnung9->text());
+    if (Bild12->picture() == GermanPicture || m_state.Language == m_secondLanguage.setting()) {
+        m_secondLanguage.show(*Bild12, m_state.Language);
+        return;
+    }
+    Bild12->setPicture(GermanPicture);
+    Bild12_Click();
 }
 
 void Form1::Bild15_Click()
@@ -764,25 +785,30 @@ void Form1::Bild3_Click() { DrawBoard(*Bild11, m_state.BoardLayout); }
 
 // ---- Reading aloud -----------------------------------------------------------------------
 
-Voice Form1::numberVoice() const
+Voice Form1::numberVoice() const { return Voice{Language::fromSetting(m_state.Language)}; }
+
+// The voices read most numerals better than the written words ("vierzig" comes out with
+// a voiced v), so the number is said as the language's list prescribes.
+QString Form1::spokenNumber(int n) const
 {
-    return m_state.Language == QStringLiteral("d") ? Voice::German : Voice::English;
+    const Language *language = Language::find(numberVoice().language);
+    return language ? language->spoken(n, m_state.NumberWords[n]) : m_state.NumberWords[n];
 }
 
 // Says what the question label shows.
 void Form1::sayQuestion()
 {
     if (m_state.ExerciseMode == Module1::FelderMode)
-        say(m_state.NumberWords[m_state.TargetNumber], numberVoice());
+        say(spokenNumber(m_state.TargetNumber), numberVoice());
     else if (Bezeichnung3->text() == ZahlenQuestion)
         say(ZahlenQuestion, Voice::German);
     else
         sayProposal();
 }
 
-void Form1::sayProposal() { say(m_state.NumberWords[HBildlauf1->value()], numberVoice()); }
+void Form1::sayProposal() { say(spokenNumber(HBildlauf1->value()), numberVoice()); }
 
-void Form1::say(const QString &text, Voice voice)
+void Form1::say(const QString &text, const Voice &voice)
 {
     if (!m_speechOn || !m_platform.speech.missingReason(voice).isEmpty())
         return;
@@ -849,13 +875,13 @@ PatternLibrary Form1::library() const
 
 QString Form1::languagePicture() const { return Bild12->picture(); }
 QString Form1::germanPicture() const { return GermanPicture; }
-QString Form1::englishPicture() const { return EnglishPicture; }
 
 void Form1::showAgain(const PatternLibrary &edited, const QString &picture)
 {
     // The lists are taken over before the window shows, so that the exercise started by
     // its activation runs on the edited library.
     Bild12->setPicture(picture);
+    m_secondLanguage.show(*Bild12, m_state.Language);
     m_state.BuildNumberWords();
     showSpeechButton();
     Liste1->setEntries(edited.names);

@@ -8,6 +8,7 @@
 #include "LibraryOwner.h"
 #include "Platform.h"
 #include "ResultsKeeper.h"
+#include "SecondLanguage.h"
 #include "Speech.h"
 
 #include <QWidget>
@@ -90,7 +91,7 @@ public:
     PatternLibrary library() const override;
     QString languagePicture() const override;
     QString germanPicture() const override;
-    QString englishPicture() const override;
+    SecondLanguage &secondLanguage() override { return m_secondLanguage; }
     void showAgain(const PatternLibrary &library, const QString &languagePicture) override;
 
     // BoardCells, for screen readers: numbers as the layout prints them, found and asked cells.
@@ -145,15 +146,18 @@ private:
     void reportAnswer(int given, bool right);
     int nextPlayablePattern(int from) const;
     Voice numberVoice() const;
+    QString spokenNumber(int n) const;
     void sayQuestion();
     void sayProposal();
-    void say(const QString &text, Voice voice);
+    void say(const QString &text, const Voice &voice);
     void showSpeechButton();
+    void applySecondLanguage();
 
     Module1 &m_state;
     Platform m_platform;
     ActivationGate m_gate;
     ResultsKeeper m_results;
+    SecondLanguage m_secondLanguage;
     std::unique_ptr<Form2> m_editor;
     std::unique_ptr<ZEPLABEL> m_info;
     bool m_ending = false;

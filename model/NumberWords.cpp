@@ -2,6 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "NumberWords.h"
 
+#include "WordTable.h"
+
+#include <algorithm>
+
 namespace {
 
 const char *const GermanUpTo20[] = {
@@ -60,7 +64,15 @@ NumberWordTable BuildEnglish()
 
 } // namespace
 
+// A second language's words come from its reviewed table, never composed here.
 NumberWordTable BuildNumberWords(const QString &language)
 {
-    return language == u"d" ? BuildGerman() : BuildEnglish();
+    if (language == u"d")
+        return BuildGerman();
+    const QStringList &table = WordTable::words(language);
+    if (table.isEmpty())
+        return BuildEnglish();
+    NumberWordTable words;
+    std::copy(table.cbegin(), table.cend(), words.begin() + 1);
+    return words;
 }

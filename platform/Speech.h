@@ -5,7 +5,19 @@
 #include <QObject>
 #include <QString>
 
-enum class Voice { German, English };
+// The language a text is read in, by its ISO 639-1 code ("de", "en", "tr", …).
+struct Voice
+{
+    QString language;
+
+    static const Voice German;
+    static const Voice English;
+
+    friend bool operator==(const Voice &, const Voice &) = default;
+    friend bool operator<(const Voice &a, const Voice &b) { return a.language < b.language; }
+};
+inline const Voice Voice::German{QStringLiteral("de")};
+inline const Voice Voice::English{QStringLiteral("en")};
 
 // Reads words aloud. Every call returns at once: the engine starts, speaks and waits for
 // the sound output on a thread of its own.
@@ -19,11 +31,11 @@ public:
 
     // Empty while the voice can speak, also while the engine is still starting;
     // otherwise why it cannot, in plain German for the person at the computer.
-    virtual QString missingReason(Voice voice) const = 0;
+    virtual QString missingReason(const Voice &voice) const = 0;
     // Says text, cutting off whatever is still being said or waiting to be said.
-    virtual void say(const QString &text, Voice voice) = 0;
+    virtual void say(const QString &text, const Voice &voice) = 0;
     // Says text when what is being said now has ended.
-    virtual void sayAfter(const QString &text, Voice voice) = 0;
+    virtual void sayAfter(const QString &text, const Voice &voice) = 0;
     // Cuts off whatever is being said.
     virtual void silence() = 0;
 

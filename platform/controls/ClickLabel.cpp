@@ -54,9 +54,30 @@ void ClickLabel::keyPressEvent(QKeyEvent *event)
         QLabel::keyPressEvent(event);
 }
 
+QFont ClickLabel::shownFont() const
+{
+    constexpr double Step = 0.9;
+    constexpr double SmallestShare = 0.4; // of the label's own size
+    QFont shown = font();
+    const double room = contentsRect().width() - 2 * margin();
+    const double smallest = font().pointSizeF() * SmallestShare;
+    while (m_fitText && QFontMetricsF(shown).horizontalAdvance(text()) > room
+           && shown.pointSizeF() * Step >= smallest)
+        shown.setPointSizeF(shown.pointSizeF() * Step);
+    return shown;
+}
+
 void ClickLabel::paintEvent(QPaintEvent *event)
 {
-    QLabel::paintEvent(event);
+    if (const QFont shown = shownFont(); shown != font()) {
+        QPainter painter(this);
+        painter.setFont(shown);
+        painter.setPen(palette().color(QPalette::WindowText));
+        painter.drawText(contentsRect().adjusted(margin(), margin(), -margin(), -margin()),
+                         int(alignment()), text());
+    } else {
+        QLabel::paintEvent(event);
+    }
     if (!hasFocus())
         return;
     constexpr int FocusFrameTwips = 15;

@@ -16,6 +16,10 @@ public:
     QColor background() const { return m_background; }
     void setBackground(const QColor &background);
     void setTextColor(const QColor &color);
+    // A text too wide for the label is shown whole in a smaller font, that text only.
+    void setFitText(bool fit) { m_fitText = fit; }
+    // The font the text is shown in.
+    QFont shownFont() const;
 
 signals:
     void clicked();
@@ -29,4 +33,5 @@ protected:
 
 private:
     QColor m_background;
+    bool m_fitText = false;
 };

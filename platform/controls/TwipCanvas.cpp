@@ -52,9 +52,12 @@ void TwipCanvas::print(const QString &text, After after)
     if (!text.isEmpty()) {
         const QFontMetricsF metrics(m_font, metricsDevice());
         const QPointF baseline = toDevice(m_cursor) + QPointF(0, metrics.ascent());
+        // Every line runs from left to right, also one that begins with an Arabic word: the
+        // blank in front of a word stays in front of it, at the column.
         paint([baseline, text, font = m_font, colour = m_foreground](QPainter &painter) {
             painter.setFont(font);
             painter.setPen(colour);
+            painter.setLayoutDirection(Qt::LeftToRight);
             painter.drawText(baseline, text);
         });
         m_cursor.rx() += textWidth(text);

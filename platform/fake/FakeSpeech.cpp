@@ -2,17 +2,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FakeSpeech.h"
 
-void FakeSpeech::say(const QString &text, Voice voice)
+void FakeSpeech::say(const QString &text, const Voice &voice)
 {
     said.append({text, voice, true, m_clock.elapsed()});
 }
 
-void FakeSpeech::sayAfter(const QString &text, Voice voice)
+void FakeSpeech::sayAfter(const QString &text, const Voice &voice)
 {
     said.append({text, voice, false, m_clock.elapsed()});
 }
 
-void FakeSpeech::setMissing(Voice voice, const QString &reason)
+void FakeSpeech::setMissing(const Voice &voice, const QString &reason)
 {
     if (reason.isEmpty())
         missing.remove(voice);

@@ -25,13 +25,13 @@ public:
 
     FakeSpeech() { m_clock.start(); }
 
-    QString missingReason(Voice voice) const override { return missing.value(voice); }
-    void say(const QString &text, Voice voice) override;
-    void sayAfter(const QString &text, Voice voice) override;
+    QString missingReason(const Voice &voice) const override { return missing.value(voice); }
+    void say(const QString &text, const Voice &voice) override;
+    void sayAfter(const QString &text, const Voice &voice) override;
     void silence() override { ++silenced; }
 
     // Pretends the engine found no voice (an empty reason brings it back) and announces it.
-    void setMissing(Voice voice, const QString &reason);
+    void setMissing(const Voice &voice, const QString &reason);
 
     QStringList texts() const;
     qint64 elapsedMs() const { return m_clock.elapsed(); }

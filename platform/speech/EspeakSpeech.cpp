@@ -55,13 +55,13 @@ void EspeakSpeech::startSoon()
     });
 }
 
-void EspeakSpeech::say(const QString &text, Voice voice)
+void EspeakSpeech::say(const QString &text, const Voice &voice)
 {
     startSoon();
     m_worker->post(text, voice, true);
 }
 
-void EspeakSpeech::sayAfter(const QString &text, Voice voice)
+void EspeakSpeech::sayAfter(const QString &text, const Voice &voice)
 {
     startSoon();
     m_worker->post(text, voice, false);

@@ -22,9 +22,9 @@ public:
     EspeakSpeech();
     ~EspeakSpeech() override;
 
-    QString missingReason(Voice voice) const override { return m_missing.value(voice); }
-    void say(const QString &text, Voice voice) override;
-    void sayAfter(const QString &text, Voice voice) override;
+    QString missingReason(const Voice &voice) const override { return m_missing.value(voice); }
+    void say(const QString &text, const Voice &voice) override;
+    void sayAfter(const QString &text, const Voice &voice) override;
     void silence() override;
 
 private:

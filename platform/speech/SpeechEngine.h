@@ -30,9 +30,9 @@ public:
     virtual ~SpeechEngine() = default;
 
     // Empty while the voice can be heard; otherwise why not, in plain German.
-    virtual QString missingReason(Voice voice) = 0;
+    virtual QString missingReason(const Voice &voice) = 0;
     // Synthesises text and plays it after what is still playing.
-    virtual void add(const QString &text, Voice voice) = 0;
+    virtual void add(const QString &text, const Voice &voice) = 0;
     // Stops what is playing and drops what waits.
     virtual void drop() = 0;
 };

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SpeechWorker.h"
 
+#include "Language.h"
+
 #include <QEventLoop>
 #include <QLoggingCategory>
 
@@ -18,7 +20,7 @@ void SpeechWorker::wake()
         QMetaObject::invokeMethod(m_context, [this] { turn(); }, Qt::QueuedConnection);
 }
 
-void SpeechWorker::post(const QString &text, Voice voice, bool cutOff)
+void SpeechWorker::post(const QString &text, const Voice &voice, bool cutOff)
 {
     const std::lock_guard lock(m_mutex);
     if (cutOff) {
@@ -109,7 +111,8 @@ void SpeechWorker::turn()
 void SpeechWorker::report()
 {
     QMap<Voice, QString> missing;
-    for (Voice voice : {Voice::German, Voice::English}) {
+    for (const Language &language : Language::all()) {
+        const Voice voice{language.code};
         const QString reason = m_engine ? m_engine->missingReason(voice) : SpeechEngine::EngineMissing();
         if (!reason.isEmpty())
             missing.insert(voice, reason);

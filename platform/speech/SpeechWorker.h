@@ -32,7 +32,7 @@ public:
     ~SpeechWorker();
 
     // Any thread.
-    void post(const QString &text, Voice voice, bool cutOff);
+    void post(const QString &text, const Voice &voice, bool cutOff);
     void silence();
     void quit();
     // After quit(): true once run() has returned, false when it has not within limit.

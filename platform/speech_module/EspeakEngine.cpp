@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "EspeakEngine.h"
 
+#include "Language.h"
+
 #include <QAudioDevice>
 #include <QAudioFormat>
 #include <QAudioSink>
@@ -22,10 +24,12 @@ constexpr auto FeedEvery = std::chrono::milliseconds(10);
 // A lost or missing sound output is looked for again this often.
 constexpr auto RetryEvery = std::chrono::seconds(5);
 
-const QString GermanMissing =
-    QStringLiteral("Vorlesen geht nicht: Für Deutsch ist keine Stimme installiert.");
-const QString EnglishMissing =
-    QStringLiteral("Vorlesen geht nicht: Für Englisch ist keine Stimme installiert.");
+QString VoiceMissing(const Voice &voice)
+{
+    const Language *language = Language::find(voice.language);
+    return QStringLiteral("Vorlesen geht nicht: Für %1 ist keine Stimme installiert.")
+        .arg(language ? language->germanName : QStringLiteral("diese Sprache"));
+}
 const QString SoundMissing =
     QStringLiteral("Vorlesen geht nicht: Es wurde keine Tonausgabe gefunden.");
 
@@ -51,18 +55,18 @@ EspeakEngine::EspeakEngine(Changed changed) : m_changed(std::move(changed))
 
 EspeakEngine::~EspeakEngine() { closeSink(); }
 
-QString EspeakEngine::missingReason(Voice voice)
+QString EspeakEngine::missingReason(const Voice &voice)
 {
     if (!m_synthesizer.ok())
         return EngineMissing();
     if (!m_soundReachable)
         return SoundMissing;
     if (!m_synthesizer.hasVoice(voice))
-        return voice == Voice::German ? GermanMissing : EnglishMissing;
+        return VoiceMissing(voice);
     return {};
 }
 
-void EspeakEngine::add(const QString &text, Voice voice)
+void EspeakEngine::add(const QString &text, const Voice &voice)
 {
     const std::vector<std::int16_t> samples = m_synthesizer.synthesize(text, voice);
     m_pending.insert(m_pending.end(), samples.begin(), samples.end());

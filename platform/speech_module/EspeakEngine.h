@@ -23,8 +23,8 @@ public:
     explicit EspeakEngine(Changed changed);
     ~EspeakEngine() override;
 
-    QString missingReason(Voice voice) override;
-    void add(const QString &text, Voice voice) override;
+    QString missingReason(const Voice &voice) override;
+    void add(const QString &text, const Voice &voice) override;
     void drop() override;
 
 private:

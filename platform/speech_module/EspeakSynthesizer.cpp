@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "EspeakSynthesizer.h"
 
+#include "Language.h"
+
 #include <espeak-ng/speak_lib.h>
 
 #include <algorithm>
@@ -21,7 +23,11 @@ int Collect(short *samples, int count, espeak_EVENT *events)
     return 0;
 }
 
-const char *VoiceName(Voice voice) { return voice == Voice::German ? "de" : "en"; }
+QByteArray VoiceName(const Voice &voice)
+{
+    const Language *language = Language::find(voice.language);
+    return language ? language->voice.toLatin1() : QByteArray();
+}
 
 // The engine is loaded once per process and stays until the process ends: eSpeak NG 1.51
 // hangs in espeak_Terminate once it has been initialised a second time.
@@ -42,23 +48,24 @@ int LoadEngine()
 
 EspeakSynthesizer::EspeakSynthesizer() : m_sampleRate(LoadEngine()) {}
 
-bool EspeakSynthesizer::select(Voice voice)
+bool EspeakSynthesizer::select(const Voice &voice)
 {
     if (!ok())
         return false;
     if (m_selected == voice)
         return true;
     m_selected.reset();
-    if (espeak_SetVoiceByName(VoiceName(voice)) != EE_OK)
+    const QByteArray name = VoiceName(voice);
+    if (name.isEmpty() || espeak_SetVoiceByName(name.constData()) != EE_OK)
         return false;
     espeak_SetParameter(espeakRATE, WordsPerMinute, 0);
     m_selected = voice;
     return true;
 }
 
-bool EspeakSynthesizer::hasVoice(Voice voice) { return select(voice); }
+bool EspeakSynthesizer::hasVoice(const Voice &voice) { return select(voice); }
 
-std::vector<std::int16_t> EspeakSynthesizer::synthesize(const QString &text, Voice voice)
+std::vector<std::int16_t> EspeakSynthesizer::synthesize(const QString &text, const Voice &voice)
 {
     std::vector<std::int16_t> samples;
     if (!select(voice))
@@ -67,4 +74,16 @@ std::vector<std::int16_t> EspeakSynthesizer::synthesize(const QString &text, Voi
     espeak_Synth(utf8.constData(), size_t(utf8.size()) + 1, 0, POS_CHARACTER, 0,
                  espeakCHARS_UTF8, nullptr, &samples);
     return samples;
+}
+
+QString EspeakSynthesizer::phonemes(const QString &text, const Voice &voice)
+{
+    if (!select(voice))
+        return {};
+    const QByteArray utf8 = text.toUtf8();
+    const void *rest = utf8.constData();
+    QStringList clauses;
+    while (rest)
+        clauses << QString::fromUtf8(espeak_TextToPhonemes(&rest, espeakCHARS_UTF8, 0)).trimmed();
+    return clauses.join(u' ');
 }

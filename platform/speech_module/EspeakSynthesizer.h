@@ -22,12 +22,15 @@ public:
     // False when the engine or its data could not be loaded.
     bool ok() const { return m_sampleRate > 0; }
     int sampleRate() const { return m_sampleRate; }
-    bool hasVoice(Voice voice);
+    bool hasVoice(const Voice &voice);
     // The spoken text; empty when the voice is missing.
-    std::vector<std::int16_t> synthesize(const QString &text, Voice voice);
+    std::vector<std::int16_t> synthesize(const QString &text, const Voice &voice);
+    // What the voice makes of the text, in eSpeak NG's phoneme names; empty when the voice
+    // is missing.
+    QString phonemes(const QString &text, const Voice &voice);
 
 private:
-    bool select(Voice voice);
+    bool select(const Voice &voice);
 
     int m_sampleRate = 0;
     std::optional<Voice> m_selected;

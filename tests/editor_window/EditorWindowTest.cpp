@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 ZEP contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "SecondLanguage.h"
 #include "Cells.h"
 #include "MarkedCells.h"
 #include "ClipboardExport.h"
@@ -308,7 +309,7 @@ TEST_F(EditorTest, EndeOrClosingHandsLibraryAndLanguageBackBeforeTheExerciseStar
             editor->Bild14_Click();
             EXPECT_EQ(std::pair(state.Language, state.NumberWords[47]),
                       std::pair(language, language == u"e" ? u"forty-seven"_s : u"siebenundvierzig"_s));
-            EXPECT_EQ(editor->Bild14->picture(), language == u"e" ? form->englishPicture() : form->germanPicture());
+            EXPECT_EQ(editor->Bild14->picture(), SecondLanguage::picture(language));
         }
         EXPECT_EQ(form->languagePicture(), form->germanPicture()); // only on leaving
         rightClick(CellCentre(60));
@@ -321,7 +322,7 @@ TEST_F(EditorTest, EndeOrClosingHandsLibraryAndLanguageBackBeforeTheExerciseStar
         EXPECT_EQ(std::pair(form->Liste1->selectedPosition(), state.RemainingCells), std::pair(0, MarkedCells({1, 2, 60})));
         EXPECT_TRUE(CellIsSet(MarkedCells({1, 2, 60}), state.TargetNumber));
         EXPECT_EQ(fake.files.files.value(u"ZEP100.TXT"_s), fileBefore);
-        EXPECT_EQ(form->languagePicture(), form->englishPicture());
+        EXPECT_EQ(form->languagePicture(), SecondLanguage::picture(u"e"_s));
         EXPECT_EQ(std::pair(state.NumberWords[1], state.NumberWords[100]), std::pair(u"one"_s, u"hundred"_s));
     }
 }
@@ -351,6 +352,25 @@ TEST_F(EditorTest, ExportListsTheMarkedCellsAndLeavesThePatternAlone)
         EXPECT_EQ(state.PatternBits, cells);
         EXPECT_EQ(editor->Bild2->image(), board);
     }
+}
+
+// The editor's language icon switches to the user's second language and its menu chooses
+// another, for the main window too; the clipboard takes that language's words.
+TEST_F(EditorTest, LanguageIconUsesTheSecondLanguageAndItsMenu)
+{
+    fake.files.files.insert(u"Klasse.csv"_s, "Name;Zweitsprache\r\nFreund und Gast;uk\r\n");
+    open({{"Muster", MarkedCells({5})}});
+    editor->Bild14_Click();
+    EXPECT_EQ(std::pair(state.Language, editor->Bild14->picture()), std::pair(u"uk"_s, u":/icons/lang_uk.svg"_s));
+    editor->Bild8_Click();
+    EXPECT_EQ(fake.clipboard.puts.last().text, u"п\u2019ять, "_s);
+    form->secondLanguage().choose(u"el"_s); // from the editor icon's menu
+    EXPECT_EQ(std::pair(state.Language, state.NumberWords[5]), std::pair(u"el"_s, u"πέντε"_s));
+    EXPECT_TRUE(editor->Bild14->toolTip().startsWith(u"Zahlwörter auf Griechisch."_s));
+    editor->Bild1_Click();
+    EXPECT_EQ(std::pair(form->Bild12->picture(), form->Bezeichnung3->text()),
+              std::pair(u":/icons/lang_el.svg"_s, u"πέντε"_s));
+    EXPECT_TRUE(form->Bild12->toolTip().contains(u"Klick: Deutsch"_s));
 }
 
 TEST(ClipboardGrid, PicturesHoldAnElevenByElevenLineGrid)

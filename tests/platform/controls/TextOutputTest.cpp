@@ -111,3 +111,23 @@ TEST(ListBox, SettingANewSelectionRunsTheClickHandlerOnce)
     EXPECT_LT(list.selectedPosition(), list.count());
     EXPECT_EQ(list.entry(5), QString());
 }
+
+// A line that begins with a blank and an Arabic or Persian word keeps the blank in front,
+// at its column, as in every other language: the line runs from left to right.
+TEST(TextOutput, BlankStaysInFrontOfARightToLeftWord)
+{
+    QFont font(QStringLiteral("ARIAL"));
+    font.setPointSize(20);
+    const QString blank = QStringLiteral("____ ");
+    for (const QString &word : {QStringLiteral("أربعة"), QStringLiteral("چهل و هفت")}) {
+        DrawingSurface alone(QSize(6000, 600), Qt::white);
+        DrawingSurface line(QSize(6000, 600), Qt::white);
+        alone.setFont(font);
+        line.setFont(font);
+        alone.print(blank);
+        line.print(blank + word);
+        const int blankPixels = int(line.textWidth(blank) / 15) - 2;
+        const QRect front(0, 0, blankPixels, alone.image().height());
+        EXPECT_EQ(line.image().copy(front), alone.image().copy(front)) << word.toStdString();
+    }
+}

@@ -1,0 +1,112 @@
+// SPDX-FileCopyrightText: 2026 ZEP contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "FakePlatform.h"
+#include "PictureButton.h"
+#include "SecondLanguage.h"
+
+#include <QMenu>
+#include <QSignalSpy>
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace Qt::Literals::StringLiterals;
+
+const QString ClassFile = u"Klasse.csv"_s;
+const QByteArray Bom = "\xEF\xBB\xBF";
+
+class SecondLanguageTest : public testing::Test
+{
+protected:
+    FakePlatform fake;
+    SecondLanguage choice{fake.platform};
+    PictureButton button{SecondLanguage::GermanPicture, u"Sprache"_s, Qt::cyan};
+};
+
+// English until a user has chosen; a user's choice is read from the class list as a teacher
+// may write it, and an unknown code counts as none.
+TEST_F(SecondLanguageTest, ReadsEachUsersLanguageFromTheClassList)
+{
+    choice.setUser(u"Mia"_s);
+    EXPECT_EQ(choice.setting(), u"e");
+    fake.files.files.insert(ClassFile, Bom + "Name;Zweitsprache\r\nMia; TR \r\nAli;ku\r\nEla;de\r\n");
+    choice.setUser(u"Mia"_s);
+    EXPECT_EQ(choice.setting(), u"tr");
+    for (const QString &name : {u"Ali"_s, u"Ela"_s, u"Tom"_s}) {
+        choice.setUser(name);
+        EXPECT_EQ(choice.setting(), u"e") << name.toStdString();
+    }
+
+    QString language = u"d"_s;
+    choice.setUser(u"Mia"_s);
+    choice.switchLanguage(button, language);
+    EXPECT_EQ(std::pair(language, button.picture()), std::pair(u"tr"_s, u":/icons/lang_tr.svg"_s));
+    EXPECT_TRUE(button.toolTip().startsWith(u"Zahlwörter auf Türkisch. Klick: Deutsch."_s));
+    choice.switchLanguage(button, language);
+    EXPECT_EQ(std::pair(language, button.picture()), std::pair(u"d"_s, SecondLanguage::GermanPicture));
+    EXPECT_TRUE(button.toolTip().startsWith(u"Zahlwörter auf Deutsch. Klick: Türkisch."_s));
+}
+
+// The menu names every language but German in its own script and in German, with the
+// second language ticked; choosing one keeps it in the class list, read again just before
+// writing so that the teacher's change made meanwhile stays.
+TEST_F(SecondLanguageTest, MenuChoiceIsKeptInTheClassListWithEverythingElse)
+{
+    fake.files.files.insert(ClassFile, Bom + "Nr;Name;Zweitsprache\r\n1;Mia;\r\n");
+    choice.setUser(u"Mia"_s);
+    std::unique_ptr<QMenu> menu(choice.menu(nullptr));
+    QStringList texts;
+    QAction *arabic = nullptr;
+    for (QAction *action : menu->actions()) {
+        texts << action->text();
+        if (action->text() == u"العربية – Arabisch")
+            arabic = action;
+    }
+    EXPECT_EQ(texts.size(), 17);
+    EXPECT_EQ(texts.first(), u"English – Englisch");
+    EXPECT_TRUE(menu->actions().first()->isChecked());
+    EXPECT_TRUE(texts.contains(u"Türkçe – Türkisch"_s));
+    EXPECT_FALSE(texts.contains(u"Deutsch – Deutsch"_s));
+    ASSERT_NE(arabic, nullptr);
+
+    fake.files.files[ClassFile] += "2;Ali;tr\r\n"; // the teacher adds a child meanwhile
+    QSignalSpy chosen(&choice, &SecondLanguage::chosen);
+    arabic->trigger();
+    EXPECT_EQ(chosen.size(), 1);
+    EXPECT_EQ(choice.setting(), u"ar");
+    EXPECT_EQ(fake.files.files.value(ClassFile), Bom + "Nr;Name;Zweitsprache\r\n1;Mia;ar\r\n2;Ali;tr\r\n");
+    EXPECT_TRUE(fake.dialogs.shown.isEmpty());
+
+    fake.files.files.remove(ClassFile); // a new list for the first choice
+    choice.setUser(u"Ela"_s);
+    choice.choose(u"e"_s);
+    EXPECT_EQ(fake.files.files.value(ClassFile), Bom + "Name;Zweitsprache\r\nEla;en\r\n");
+}
+
+// A foreign or unreadable class list is never rewritten: the choice holds for the run and
+// the teacher is told why it was not kept.
+TEST_F(SecondLanguageTest, ForeignOrUnreadableClassListStaysAsItIs)
+{
+    const QByteArray foreign = "Vorname,Nachname\r\nMia,Meier\r\n";
+    fake.files.files.insert(ClassFile, foreign);
+    choice.setUser(u"Mia"_s);
+    choice.choose(u"pl"_s);
+    EXPECT_EQ(choice.setting(), u"pl");
+    EXPECT_EQ(fake.files.files.value(ClassFile), foreign);
+    ASSERT_EQ(fake.dialogs.shown.size(), 1);
+    EXPECT_TRUE(fake.dialogs.shown[0].prompt.contains(u"keine Spalte „Name“"_s));
+
+    const QByteArray list = Bom + "Name;Zweitsprache\r\nMia;tr\r\n";
+    fake.files.files.insert(ClassFile, list);
+    fake.files.readFailures.insert(ClassFile, 10);
+    choice.choose(u"ru"_s);
+    EXPECT_EQ(fake.files.files.value(ClassFile), list);
+    fake.files.readFailures.clear();
+    fake.files.writeFailures.insert(ClassFile, u"Kein Platz"_s);
+    choice.choose(u"ru"_s);
+    ASSERT_EQ(fake.dialogs.shown.size(), 3);
+    EXPECT_TRUE(fake.dialogs.shown[2].prompt.contains(u"Kein Platz"_s));
+    EXPECT_EQ(choice.setting(), u"ru");
+}
+
+} // namespace
