@@ -253,7 +253,7 @@ void Form1::buildControls()
     m_proposalRest = new QTimer(this);
     m_proposalRest->setSingleShot(true);
     m_proposalRest->setInterval(ProposalRestMs);
-    connect(m_proposalRest, &QTimer::timeout, this, &Form1::sayProposal);
+    connect(m_proposalRest, &QTimer::timeout, this, &Form1::proposalRested);
     connect(Bild17, &QToolButton::clicked, this, &Form1::Bild17_Click);
     connect(Bezeichnung3, &ClickLabel::clicked, this, &Form1::Bezeichnung3_Click);
     connect(&m_platform.speech, &Speech::availabilityChanged, this, &Form1::showSpeechButton);
@@ -400,6 +400,8 @@ bool Form1::event(QEvent *event)
 {
     if (event->type() == QEvent::WindowActivate)
         windowActivated(ActivationGate::Window::Main);
+    if (event->type() == QEvent::WindowDeactivate)
+        m_keys.clear(); // the keys held now are let go elsewhere
     return QWidget::event(event);
 }
 
@@ -411,8 +413,11 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
     case QEvent::KeyPress: {
         m_returnPressPending = false;
         const auto *key = static_cast<QKeyEvent *>(event);
-        return Form_KeyDown(key->key(), key->isAutoRepeat());
+        return Form_KeyDown(key->key(), m_keys.isRepeat(*key));
     }
+    case QEvent::KeyRelease:
+        m_keys.isRepeat(*static_cast<QKeyEvent *>(event));
+        break;
     case QEvent::MouseMove: // the pointer came over after the return: the next press is meant
         m_returnPressPending = false;
         break;
@@ -770,6 +775,24 @@ void Form1::sayQuestion()
 }
 
 void Form1::sayProposal() { say(m_state.NumberWords[HBildlauf1->value()], numberVoice()); }
+
+// A repeating arrow goes on moving the bar at the keyboard's pace, however late a busy
+// program reads its repeats: the bar rests once the key is let go or the bar is at its end.
+void Form1::proposalRested()
+{
+    if (arrowMovesOn())
+        m_proposalRest->start();
+    else
+        sayProposal();
+}
+
+bool Form1::arrowMovesOn() const
+{
+    const int value = HBildlauf1->value();
+    const bool down = m_keys.isRepeating(Qt::Key_Left) || m_keys.isRepeating(Qt::Key_Up);
+    const bool up = m_keys.isRepeating(Qt::Key_Right) || m_keys.isRepeating(Qt::Key_Down);
+    return (down && value > HBildlauf1->minimum()) || (up && value < HBildlauf1->maximum());
+}
 
 void Form1::say(const QString &text, Voice voice)
 {

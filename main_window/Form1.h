@@ -4,6 +4,7 @@
 
 #include "ActivationGate.h"
 #include "BoardCells.h"
+#include "KeyRepeats.h"
 #include "LibraryOwner.h"
 #include "Platform.h"
 #include "ResultsKeeper.h"
@@ -140,6 +141,8 @@ private:
     void sayQuestion();
     void sayProposal();
     void say(const QString &text, Voice voice);
+    void proposalRested();
+    bool arrowMovesOn() const;
     void showSpeechButton();
 
     Module1 &m_state;
@@ -148,6 +151,7 @@ private:
     ResultsKeeper m_results;
     std::unique_ptr<Form2> m_editor;
     std::unique_ptr<ZEPLABEL> m_info;
+    KeyRepeats m_keys;
     bool m_ending = false;
     bool m_returnPressPending = false;
     QTimer *m_proposalRest = nullptr;
