@@ -30,6 +30,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLoggingCategory>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
@@ -323,12 +324,10 @@ void Form1::LoadPatternFile()
 
 void Form1::windowActivated(ActivationGate::Window window)
 {
-    if (!m_gate.activated(window))
-        return;
     // A return while the other window stays open was made by a press into this window;
     // that press brings the window back and is no answer.
-    m_returnPressPending = m_info && m_info->isVisible();
-    Form_Activate();
+    if (m_gate.activated(window, m_info && m_info->isVisible()))
+        Form_Activate();
 }
 
 void Form1::Form_Activate() { Bezeichnung4_Click(); }
@@ -411,24 +410,35 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
         return QWidget::eventFilter(watched, event);
     switch (event->type()) {
     case QEvent::KeyPress: {
-        m_returnPressPending = false;
+        m_gate.keyPressed();
         const auto *key = static_cast<QKeyEvent *>(event);
         return Form_KeyDown(key->key(), m_keys.isRepeat(*key));
     }
     case QEvent::KeyRelease:
         m_keys.isRepeat(*static_cast<QKeyEvent *>(event));
         break;
-    case QEvent::MouseMove: // the pointer came over after the return: the next press is meant
-        m_returnPressPending = false;
+    case QEvent::MouseMove:
+        m_gate.moved(static_cast<QMouseEvent *>(event)->timestamp());
         break;
     case QEvent::MouseButtonPress:
-        if (std::exchange(m_returnPressPending, false) && watched == Bild11)
-            return true;
-        break;
+        return swallowReturnPress(static_cast<QWidget *>(watched), *static_cast<QMouseEvent *>(event));
     default:
         break;
     }
     return QWidget::eventFilter(watched, event);
+}
+
+// The press that brings the window back is no answer, whether it is read before or after
+// the activation it causes. Read before, it makes the return itself; then a control that
+// the new exercise took away from under the pointer does not get it either.
+bool Form1::swallowReturnPress(QWidget *receiver, const QMouseEvent &press)
+{
+    if (m_gate.returnDue() && !isActiveWindow())
+        windowActivated(ActivationGate::Window::Main);
+    if (!m_gate.isReturnPress(press.timestamp()))
+        return false;
+    return receiver == Bild11
+        || (receiver != this && childAt(mapFromGlobal(press.globalPosition().toPoint())) != receiver);
 }
 
 // ---- Exercise ----------------------------------------------------------------------------

@@ -20,6 +20,7 @@ class Form2;
 class ListBox;
 class Module1;
 class PictureButton;
+class QMouseEvent;
 class QPushButton;
 class QScrollBar;
 class QTimer;
@@ -144,6 +145,7 @@ private:
     void proposalRested();
     bool arrowMovesOn() const;
     void showSpeechButton();
+    bool swallowReturnPress(QWidget *receiver, const QMouseEvent &press);
 
     Module1 &m_state;
     Platform m_platform;
@@ -153,7 +155,6 @@ private:
     std::unique_ptr<ZEPLABEL> m_info;
     KeyRepeats m_keys;
     bool m_ending = false;
-    bool m_returnPressPending = false;
     QTimer *m_proposalRest = nullptr;
     bool m_speechOn = true;
     bool m_questionAfterProposal = false;
