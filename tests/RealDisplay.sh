@@ -25,9 +25,11 @@ fail() {
     exit 1
 }
 
+# -noreset: the server would start over when its first client (the check below) leaves,
+# refusing the window manager meanwhile.
 start_display() {
     rm -rf "$folder" && mkdir -p "$folder/home"
-    Xvfb -displayfd 3 -nolisten tcp -screen 0 1280x1024x24 3>"$folder/display" \
+    Xvfb -displayfd 3 -nolisten tcp -noreset -screen 0 1280x1024x24 3>"$folder/display" \
         >"$folder/xvfb.log" 2>&1 &
     echo $! >"$folder/xvfb.pid"
     for _ in $(seq 100); do
