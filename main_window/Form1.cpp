@@ -32,6 +32,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLoggingCategory>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
@@ -263,7 +264,7 @@ void Form1::buildControls()
     m_proposalRest = new QTimer(this);
     m_proposalRest->setSingleShot(true);
     m_proposalRest->setInterval(ProposalRestMs);
-    connect(m_proposalRest, &QTimer::timeout, this, &Form1::sayProposal);
+    connect(m_proposalRest, &QTimer::timeout, this, &Form1::proposalRested);
     connect(Bild17, &QToolButton::clicked, this, &Form1::Bild17_Click);
     connect(Bezeichnung3, &ClickLabel::clicked, this, &Form1::Bezeichnung3_Click);
     connect(&m_platform.speech, &Speech::availabilityChanged, this, &Form1::showSpeechButton);
@@ -334,12 +335,10 @@ void Form1::LoadPatternFile()
 
 void Form1::windowActivated(ActivationGate::Window window)
 {
-    if (!m_gate.activated(window))
-        return;
     // A return while the other window stays open was made by a press into this window;
     // that press brings the window back and is no answer.
-    m_returnPressPending = m_info && m_info->isVisible();
-    Form_Activate();
+    if (m_gate.activated(window, m_info && m_info->isVisible()))
+        Form_Activate();
 }
 
 void Form1::Form_Activate() { Bezeichnung4_Click(); }
@@ -411,6 +410,8 @@ bool Form1::event(QEvent *event)
 {
     if (event->type() == QEvent::WindowActivate)
         windowActivated(ActivationGate::Window::Main);
+    if (event->type() == QEvent::WindowDeactivate)
+        m_keys.clear(); // the keys held now are let go elsewhere
     return QWidget::event(event);
 }
 
@@ -420,21 +421,35 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
         return QWidget::eventFilter(watched, event);
     switch (event->type()) {
     case QEvent::KeyPress: {
-        m_returnPressPending = false;
+        m_gate.keyPressed();
         const auto *key = static_cast<QKeyEvent *>(event);
-        return Form_KeyDown(key->key(), key->isAutoRepeat());
+        return Form_KeyDown(key->key(), m_keys.isRepeat(*key));
     }
-    case QEvent::MouseMove: // the pointer came over after the return: the next press is meant
-        m_returnPressPending = false;
+    case QEvent::KeyRelease:
+        m_keys.isRepeat(*static_cast<QKeyEvent *>(event));
+        break;
+    case QEvent::MouseMove:
+        m_gate.moved(static_cast<QMouseEvent *>(event)->timestamp());
         break;
     case QEvent::MouseButtonPress:
-        if (std::exchange(m_returnPressPending, false) && watched == Bild11)
-            return true;
-        break;
+        return swallowReturnPress(static_cast<QWidget *>(watched), *static_cast<QMouseEvent *>(event));
     default:
         break;
     }
     return QWidget::eventFilter(watched, event);
+}
+
+// The press that brings the window back is no answer, whether it is read before or after
+// the activation it causes. Read before, it makes the return itself; then a control that
+// the new exercise took away from under the pointer does not get it either.
+bool Form1::swallowReturnPress(QWidget *receiver, const QMouseEvent &press)
+{
+    if (m_gate.returnDue() && !isActiveWindow())
+        windowActivated(ActivationGate::Window::Main);
+    if (!m_gate.isReturnPress(press.timestamp()))
+        return false;
+    return receiver == Bild11
+        || (receiver != this && childAt(mapFromGlobal(press.globalPosition().toPoint())) != receiver);
 }
 
 // ---- Exercise ----------------------------------------------------------------------------
@@ -807,6 +822,24 @@ void Form1::sayQuestion()
 }
 
 void Form1::sayProposal() { say(spokenNumber(HBildlauf1->value()), numberVoice()); }
+
+// A repeating arrow goes on moving the bar at the keyboard's pace, however late a busy
+// program reads its repeats: the bar rests once the key is let go or the bar is at its end.
+void Form1::proposalRested()
+{
+    if (arrowMovesOn())
+        m_proposalRest->start();
+    else
+        sayProposal();
+}
+
+bool Form1::arrowMovesOn() const
+{
+    const int value = HBildlauf1->value();
+    const bool down = m_keys.isRepeating(Qt::Key_Left) || m_keys.isRepeating(Qt::Key_Up);
+    const bool up = m_keys.isRepeating(Qt::Key_Right) || m_keys.isRepeating(Qt::Key_Down);
+    return (down && value > HBildlauf1->minimum()) || (up && value < HBildlauf1->maximum());
+}
 
 void Form1::say(const QString &text, const Voice &voice)
 {

@@ -5,6 +5,7 @@
 #include "ActivationGate.h"
 #include "BoardCells.h"
 #include "GivenAnswer.h"
+#include "KeyRepeats.h"
 #include "LibraryOwner.h"
 #include "Platform.h"
 #include "ResultsKeeper.h"
@@ -21,6 +22,7 @@ class Form2;
 class ListBox;
 class Module1;
 class PictureButton;
+class QMouseEvent;
 class QPushButton;
 class QScrollBar;
 class QTimer;
@@ -150,8 +152,11 @@ private:
     void sayQuestion();
     void sayProposal();
     void say(const QString &text, const Voice &voice);
+    void proposalRested();
+    bool arrowMovesOn() const;
     void showSpeechButton();
     void applySecondLanguage();
+    bool swallowReturnPress(QWidget *receiver, const QMouseEvent &press);
 
     Module1 &m_state;
     Platform m_platform;
@@ -160,8 +165,8 @@ private:
     SecondLanguage m_secondLanguage;
     std::unique_ptr<Form2> m_editor;
     std::unique_ptr<ZEPLABEL> m_info;
+    KeyRepeats m_keys;
     bool m_ending = false;
-    bool m_returnPressPending = false;
     QTimer *m_proposalRest = nullptr;
     bool m_speechOn = true;
     bool m_questionAfterProposal = false;

@@ -74,6 +74,7 @@ void BoardSurface::moveCursor(int rows, int columns)
 
 void BoardSurface::keyPressEvent(QKeyEvent *event)
 {
+    const bool repeat = m_keys.isRepeat(*event);
     switch (event->key()) {
     case Qt::Key_Left:
         moveCursor(0, -1);
@@ -90,11 +91,18 @@ void BoardSurface::keyPressEvent(QKeyEvent *event)
     case Qt::Key_Return:
     case Qt::Key_Enter:
     case Qt::Key_Space:
-        emit cellChosen(cellCentre(m_cursor));
+        if (!repeat)
+            emit cellChosen(cellCentre(m_cursor));
         break;
     default:
         DrawingSurface::keyPressEvent(event);
     }
+}
+
+void BoardSurface::keyReleaseEvent(QKeyEvent *event)
+{
+    m_keys.isRepeat(*event);
+    DrawingSurface::keyReleaseEvent(event);
 }
 
 void BoardSurface::paintEvent(QPaintEvent *event)
@@ -120,6 +128,7 @@ void BoardSurface::focusInEvent(QFocusEvent *event)
 
 void BoardSurface::focusOutEvent(QFocusEvent *event)
 {
+    m_keys.clear(); // the releases go elsewhere now
     DrawingSurface::focusOutEvent(event);
     update();
 }

@@ -3,13 +3,14 @@
 #pragma once
 
 #include "DrawingSurface.h"
+#include "KeyRepeats.h"
 
 class BoardCells;
 
 // A drawing surface that shows a board of 10 x 10 square cells from its top-left corner.
 // With the keyboard focus a frame marks one cell: the arrows move it, stopping at the
-// edges, and Enter or Space chooses it. Screen readers see the board as a table of its
-// cells, described by the window (setCells).
+// edges, and Enter or Space chooses it, once however long the key is held. Screen readers
+// see the board as a table of its cells, described by the window (setCells).
 class BoardSurface : public DrawingSurface
 {
     Q_OBJECT
@@ -37,6 +38,7 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
@@ -47,4 +49,5 @@ private:
     int m_cellTwips;
     const BoardCells *m_cells = nullptr;
     int m_cursor = 1;
+    KeyRepeats m_keys;
 };

@@ -126,6 +126,19 @@ TEST_F(Felder, PictureWithoutCellsIsNeverSolved)
         EXPECT_EQ(colour(n), LightRed) << n; // no cell waits in yellow
 }
 
+// On the framed cell a held Enter or Space is one answer, however late its repeats are read.
+TEST_F(Felder, HeldKeyOnTheBoardIsOneAnswer)
+{
+    willAsk({12, 47});
+    start(PatternText({{"Haus", MarkedCells({12, 47})}}));
+    holdKey(Qt::Key_Return, 1000, 20, form.Bild11); // on cell 1
+    form.Bild11->setCursorCell(12);
+    press(Qt::Key_Space, form.Bild11);
+    for (int repeat = 0; repeat < 10; ++repeat)
+        press(Qt::Key_Space, form.Bild11, true);
+    expectCounters(1, 1);
+}
+
 // Three small patterns solved in each mode, each time wrapping around to the first and
 // skipping those without marked cells (a "1" past cell 100 marks nothing).
 TEST_F(Felder, WholeLibraryInBothModes)

@@ -78,6 +78,23 @@ protected:
         QApplication::sendEvent(target ? target : form.HBildlauf1, &event);
     }
 
+    // A key event as the X server sends it, with its timestamp and without Qt's repeat flag;
+    // a held key repeats as a release and a press at the same time.
+    void keyAt(QEvent::Type type, int key, quint64 time, QWidget *target = nullptr)
+    {
+        QKeyEvent event(type, key, Qt::NoModifier);
+        event.setTimestamp(time);
+        QApplication::sendEvent(target ? target : form.HBildlauf1, &event);
+    }
+    void holdKey(int key, quint64 from, int repeats, QWidget *target = nullptr)
+    {
+        keyAt(QEvent::KeyPress, key, from, target);
+        for (int repeat = 1; repeat <= repeats; ++repeat) {
+            keyAt(QEvent::KeyRelease, key, from + 500 + 40 * repeat, target);
+            keyAt(QEvent::KeyPress, key, from + 500 + 40 * repeat, target);
+        }
+    }
+
     QColor colour(int n) const { return CellColour(*form.Bild11, n); }
 
     void expectCounters(int hits, int errors)

@@ -83,6 +83,30 @@ TEST_F(ReadingAloud, ZahlenSaysTheQuestionAndTheRestingProposal)
     EXPECT_EQ(fake.speech.said.size(), 2);
 }
 
+// A held arrow whose repeats a busy program reads late is still one movement: its number
+// is said once the key is let go, or while it is held at the end of the bar.
+TEST_F(ReadingAloud, HeldArrowIsSaidWhenItRests)
+{
+    willAsk({47});
+    start(PatternText({{"Haus", MarkedCells({3, 47})}}));
+    willAsk({3});
+    form.Bezeichnung5_Click();
+    fake.speech.said.clear();
+    holdKey(Qt::Key_Right, 1000, 3);
+    QTest::qWait(700); // the next repeats are not read yet
+    EXPECT_TRUE(fake.speech.said.isEmpty());
+    keyAt(QEvent::KeyRelease, Qt::Key_Right, 1660);
+    keyAt(QEvent::KeyPress, Qt::Key_Right, 1660);
+    keyAt(QEvent::KeyRelease, Qt::Key_Right, 1690);
+    QTest::qWait(700);
+    EXPECT_EQ(fake.speech.texts(), QStringList{"6"});
+
+    form.HBildlauf1->setValue(99);
+    holdKey(Qt::Key_Right, 5000, 3);
+    QTest::qWait(700);
+    EXPECT_EQ(fake.speech.texts(), (QStringList{"6", "100"}));
+}
+
 // The loudspeaker turns reading aloud off at once and on again with the current question.
 TEST_F(ReadingAloud, LoudspeakerTurnsSpeechOffAndOn)
 {

@@ -5,12 +5,33 @@
 #include "QtDialogs.h"
 #include "ZEPLABEL.h"
 
+#include <QMouseEvent>
 #include <QTest>
 #include <QTimer>
+#include <memory>
 
 namespace {
 
-using StartUp = MainWindowTest;
+class StartUp : public MainWindowTest
+{
+protected:
+    // A main window with the real message and input boxes, loaded with the library and
+    // shown, for the returns from the other windows.
+    Form1 &showWithRealBoxes(const QByteArray &patterns)
+    {
+        fake.files.files.insert(QStringLiteral("ZEP100.TXT"), patterns);
+        m_window = std::make_unique<Form1>(state, m_withRealBoxes);
+        m_window->Form_Load();
+        m_window->show();
+        return *m_window;
+    }
+
+private:
+    QtDialogs m_boxes;
+    const Platform m_withRealBoxes{m_boxes,      fake.printer, fake.clipboard, fake.random,
+                                   fake.screen, fake.files,   fake.program,   fake.speech};
+    std::unique_ptr<Form1> m_window;
+};
 
 // Without any files the program says so, plays the default pattern on the first board and
 // still writes a results file on exit.
@@ -92,14 +113,8 @@ TEST_F(StartUp, ResultsLoadSortedAndAreSavedOnExit)
 // window are no return.
 TEST_F(StartUp, ReturnFromTheInformationWindowStartsAFreshExercise)
 {
-    QtDialogs boxes;
-    const Platform withRealBoxes{boxes,       fake.printer, fake.clipboard, fake.random,
-                                 fake.screen, fake.files,   fake.program, fake.speech};
-    Form1 window(state, withRealBoxes);
-    fake.files.files.insert(QStringLiteral("ZEP100.TXT"), PatternText({{"Haus", MarkedCells({5, 6, 7})}}));
     willAsk({5, 6, 7, 6});
-    window.Form_Load();
-    window.show();
+    Form1 &window = showWithRealBoxes(PatternText({{"Haus", MarkedCells({5, 6, 7})}}));
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     const auto press = [&](int n) { QTest::mouseClick(window.Bild11, Qt::LeftButton, {}, (CellCentre(n) / 15).toPoint()); };
@@ -129,6 +144,58 @@ TEST_F(StartUp, ReturnFromTheInformationWindowStartsAFreshExercise)
     EXPECT_EQ(state.FoundCells, MarkedCells({}));
     press(state.TargetNumber);
     EXPECT_EQ(std::pair(int(state.HitCount), state.ErrorCount), std::pair(2, 0));
+}
+
+// The press that brings the window back from the information window is no answer in
+// whichever order a busy program reads it and the activation. Read first, it makes the
+// return itself, and a control the new exercise takes away does not get it. Qt's own move
+// to a press, at the press's time, does not make the press meant; the child's move does.
+TEST_F(StartUp, ReturnPressIsNoAnswerInEitherOrder)
+{
+    willAsk({5, 6, 7, 5, 6, 7});
+    Form1 &window = showWithRealBoxes(PatternText({{"Haus", MarkedCells({5, 6, 7})}}));
+    const auto send = [](QWidget *to, QEvent::Type type, QPointF at, quint64 time) {
+        const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+        QMouseEvent event(type, at, to->mapToGlobal(at), button, button, Qt::NoModifier);
+        event.setTimestamp(time);
+        QApplication::sendEvent(to, &event);
+    };
+    const auto pressCell = [&](int n, quint64 time) { send(window.Bild11, QEvent::MouseButtonPress, CellCentre(n) / 15, time); };
+    const auto activate = [](QWidget *which) {
+        which->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(which));
+    };
+    const auto counters = [&] { return std::pair(int(state.HitCount), state.ErrorCount); };
+    activate(&window);
+
+    window.Bild8_Click();
+    activate(window.infoWindow());
+    pressCell(6, 1000); // read before the activation
+    EXPECT_EQ(state.TargetNumber, 6);
+    activate(&window);
+    EXPECT_EQ(state.TargetNumber, 6); // no second new exercise
+    pressCell(6, 1100);
+    EXPECT_EQ(counters(), std::pair(1, 0));
+
+    window.Bezeichnung5_Click(); // asks 5
+    window.Bild8_Click();
+    activate(window.infoWindow());
+    send(window.HBildlauf1, QEvent::MouseButtonPress, QPointF(window.HBildlauf1->width() - 5, 5), 2000);
+    EXPECT_EQ(window.HBildlauf1->value(), 1); // the Felder exercise took the scroll bar away
+    EXPECT_EQ(window.Bezeichnung3->text(), state.NumberWords[6]);
+    activate(&window);
+
+    activate(window.infoWindow());
+    activate(&window); // now read after the activation, with Qt's move to it
+    send(window.Bild11, QEvent::MouseMove, CellCentre(7) / 15, 3000);
+    pressCell(7, 3000);
+    pressCell(7, 3100);
+    EXPECT_EQ(counters(), std::pair(2, 0));
+    activate(window.infoWindow());
+    activate(&window);
+    send(window.Bild11, QEvent::MouseMove, CellCentre(4) / 15, 3900); // the child's own move
+    pressCell(4, 4000);
+    EXPECT_EQ(counters(), std::pair(2, 1));
 }
 
 // The exit adds this run's results to the file as it is when the lock is had, and a file

@@ -67,7 +67,8 @@ TEST_F(Zahlen, ValueIsJudgedByButtonAndKeys)
     EXPECT_FALSE(form.HBildlauf1->isVisible() || form.Befehl1->isVisible());
 }
 
-// A held Enter answers once, whatever the keyboard repeats; held arrows keep stepping.
+// A held Enter answers once, whatever the keyboard repeats and however late the program
+// reads them; a quick new press after the release answers again; held arrows keep stepping.
 TEST_F(Zahlen, HeldEnterIsOneAnswer)
 {
     willAsk({10, 47}); // Felder at start, then Zahlen
@@ -78,12 +79,21 @@ TEST_F(Zahlen, HeldEnterIsOneAnswer)
         press(Qt::Key_Return, nullptr, true);
     expectCounters(0, 1);
     EXPECT_EQ(fake.dialogs.beeps, 1);
+    holdKey(Qt::Key_Return, 1000, 24); // read too late for Qt to flag the repeats
+    keyAt(QEvent::KeyRelease, Qt::Key_Return, 2600);
+    expectCounters(0, 2);
+    keyAt(QEvent::KeyPress, Qt::Key_Return, 2630); // a quick new press
+    keyAt(QEvent::KeyPress, Qt::Key_Return, 3200); // repeated without releases
+    keyAt(QEvent::KeyRelease, Qt::Key_Return, 3300);
+    expectCounters(0, 3);
+    EXPECT_EQ(fake.dialogs.beeps, 3);
     press(Qt::Key_Right);
-    for (int repeat = 0; repeat < 45; ++repeat)
+    for (int repeat = 0; repeat < 20; ++repeat)
         press(Qt::Key_Right, nullptr, true);
+    holdKey(Qt::Key_Right, 4000, 24);
     EXPECT_EQ(form.HBildlauf1->value(), 47);
     press(Qt::Key_Enter);
-    expectCounters(1, 1);
+    expectCounters(1, 3);
 }
 
 } // namespace
