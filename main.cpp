@@ -2,21 +2,33 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "EspeakSpeech.h"
 #include "Form1.h"
+#include "LearningRecorder.h"
 #include "Module1.h"
+#include "PickableNames.h"
 #include "PracticeFolder.h"
 #include "QtClipboard.h"
+#include "QtClock.h"
 #include "QtDialogs.h"
 #include "QtFiles.h"
 #include "QtPrinter.h"
 #include "QtProgramControl.h"
 #include "QtRandom.h"
+#include "QtRunIdentity.h"
 #include "QtScreen.h"
+#include "RecordFiles.h"
 #include "TerminationSignals.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QLibraryInfo>
 #include <QSessionManager>
+#include <QTimer>
 #include <QTranslator>
+
+namespace {
+// The learning record's old answers go once the window is up and has asked its first number.
+constexpr int RecordStartUpDelayMs = 2000;
+}
 
 int main(int argc, char **argv)
 {
@@ -41,10 +53,26 @@ int main(int argc, char **argv)
     QtFiles files;
     QtProgramControl program;
     EspeakSpeech speech;
-    const Platform platform{dialogs, printer, clipboard, random, screen, files, program, speech};
+    QtClock clock;
+    QtRunIdentity run;
+    const Platform platform{dialogs, printer, clipboard, random, screen, files, program, speech, clock, run};
 
     Module1 state;
     Form1 window(state, platform);
+
+    // The learning record follows the play from outside the window.
+    LearningRecorder recorder(files, clock, run);
+    QObject::connect(&window, &Form1::questionAsked, &recorder, &LearningRecorder::questionAsked);
+    QObject::connect(&window, &Form1::answerGiven, &recorder, &LearningRecorder::answerGiven);
+    QObject::connect(&window, &Form1::exerciseSolved, &recorder, &LearningRecorder::exerciseSolved);
+    QObject::connect(&speech, &Speech::sayingStarted, &recorder, &LearningRecorder::wordStartedSounding);
+    QObject::connect(&recorder, &LearningRecorder::cannotWrite, &window, [&](const QString &reason) {
+        const QString folder = QDir::toNativeSeparators(QDir(files.currentDirectory()).filePath(RecordFiles::Folder));
+        dialogs.messageBox(LearningRecorder::CannotWriteMessage(folder, reason), MessageStyle::Warning,
+                           QStringLiteral("Lernstand"));
+    });
+    window.setNameSource([&] { return PickableNames(files, recorder.knownNames()); });
+
     // A logout or a request to terminate saves the results as the exit button's "Ja" does.
     TerminationSignals termination;
     QObject::connect(&termination, &TerminationSignals::received, &window, &Form1::SaveAndEnd);
@@ -52,5 +80,8 @@ int main(int argc, char **argv)
                      [&window](QSessionManager &) { window.SaveAndEnd(); });
     window.Form_Load();
     window.show();
-    return app.exec();
+    QTimer::singleShot(RecordStartUpDelayMs, &recorder, &LearningRecorder::startUp);
+    const int exitCode = app.exec();
+    recorder.finish();
+    return exitCode;
 }

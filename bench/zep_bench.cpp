@@ -14,11 +14,13 @@
 #include "Module1.h"
 #include "ProgramModule.h"
 #include "QtClipboard.h"
+#include "QtClock.h"
 #include "QtDialogs.h"
 #include "QtFiles.h"
 #include "QtPrinter.h"
 #include "QtProgramControl.h"
 #include "QtRandom.h"
+#include "QtRunIdentity.h"
 #include "QtScreen.h"
 #include "SoundMonitor.h"
 #include "Zoom.h"
@@ -77,7 +79,9 @@ struct Services
     QtFiles files;
     QtProgramControl program;
     EspeakSpeech speech;
-    Platform platform{dialogs, printer, clipboard, random, screen, files, program, speech};
+    QtClock clock;
+    QtRunIdentity run;
+    Platform platform{dialogs, printer, clipboard, random, screen, files, program, speech, clock, run};
 };
 
 // The main window built as the program builds it, on a screen of the given scale.

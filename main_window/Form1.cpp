@@ -543,6 +543,7 @@ void Form1::reportAnswer(int given, bool right)
 
 void Form1::ExerciseSolved()
 {
+    emit exerciseSolved();
     const QString score = (QStringLiteral("0000") + Bezeichnung1->text()).right(4);
     addResult(score + QStringLiteral("  ") + Bezeichnung9->text());
     showResults();
@@ -659,9 +660,9 @@ void Form1::addResult(const QString &entry)
 void Form1::Bild10_Click()
 {
     showResults();
-    const QString name = m_platform.dialogs.inputBox(QStringLiteral("Neuer Name:"),
-                                                     QStringLiteral("Benutzer eingeben"), QString(),
-                                                     MaxNameLength);
+    const QString name = m_platform.dialogs.inputBoxWithChoices(
+        QStringLiteral("Neuer Name:"), QStringLiteral("Benutzer eingeben"),
+        m_names ? m_names() : QStringList(), MaxNameLength);
     if (!name.isEmpty())
         Bezeichnung9->setText(name);
     hideResults();

@@ -11,6 +11,7 @@
 #include "Speech.h"
 
 #include <QWidget>
+#include <functional>
 #include <memory>
 
 class BoardSurface;
@@ -97,6 +98,10 @@ public:
     QString cellText(int n) const override;
     Mark cellMark(int n) const override;
 
+    // Where the new-user box finds the names a child may pick (none when unset).
+    using NameSource = std::function<QStringList()>;
+    void setNameSource(NameSource names) { m_names = std::move(names); }
+
     bool resultsShown() const;
     Form2 *editorWindow() const { return m_editor.get(); }
     ZEPLABEL *infoWindow() const { return m_info.get(); }
@@ -117,6 +122,8 @@ signals:
     // question label shows it, or its cell is yellow) and an answer was judged.
     void questionAsked(int number);
     void answerGiven(const GivenAnswer &answer);
+    // Every cell of the pattern was found.
+    void exerciseSolved();
 
 protected:
     bool event(QEvent *event) override;
@@ -161,4 +168,5 @@ private:
     QTimer *m_proposalRest = nullptr;
     bool m_speechOn = true;
     bool m_questionAfterProposal = false;
+    NameSource m_names;
 };

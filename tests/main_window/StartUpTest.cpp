@@ -94,7 +94,8 @@ TEST_F(StartUp, ReturnFromTheInformationWindowStartsAFreshExercise)
 {
     QtDialogs boxes;
     const Platform withRealBoxes{boxes,       fake.printer, fake.clipboard, fake.random,
-                                 fake.screen, fake.files,   fake.program, fake.speech};
+                                 fake.screen, fake.files,   fake.program, fake.speech,
+                                 fake.clock,  fake.run};
     Form1 window(state, withRealBoxes);
     fake.files.files.insert(QStringLiteral("ZEP100.TXT"), PatternText({{"Haus", MarkedCells({5, 6, 7})}}));
     willAsk({5, 6, 7, 6});
