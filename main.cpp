@@ -16,6 +16,7 @@
 #include "QtRunIdentity.h"
 #include "QtScreen.h"
 #include "RecordFiles.h"
+#include "RecordWindow.h"
 #include "TerminationSignals.h"
 
 #include <QApplication>
@@ -24,6 +25,7 @@
 #include <QSessionManager>
 #include <QTimer>
 #include <QTranslator>
+#include <memory>
 
 namespace {
 // The learning record's old answers go once the window is up and has asked its first number.
@@ -72,6 +74,16 @@ int main(int argc, char **argv)
                            QStringLiteral("Lernstand"));
     });
     window.setNameSource([&] { return PickableNames(files, recorder.knownNames()); });
+    // The teacher's window on the record, opened from the editor.
+    std::unique_ptr<RecordWindow> recordWindow;
+    QObject::connect(&window, &Form1::recordWanted, &window, [&] {
+        if (!recordWindow) {
+            recordWindow = std::make_unique<RecordWindow>(platform);
+            QObject::connect(recordWindow.get(), &RecordWindow::recordChanged, &recorder,
+                             &LearningRecorder::reloadNames);
+        }
+        recordWindow->open();
+    });
 
     // A logout or a request to terminate saves the results as the exit button's "Ja" does.
     TerminationSignals termination;

@@ -46,6 +46,20 @@ QString Totals(int answers, int right)
         + QStringLiteral(" richtig");
 }
 
+QStringList Figures(const LearningMap &map)
+{
+    const QString none = QStringLiteral("–");
+    const auto numbers = [](int count) { return Count(count, "Zahl", "Zahlen"); };
+    return {QStringLiteral("Antworten: %1").arg(map.answers),
+            QStringLiteral("davon richtig: %1").arg(map.answers ? Percent(map.right, map.answers) : none),
+            QStringLiteral("Antwortzeit (Median): %1").arg(map.medianMs >= 0 ? Seconds(map.medianMs) : none),
+            QStringLiteral("sicher: %1").arg(numbers(map.count(Mastery::Secure))),
+            QStringLiteral("unsicher: %1").arg(numbers(map.count(Mastery::Unsure))),
+            QStringLiteral("Übungsbedarf: %1").arg(numbers(map.count(Mastery::NeedsPractice))),
+            QStringLiteral("noch nicht gefragt: %1").arg(numbers(map.count(Mastery::NotAsked))),
+            QStringLiteral("langsam: %1").arg(numbers(map.slowNumbers()))};
+}
+
 QString CellFigures(int n, const NumberFigures &figures)
 {
     QString text = QStringLiteral("%1: %2").arg(n).arg(MasteryName(figures.mastery));

@@ -20,6 +20,9 @@ QString CellFigures(int n, const NumberFigures &figures);
 // The diagnosis, most frequent error first: "Zahlendreher: 5 von 9 Fehlern, z. B. 74 statt 47".
 QStringList Diagnosis(const LearningMap &map);
 QString Trend(const WeekTrend &trend);
+// The map's figures, a line each: answers, share right, median time, and how many numbers
+// are sicher, unsicher, Übungsbedarf, noch nicht gefragt and langsam.
+QStringList Figures(const LearningMap &map);
 // "1234 Antworten, 78 % richtig"
 QString Totals(int answers, int right);
 

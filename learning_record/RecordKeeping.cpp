@@ -9,6 +9,7 @@
 #include "RecordFiles.h"
 
 #include <QMap>
+#include <mutex>
 
 namespace {
 
@@ -88,21 +89,25 @@ RecordKeeping::Outcome RecordKeeping::rename(const QString &from, const QString 
     return change(renaming, true);
 }
 
-// A file name of this run's own for what a change writes.
+// A writer of this run's own for what a change writes. Changes of one run may come from
+// two threads (the removal of old answers, the teacher's window); they count together.
 QString RecordKeeping::nextWriter()
 {
-    if (m_lastCopy < 0) {
-        m_lastCopy = 0;
-        const QString prefix = m_writer + QStringLiteral("-k");
+    static std::mutex counting;
+    static int last = -1;
+    const std::lock_guard lock(counting);
+    const QString prefix = m_writer + QStringLiteral("-k");
+    if (last < 0) {
+        last = 0;
         for (const QString &entry : m_files.entries(RecordFiles::Folder)) {
             QString writer = RecordFiles::WriterOf(entry);
             if (writer.isEmpty() && RecordFiles::IsHandled(entry))
                 writer = entry.section(u'.', 0, 0);
             if (writer.startsWith(prefix))
-                m_lastCopy = std::max(m_lastCopy, writer.mid(prefix.size()).toInt());
+                last = std::max(last, writer.mid(prefix.size()).toInt());
         }
     }
-    return m_writer + QStringLiteral("-k") + QString::number(++m_lastCopy);
+    return prefix + QString::number(++last);
 }
 
 RecordKeeping::Outcome RecordKeeping::change(Change &change, bool waitForOthers)

@@ -53,5 +53,4 @@ private:
     Files &m_files;
     const Clock &m_clock;
     QString m_writer;
-    int m_lastCopy = -1;
 };

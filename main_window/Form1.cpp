@@ -826,8 +826,10 @@ void Form1::showSpeechButton()
 
 void Form1::Bild7_Click()
 {
-    if (!m_editor)
+    if (!m_editor) {
         m_editor = std::make_unique<Form2>(m_state, m_platform, *this);
+        connect(m_editor.get(), &Form2::recordWanted, this, &Form1::recordWanted);
+    }
     m_editor->open(library());
     hide();
 }

@@ -124,6 +124,8 @@ signals:
     void answerGiven(const GivenAnswer &answer);
     // Every cell of the pattern was found.
     void exerciseSolved();
+    // The teacher asks for the learning record in the editor.
+    void recordWanted();
 
 protected:
     bool event(QEvent *event) override;

@@ -35,14 +35,15 @@ protected:
     QStringList told;
 };
 
-// Every counted answer is recorded with its facts; the time runs from the question being
-// shown, in Felder mode with reading aloud from its word beginning to sound (only the first
+// The start of the main window reads nothing of the record. Every counted answer is
+// recorded with its facts; the time runs from the question being shown, in Felder mode with reading aloud from its word beginning to sound (only the first
 // sound counts), in Zahlen mode always from the yellow cell; the end of an exercise puts the
 // journal on the disk.
 TEST_F(LearningRecorderTest, RecordsEachAnswerWithTheTimeFromTheQuestionOrItsWord)
 {
     willAsk({74, 47});
     start(PatternText({{"Haus", MarkedCells({47, 74})}}));
+    EXPECT_EQ(fake.files.reads, (QStringList{u"ZEP100.INI"_s, u"ZEP100.TXT"_s}));
     fake.clock.advance(700);
     emit fake.speech.sayingStarted(); // the word "vierundsiebzig" begins to sound
     fake.clock.advance(2000);
