@@ -2,14 +2,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
 // Prints the program's start-up time, its peak memory, how long the main window takes to
-// load large pattern libraries and results files, and how soon a question is heard.
+// load large pattern libraries and results files, how soon a question is heard, and what
+// the learning record costs: an answer recorded, the teacher's window on a class's year.
 // Runs offscreen; the speech figure uses a private sound server that it starts itself.
 //
 //   zep_bench                     all figures
+//   zep_bench --record            the learning record's figures alone
 //   zep_bench --startup [factor]  (internal) one start-up, reported to the parent process
 #include "Cells.h"
 #include "EspeakSpeech.h"
 #include "Form1.h"
+#include "GivenAnswer.h"
+#include "JournalLine.h"
+#include "LearningRecorder.h"
 #include "ListBox.h"
 #include "Module1.h"
 #include "ProgramModule.h"
@@ -22,6 +27,8 @@
 #include "QtRandom.h"
 #include "QtRunIdentity.h"
 #include "QtScreen.h"
+#include "RecordFiles.h"
+#include "RecordWindow.h"
 #include "SoundMonitor.h"
 #include "Zoom.h"
 
@@ -36,12 +43,20 @@
 #include <algorithm>
 #include <cstdio>
 #include <functional>
+#include <random>
 
 namespace {
 
 constexpr int StartupRuns = 7;
 constexpr int LoadRuns = 3;
 constexpr int SpeechRuns = 20;
+// A class's year in the learning record: 30 children, 20,000 answers each, written by
+// runs of 200 answers on 10 computers.
+constexpr int RecordChildren = 30;
+constexpr int RecordAnswersPerChild = 20000;
+constexpr int RecordRunAnswers = 200;
+constexpr int RecordComputers = 10;
+constexpr int RecordedAnswers = 2000;
 
 // Answers every box at once, so that a load that fails cannot wait for a click.
 class SilentDialogs : public QtDialogs
@@ -321,6 +336,121 @@ void MeasureSpeech()
     QProcess::execute(QStringLiteral("sh"), {script, QStringLiteral("stop"), server});
 }
 
+// Writes the journals of a class's year into folder/Lernstand, as the runs would have.
+void WriteClassYear(const QString &folder)
+{
+    QDir(folder).mkpath(RecordFiles::Folder);
+    const QDateTime start = QDateTime::currentDateTime().addDays(-300);
+    std::mt19937 chance(7);
+    for (int child = 0; child < RecordChildren; ++child) {
+        const QString name = QStringLiteral("Kind %1").arg(child + 1, 2, 10, QChar(u'0'));
+        for (int first = 0; first < RecordAnswersPerChild; first += RecordRunAnswers) {
+            const int runNumber = first / RecordRunAnswers;
+            const QDateTime runStart = start.addSecs(qint64(runNumber) * 86400 + child * 60);
+            RecordedAnswer answer;
+            answer.run = QStringLiteral("pc%1-%2-%3")
+                             .arg(runNumber % RecordComputers)
+                             .arg(runStart.toString(QStringLiteral("yyyyMMdd'T'HHmmss")))
+                             .arg(1000 + child * 100 + runNumber);
+            answer.name = name;
+            answer.language = QStringLiteral("de");
+            answer.pattern = QStringLiteral("Muster %1").arg(runNumber % 20);
+            QByteArray lines;
+            for (int i = 0; i < RecordRunAnswers; ++i) {
+                answer.time = runStart.addSecs(i * 5);
+                answer.seq = quint64(i + 1);
+                answer.mode = i % 3 ? RecordedAnswer::Mode::Felder : RecordedAnswer::Mode::Zahlen;
+                answer.asked = int(chance() % 100) + 1;
+                answer.given = chance() % 5 ? answer.asked : int(chance() % 100) + 1;
+                answer.ms = 800 + qint64(chance() % 6000);
+                lines += JournalLine(answer);
+            }
+            QFile file(folder + u'/' + RecordFiles::JournalPath(name, RecordFiles::WriterName(answer.run)));
+            file.open(QIODevice::WriteOnly);
+            file.write(lines);
+        }
+    }
+}
+
+// An answer recorded on the user-interface thread: the line appended to the run's journal.
+void MeasureRecording(const QString &folder)
+{
+    QDir::setCurrent(folder);
+    Services services(1);
+    LearningRecorder recorder(services.files, services.clock, services.run);
+    QList<double> times;
+    QElapsedTimer clock;
+    for (int i = 0; i < RecordedAnswers; ++i) {
+        const int asked = i % 100 + 1;
+        clock.start();
+        recorder.questionAsked(asked);
+        recorder.answerGiven({asked, i % 4 ? asked : 101 - asked, i % 4 != 0, Module1::FelderMode,
+                              QStringLiteral("d"), QStringLiteral("Haus"), QStringLiteral("Mia")});
+        times.append(clock.nsecsElapsed() / 1e6);
+    }
+    std::sort(times.begin(), times.end());
+    std::printf("an answer recorded:           %7.3f ms (median of %d, 99th percentile %.3f ms, slowest %.3f ms)\n",
+                times.at(times.size() / 2), RecordedAnswers, times.at(times.size() * 99 / 100), times.last());
+}
+
+// The teacher's window on a class's year: opened with the first child's map, then every
+// child chosen in turn; and the main window's start beside such a record.
+void MeasureRecordWindow(const QString &program, const QString &folder)
+{
+    QElapsedTimer clock;
+    clock.start();
+    WriteClassYear(folder);
+    std::printf("(a class's year of %d answers in %lld journals written in %.1f s)\n",
+                RecordChildren * RecordAnswersPerChild,
+                static_cast<long long>(QDir(folder + u'/' + RecordFiles::Folder).count() - 2),
+                clock.elapsed() / 1000.0);
+    QDir::setCurrent(folder);
+    QList<double> opening;
+    double switching = 0;
+    int switches = 0;
+    for (int run = 0; run < LoadRuns; ++run) {
+        Services services(1);
+        RecordWindow window(services.platform);
+        clock.start();
+        window.open();
+        QApplication::processEvents();
+        opening.append(clock.nsecsElapsed() / 1e6);
+        for (int child = 1; child < window.record().children.size(); ++child) {
+            clock.start();
+            window.chooseChild(child);
+            QApplication::processEvents();
+            switching += clock.nsecsElapsed() / 1e6;
+            ++switches;
+        }
+    }
+    std::sort(opening.begin(), opening.end());
+    std::printf("record window open, first map:%7.1f ms (median of %d)\n", opening.at(opening.size() / 2), LoadRuns);
+    std::printf("switching children:           %7.2f ms (mean of %d)\n", switching / switches, switches);
+    std::printf("peak memory of this process:  %7.1f MB\n", PeakMemoryKiB() / 1024.0);
+    QFile::copy(QStringLiteral(ZEP_STARTER_LIBRARY), folder + QStringLiteral("/ZEP100.TXT"));
+    std::printf("beside that record: ");
+    MeasureStartup(program, folder);
+}
+
+// The figures of the program without the learning record.
+void MeasureProgram(const QString &program, const QString &folder)
+{
+    MeasureStartup(program, folder);
+    QDir::setCurrent(folder);
+    for (int patterns : {1000, 10000, 100000}) {
+        const double ms = MeasureLoad(folder, PatternLibraryBytes(patterns), QByteArray());
+        std::printf("load %6d patterns:         %7.1f ms (%.2f ms per 1000)\n", patterns, ms,
+                    ms * 1000 / patterns);
+    }
+    const int lines = 100000;
+    const double ms = MeasureLoad(folder, PatternLibraryBytes(1), ResultsBytes(lines));
+    std::printf("load %6d results lines:    %7.1f ms\n", lines, ms);
+    std::printf("peak memory of this process:  %7.1f MB\n", PeakMemoryKiB() / 1024.0);
+    MeasureHugeResultsFile(folder);
+    MeasureScaledFigures(program, folder);
+    MeasureSpeech();
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -332,22 +462,14 @@ int main(int argc, char **argv)
     if (app.arguments().contains(QStringLiteral("--startup")))
         return RunStartup(app.arguments().value(2, QStringLiteral("1")).toDouble());
 
-    QTemporaryDir folder;
-    QFile::copy(QStringLiteral(ZEP_STARTER_LIBRARY), folder.filePath(QStringLiteral("ZEP100.TXT")));
-    MeasureStartup(app.applicationFilePath(), folder.path());
-
-    QDir::setCurrent(folder.path());
-    for (int patterns : {1000, 10000, 100000}) {
-        const double ms = MeasureLoad(folder.path(), PatternLibraryBytes(patterns), QByteArray());
-        std::printf("load %6d patterns:         %7.1f ms (%.2f ms per 1000)\n", patterns, ms,
-                    ms * 1000 / patterns);
+    if (!app.arguments().contains(QStringLiteral("--record"))) {
+        QTemporaryDir folder;
+        QFile::copy(QStringLiteral(ZEP_STARTER_LIBRARY), folder.filePath(QStringLiteral("ZEP100.TXT")));
+        MeasureProgram(app.applicationFilePath(), folder.path());
     }
-    const int lines = 100000;
-    const double ms = MeasureLoad(folder.path(), PatternLibraryBytes(1), ResultsBytes(lines));
-    std::printf("load %6d results lines:    %7.1f ms\n", lines, ms);
-    std::printf("peak memory of this process:  %7.1f MB\n", PeakMemoryKiB() / 1024.0);
-    MeasureHugeResultsFile(folder.path());
-    MeasureScaledFigures(app.applicationFilePath(), folder.path());
-    MeasureSpeech();
+    QTemporaryDir recordFolder;
+    MeasureRecording(recordFolder.path());
+    QTemporaryDir classFolder;
+    MeasureRecordWindow(app.applicationFilePath(), classFolder.path());
     return 0;
 }

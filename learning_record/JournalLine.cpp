@@ -6,16 +6,17 @@
 
 #include <QList>
 #include <array>
+#include <cstring>
 
 namespace {
 
 constexpr char Tag[] = "Z1";
-constexpr int FieldCount = 12;
 constexpr qsizetype MaxTextBytes = 1024; // a name or pattern of 100 characters, escaped
 constexpr qint64 MaxMs = 24LL * 3600 * 1000;
 constexpr quint64 MaxSeq = quint64(1) << 53;
 constexpr int SecondsPerDay = 86400;
 constexpr int MaxOffsetSeconds = 18 * 3600;
+constexpr size_t DateLength = 10; // "2026-03-02"
 
 // Days since 1970-01-01 of a date of the Gregorian calendar.
 qint64 DaysFromCivil(qint64 y, int m, int d)
@@ -76,10 +77,18 @@ bool ParseIsoTime(QByteArrayView text, qint64 &utcSeconds, int &offsetSeconds)
         return false;
     if (text[4] != '-' || text[7] != '-' || text[10] != 'T' || text[13] != ':' || text[16] != ':')
         return false;
-    const int year = Digits(text, 0, 4), month = Digits(text, 5, 2), day = Digits(text, 8, 2);
+    // The lines of a journal mostly share their day: it is worked out once.
+    thread_local char lastDate[DateLength] = {};
+    thread_local qint64 lastDays = 0;
+    if (std::memcmp(lastDate, text.data(), DateLength) != 0) {
+        const int year = Digits(text, 0, 4), month = Digits(text, 5, 2), day = Digits(text, 8, 2);
+        if (year < 0 || month < 1 || month > 12 || day < 1 || day > DaysInMonth(year, month))
+            return false;
+        lastDays = DaysFromCivil(year, month, day);
+        std::memcpy(lastDate, text.data(), DateLength);
+    }
     const int hour = Digits(text, 11, 2), minute = Digits(text, 14, 2), second = Digits(text, 17, 2);
-    if (year < 0 || month < 1 || month > 12 || day < 1 || day > DaysInMonth(year, month)
-        || hour < 0 || hour > 23 || minute < 0 || minute > 59 || second < 0 || second > 59)
+    if (hour < 0 || hour > 23 || minute < 0 || minute > 59 || second < 0 || second > 59)
         return false;
     if (text.size() == 20) {
         if (text[19] != 'Z')
@@ -94,7 +103,7 @@ bool ParseIsoTime(QByteArrayView text, qint64 &utcSeconds, int &offsetSeconds)
         if (std::abs(offsetSeconds) > MaxOffsetSeconds)
             return false;
     }
-    const qint64 local = DaysFromCivil(year, month, day) * SecondsPerDay + hour * 3600 + minute * 60 + second;
+    const qint64 local = lastDays * SecondsPerDay + hour * 3600 + minute * 60 + second;
     utcSeconds = local - offsetSeconds;
     return true;
 }
@@ -114,12 +123,28 @@ bool ParseNumber(QByteArrayView text, quint64 limit, quint64 &value)
     return value <= limit;
 }
 
+// Whether any of eight bytes is a control character (below 0x20, or 0x7f) or a backslash:
+// the only bytes a text field has to be looked at closely for.
+bool HasSpecialByte(quint64 bytes)
+{
+    constexpr quint64 Ones = 0x0101010101010101ULL, Highs = 0x8080808080808080ULL;
+    const auto zeroByte = [](quint64 x) { return (x - Ones) & ~x & Highs; };
+    const quint64 below0x20 = (bytes - 0x20 * Ones) & ~bytes & Highs;
+    return below0x20 | zeroByte(bytes ^ (0x7f * Ones)) | zeroByte(bytes ^ (quint64('\\') * Ones));
+}
+
 // A text field: not empty where it must not be, no control characters, escapes whole.
 bool IsText(QByteArrayView text, bool mayBeEmpty)
 {
     if ((text.isEmpty() && !mayBeEmpty) || text.size() > MaxTextBytes)
         return false;
-    for (qsizetype i = 0; i < text.size(); ++i) {
+    qsizetype i = 0;
+    for (quint64 eight = 0; i + 8 <= text.size(); i += 8) {
+        std::memcpy(&eight, text.data() + i, sizeof eight);
+        if (HasSpecialByte(eight))
+            break;
+    }
+    for (; i < text.size(); ++i) {
         const auto c = static_cast<unsigned char>(text[i]);
         if (c < 0x20 || c == 0x7f)
             return false;
@@ -229,38 +254,50 @@ QByteArray JournalLine(const RecordedAnswer &answer)
     return line;
 }
 
+namespace {
+
+constexpr int FieldCount = 12;
+
+// Splits a line at its tabs; the texts are checked field by field afterwards.
+bool SplitLine(QByteArrayView line, std::array<QByteArrayView, FieldCount> &fields)
+{
+    const char *start = line.data();
+    const char *const end = start + line.size();
+    for (int i = 0; i < FieldCount - 1; ++i) {
+        const auto *tab = static_cast<const char *>(std::memchr(start, '\t', size_t(end - start)));
+        if (!tab)
+            return false;
+        fields[size_t(i)] = QByteArrayView(start, tab - start);
+        start = tab + 1;
+    }
+    fields[FieldCount - 1] = QByteArrayView(start, end - start);
+    return true;
+}
+
+bool Is(QByteArrayView field, char c) { return field.size() == 1 && field[0] == c; }
+
+} // namespace
+
 bool ParseJournalFields(QByteArrayView line, JournalFields &out)
 {
-    std::array<QByteArrayView, FieldCount> fields;
-    int count = 0;
-    qsizetype start = 0;
-    for (qsizetype i = 0; i <= line.size(); ++i) {
-        if (i < line.size() && line[i] != '\t')
-            continue;
-        if (count == FieldCount)
-            return false;
-        fields[size_t(count++)] = line.sliced(start, i - start);
-        start = i + 1;
-    }
-    if (count != FieldCount || fields[0] != QByteArrayView(Tag))
-        return false;
+    std::array<QByteArrayView, FieldCount> f;
     quint64 seq = 0, asked = 0, given = 0, ms = 0;
-    if (!ParseIsoTime(fields[1], out.utcSeconds, out.offsetSeconds) || !IsText(fields[2], false)
-        || !ParseNumber(fields[3], MaxSeq, seq) || seq == 0 || !IsText(fields[4], false)
-        || (fields[5] != "F" && fields[5] != "Z") || !IsLanguage(fields[6])
-        || !IsText(fields[7], true) || !ParseNumber(fields[8], CellCount, asked) || asked == 0
-        || !ParseNumber(fields[9], CellCount, given) || given == 0
-        || !ParseNumber(fields[11], quint64(MaxMs), ms))
+    if (!SplitLine(line, f) || f[0].size() != 2 || f[0][0] != Tag[0] || f[0][1] != Tag[1]
+        || !ParseIsoTime(f[1], out.utcSeconds, out.offsetSeconds) || !IsText(f[2], false)
+        || !ParseNumber(f[3], MaxSeq, seq) || seq == 0 || !IsText(f[4], false)
+        || !(Is(f[5], 'F') || Is(f[5], 'Z')) || !IsLanguage(f[6]) || !IsText(f[7], true)
+        || !ParseNumber(f[8], CellCount, asked) || asked == 0 || !ParseNumber(f[9], CellCount, given)
+        || given == 0 || !ParseNumber(f[11], quint64(MaxMs), ms))
         return false;
-    const bool right = fields[10] == "r";
-    if ((!right && fields[10] != "f") || right != (asked == given))
+    const bool right = Is(f[10], 'r');
+    if ((!right && !Is(f[10], 'f')) || right != (asked == given))
         return false;
-    out.run = fields[2];
+    out.run = f[2];
     out.seq = seq;
-    out.name = fields[4];
-    out.mode = fields[5] == "F" ? RecordedAnswer::Mode::Felder : RecordedAnswer::Mode::Zahlen;
-    out.language = fields[6];
-    out.pattern = fields[7];
+    out.name = f[4];
+    out.mode = Is(f[5], 'F') ? RecordedAnswer::Mode::Felder : RecordedAnswer::Mode::Zahlen;
+    out.language = f[6];
+    out.pattern = f[7];
     out.asked = int(asked);
     out.given = int(given);
     out.ms = qint64(ms);

@@ -87,13 +87,15 @@ bool IsCopyWriter(const QString &writer)
     return copy.match(writer).hasMatch();
 }
 
+QString StartTime(const QString &writer)
+{
+    static const QRegularExpression start(QStringLiteral("-(\\d{8}T\\d{6})-\\d+(?:-k\\d+)?$"));
+    return start.match(writer).captured(1);
+}
+
 std::optional<QDate> StartDay(const QString &writer)
 {
-    static const QRegularExpression start(QStringLiteral("-(\\d{8})T\\d{6}-\\d+(?:-k\\d+)?$"));
-    const QRegularExpressionMatch match = start.match(writer);
-    if (!match.hasMatch())
-        return std::nullopt;
-    const QDate day = QDate::fromString(match.captured(1), QStringLiteral("yyyyMMdd"));
+    const QDate day = QDate::fromString(StartTime(writer).left(8), QStringLiteral("yyyyMMdd"));
     return day.isValid() ? std::optional(day) : std::nullopt;
 }
 

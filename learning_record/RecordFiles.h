@@ -47,5 +47,7 @@ QString WriterOf(const QString &entry);
 bool IsCopyWriter(const QString &writer);
 // The day a run started, from its writer name; none when it does not tell.
 std::optional<QDate> StartDay(const QString &writer);
+// The start of a run as its writer name tells it ("20260302T090000"), empty when it does not.
+QString StartTime(const QString &writer);
 
 } // namespace RecordFiles

@@ -62,6 +62,12 @@ bool NameBefore(const QCollator &collator, const QString &a, const QString &b)
     return order != 0 ? order < 0 : a < b;
 }
 
+std::pair<bool, QString> JournalOrder(const QString &entry)
+{
+    const QString writer = RecordFiles::WriterOf(entry);
+    return {!RecordFiles::IsCopyWriter(writer), RecordFiles::StartTime(writer)};
+}
+
 } // namespace
 
 int Record::indexOf(const QString &name) const
@@ -104,9 +110,15 @@ Record ReadRecord(Files &files)
             journals.append(entry);
     }
     // Copies first: a line found there is not counted again in the journal it came from.
-    std::stable_partition(journals.begin(), journals.end(), [](const QString &entry) {
-        return RecordFiles::IsCopyWriter(RecordFiles::WriterOf(entry));
-    });
+    // Then the runs in the order they started, so that each child's answers come mostly in
+    // time order already.
+    QList<std::pair<std::pair<bool, QString>, QString>> ordered;
+    for (const QString &entry : std::as_const(journals))
+        ordered.append({JournalOrder(entry), entry});
+    std::stable_sort(ordered.begin(), ordered.end(),
+                     [](const auto &a, const auto &b) { return a.first < b.first; });
+    for (qsizetype i = 0; i < ordered.size(); ++i)
+        journals[i] = ordered[i].second;
     QSet<std::pair<QByteArray, quint64>> copied;
     QSet<QByteArray> copiedRuns;
 
@@ -169,7 +181,7 @@ Record ReadRecord(Files &files)
     for (const int child : std::as_const(order)) {
         std::vector<StoredAnswer> &list = answers[size_t(child)];
         if (!std::is_sorted(list.begin(), list.end(), earlier))
-            std::stable_sort(list.begin(), list.end(), earlier);
+            std::sort(list.begin(), list.end(), earlier);
         record.children.append({childNames[child], std::move(list)});
     }
     return record;

@@ -196,7 +196,8 @@ FileContents QtFiles::read(const QString &name, qsizetype maxBytes)
     }
     contents.opened = true;
     QByteArray &bytes = contents.bytes;
-    bytes.resize(std::min<qint64>(maxBytes, st.st_size));
+    // One byte more than the file holds, so that its end is found without growing.
+    bytes.resize(std::min<qint64>(maxBytes, st.st_size + 1));
     qsizetype got = 0;
     for (;;) {
         if (got == bytes.size()) {

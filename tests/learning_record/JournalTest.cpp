@@ -43,6 +43,8 @@ TEST(JournalLine, KeepsEveryNameAndRefusesWhatItDidNotWrite)
                                   QByteArray(good).replace("\t5\t5\t", "\t0\t0\t"),
                                   QByteArray(good).replace("\t1\tMia", "\t0\tMia"),
                                   QByteArray(good).replace("Mia", "M\x01" "a"),
+                                  QByteArray(good).replace("Mia", "Annabellchen-Sophie\x7f" "x"),
+                                  QByteArray(good).replace("Mia", "Annabellchen-Sophie\\x"),
                                   QByteArray(good).replace("Z1", "Z2"), QByteArray("0042  Mia")})
         EXPECT_FALSE(ParseJournalLine(bad)) << bad.constData();
 }
