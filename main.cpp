@@ -68,11 +68,16 @@ int main(int argc, char **argv)
     QObject::connect(&window, &Form1::answerGiven, &recorder, &LearningRecorder::answerGiven);
     QObject::connect(&window, &Form1::exerciseSolved, &recorder, &LearningRecorder::exerciseSolved);
     QObject::connect(&speech, &Speech::sayingStarted, &recorder, &LearningRecorder::wordStartedSounding);
-    QObject::connect(&recorder, &LearningRecorder::cannotWrite, &window, [&](const QString &reason) {
-        const QString folder = QDir::toNativeSeparators(QDir(files.currentDirectory()).filePath(RecordFiles::Folder));
-        dialogs.messageBox(LearningRecorder::CannotWriteMessage(folder, reason), MessageStyle::Warning,
-                           QStringLiteral("Lernstand"));
-    });
+    // Told once the answer's handler has ended, not in the middle of it.
+    QObject::connect(
+        &recorder, &LearningRecorder::cannotWrite, &window,
+        [&](const QString &reason) {
+            const QString folder =
+                QDir::toNativeSeparators(QDir(files.currentDirectory()).filePath(RecordFiles::Folder));
+            dialogs.messageBox(LearningRecorder::CannotWriteMessage(folder, reason), MessageStyle::Warning,
+                               QStringLiteral("Lernstand"));
+        },
+        Qt::QueuedConnection);
     window.setNameSource([&] { return PickableNames(files, recorder.knownNames()); });
     // The teacher's window on the record, opened from the editor.
     std::unique_ptr<RecordWindow> recordWindow;

@@ -123,17 +123,18 @@ bool ParseNumber(QByteArrayView text, quint64 limit, quint64 &value)
     return value <= limit;
 }
 
-// Whether any of eight bytes is a control character (below 0x20, or 0x7f) or a backslash:
-// the only bytes a text field has to be looked at closely for.
+// Whether any of eight bytes is a control character (below 0x20, or 0x7f), a backslash or
+// not ASCII: the only bytes a text field has to be looked at closely for.
 bool HasSpecialByte(quint64 bytes)
 {
     constexpr quint64 Ones = 0x0101010101010101ULL, Highs = 0x8080808080808080ULL;
     const auto zeroByte = [](quint64 x) { return (x - Ones) & ~x & Highs; };
     const quint64 below0x20 = (bytes - 0x20 * Ones) & ~bytes & Highs;
-    return below0x20 | zeroByte(bytes ^ (0x7f * Ones)) | zeroByte(bytes ^ (quint64('\\') * Ones));
+    return (bytes & Highs) | below0x20 | zeroByte(bytes ^ (0x7f * Ones))
+        | zeroByte(bytes ^ (quint64('\\') * Ones));
 }
 
-// A text field: not empty where it must not be, no control characters, escapes whole.
+// A text field: not empty where it must not be, UTF-8, no control characters, escapes whole.
 bool IsText(QByteArrayView text, bool mayBeEmpty)
 {
     if ((text.isEmpty() && !mayBeEmpty) || text.size() > MaxTextBytes)
@@ -144,6 +145,8 @@ bool IsText(QByteArrayView text, bool mayBeEmpty)
         if (HasSpecialByte(eight))
             break;
     }
+    if (i < text.size() && !text.sliced(i).isValidUtf8())
+        return false;
     for (; i < text.size(); ++i) {
         const auto c = static_cast<unsigned char>(text[i]);
         if (c < 0x20 || c == 0x7f)

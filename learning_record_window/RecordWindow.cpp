@@ -21,7 +21,6 @@
 #include "TwipLayout.h"
 #include "WindowLook.h"
 #include "WorksheetRun.h"
-#include "Zoom.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -98,7 +97,6 @@ RecordWindow::RecordWindow(const Platform &platform, QWidget *parent)
     SetUpWindow(*this, QStringLiteral("Lernstand"), QStringLiteral(":/icons/record.svg"), WindowWidth,
                 WindowHeight, Qt::white);
     buildControls();
-    Zoom::installKeys(*this);
 }
 
 void RecordWindow::buildControls()
@@ -182,6 +180,7 @@ void RecordWindow::buildControls()
     Place(map, MapLeft, MapTop, MapTwips, MapTwips);
     connect(map, &DrawingSurface::mouseMoved, this, &RecordWindow::showCell);
     connect(map, &BoardSurface::cursorMoved, this, &RecordWindow::showCell);
+    map->installEventFilter(this);
 
     legend = new DrawingSurface(QSize(LegendPlace.width, LegendPlace.height), Qt::white, this);
     legend->setFont(SansFont(ControlPoints, false));
@@ -311,6 +310,14 @@ void RecordWindow::showMap()
                                         "Pfeiltasten hingehen."));
 }
 
+// The framed cell's figures show as soon as the map takes the focus.
+bool RecordWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == map && event->type() == QEvent::FocusIn)
+        showCell(map->cellCentre(map->cursorCell()));
+    return QWidget::eventFilter(watched, event);
+}
+
 void RecordWindow::showCell(QPointF twips)
 {
     const int column = int(twips.x()) / MapCellTwips, row = int(twips.y()) / MapCellTwips;
@@ -420,7 +427,7 @@ void RecordWindow::renameChild()
         return;
     const QString to = m_platform.dialogs.inputBox(QStringLiteral("Neuer Name für „%1“:").arg(from),
                                                    RenameTitle, from, MaxNameLength);
-    if (to.isEmpty() || to == from)
+    if (to.trimmed().isEmpty() || to == from)
         return;
     if (m_record.indexOf(to) >= 0
         && m_platform.dialogs.messageBox(QStringLiteral("„%1“ gibt es schon.\rDie Antworten von „%2“ "

@@ -65,6 +65,9 @@ signals:
     // The record was changed here (a child deleted or renamed, old answers removed).
     void recordChanged();
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void buildControls();
     void reload(const QString &chosenName);

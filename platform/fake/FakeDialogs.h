@@ -25,7 +25,7 @@ public:
         QString preset;
         QRect keepClear; // for questions shown beside an area
         int maxLength = NoLengthLimit;
-        QStringList choices; // of an input box with choices
+        QStringList choices{}; // of an input box with choices
     };
 
     Answer messageBox(const QString &prompt, MessageStyle style, const QString &title) override;

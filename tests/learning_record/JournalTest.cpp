@@ -45,6 +45,7 @@ TEST(JournalLine, KeepsEveryNameAndRefusesWhatItDidNotWrite)
                                   QByteArray(good).replace("Mia", "M\x01" "a"),
                                   QByteArray(good).replace("Mia", "Annabellchen-Sophie\x7f" "x"),
                                   QByteArray(good).replace("Mia", "Annabellchen-Sophie\\x"),
+                                  QByteArray(good).replace("Mia", "M\x97" "a"),
                                   QByteArray(good).replace("Z1", "Z2"), QByteArray("0042  Mia")})
         EXPECT_FALSE(ParseJournalLine(bad)) << bad.constData();
 }

@@ -7,6 +7,7 @@
 #include "RecordWindowFixture.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
@@ -23,7 +24,7 @@ using namespace Qt::StringLiterals;
 
 // The list shows every child with answers, share right and last day; the first child's map
 // shows each cell's mastery in colour and to screen readers with its figures; pointing at a
-// cell shows them; the filters change what is counted.
+// cell or framing it shows them; the filters change what is counted.
 TEST_F(RecordWindowTest, ShowsEveryChildAndTheChosenChildsMap)
 {
     EXPECT_EQ(window.windowTitle(), u"Lernstand"_s);
@@ -45,6 +46,11 @@ TEST_F(RecordWindowTest, ShowsEveryChildAndTheChosenChildsMap)
               u"47: Übungsbedarf, langsam – 4 Antworten, 2 falsch, Median 7,5 s. gesucht 47: 2× 74"_s);
     emit window.map->mouseMoved(QPointF(6 * 420 + 100, 4 * 420 + 100));
     EXPECT_EQ(window.cellFigures->text(), cell47->text(QAccessible::Description));
+    QFocusEvent focused(QEvent::FocusIn, Qt::TabFocusReason);
+    QApplication::sendEvent(window.map, &focused); // the framed cell, 1
+    EXPECT_EQ(window.cellFigures->text(), u"1: noch nicht gefragt"_s);
+    window.map->setCursorCell(12); // as the arrow keys move the frame
+    EXPECT_TRUE(window.cellFigures->text().startsWith(u"12: unsicher – 2 Antworten, 0 falsch"_s));
     EXPECT_TRUE(window.diagnosis->toPlainText().startsWith(u"Zahlendreher: 2 von 2 Fehlern, z. B. 74 statt 47\n"_s));
 
     window.periodFilter->setCurrentIndex(int(AnswerFilter::Period::All));
