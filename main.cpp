@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 ZEP contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "EspeakSpeech.h"
+#include "FontConfigurationReader.h"
 #include "Form1.h"
 #include "LearningRecorder.h"
 #include "Module1.h"
@@ -34,6 +35,7 @@ constexpr int RecordStartUpDelayMs = 2000;
 
 int main(int argc, char **argv)
 {
+    FontConfigurationReader fonts;
     QApplication app(argc, argv);
     // No display name: the desktop would append it to every window and box title, and
     // the titles carry the pattern and file names.
@@ -95,6 +97,7 @@ int main(int argc, char **argv)
     QObject::connect(&termination, &TerminationSignals::received, &window, &Form1::SaveAndEnd);
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &window,
                      [&window](QSessionManager &) { window.SaveAndEnd(); });
+    fonts.finish(); // the load handler may already show a box
     window.Form_Load();
     window.show();
     QTimer::singleShot(RecordStartUpDelayMs, &recorder, &LearningRecorder::startUp);

@@ -15,7 +15,8 @@ PACKAGES="cmake g++ make qt6-base-dev qt6-svg-dev qt6-translations-l10n fonts-li
 libgl-dev googletest libgtest-dev xvfb xdotool poppler-utils clang libclang-rt-14-dev
 libcups2-dev cups
 libespeak-ng-dev espeak-ng-data pulseaudio pulseaudio-utils
-lintian desktop-file-utils appstream dpkg-dev fakeroot file"
+lintian desktop-file-utils appstream dpkg-dev fakeroot file
+openbox at-spi2-core dbus-daemon dbus-bin"
 PACKAGES="$PACKAGES qt6-multimedia-dev"
 
 install_missing() {

@@ -4,13 +4,18 @@
 // Prints the program's start-up time, its peak memory, how long the main window takes to
 // load large pattern libraries and results files, how soon a question is heard, and what
 // the learning record costs: an answer recorded, the teacher's window on a class's year.
-// Runs offscreen; the speech figure uses a private sound server that it starts itself.
+// Runs offscreen; the speech figure uses a private sound server that it starts itself. The
+// start on a desktop is timed on private X displays with a window manager, against a bare
+// Qt window of the same size (zep_bare_window).
 //
 //   zep_bench                     all figures
-//   zep_bench --record            the learning record's figures alone
+//   zep_bench --desktop [program] only the start on a desktop, of this build's program or another
+//   zep_bench --record            only the learning record's figures
 //   zep_bench --startup [factor]  (internal) one start-up, reported to the parent process
 #include "Cells.h"
+#include "DesktopStart.h"
 #include "EspeakSpeech.h"
+#include "FontConfigurationReader.h"
 #include "Form1.h"
 #include "GivenAnswer.h"
 #include "JournalLine.h"
@@ -30,6 +35,7 @@
 #include "RecordFiles.h"
 #include "RecordWindow.h"
 #include "SoundMonitor.h"
+#include "Twips.h"
 #include "Zoom.h"
 
 #include <QApplication>
@@ -48,6 +54,7 @@
 namespace {
 
 constexpr int StartupRuns = 7;
+constexpr int DesktopRuns = 15;
 constexpr int LoadRuns = 3;
 constexpr int SpeechRuns = 20;
 // A class's year in the learning record: 30 children, 20,000 answers each, written by
@@ -151,9 +158,10 @@ QByteArray ResultsBytes(int lines)
 }
 
 // The child process: start as the program does, report once the first exercise is asked.
-int RunStartup(double factor)
+int RunStartup(double factor, FontConfigurationReader &fonts)
 {
     ProgramWindow program(factor);
+    fonts.finish();
     program.start();
     QTimer::singleShot(0, [&] {
         std::printf("ready %ld\n", PeakMemoryKiB());
@@ -163,7 +171,8 @@ int RunStartup(double factor)
     return QCoreApplication::exec();
 }
 
-void MeasureStartup(const QString &program, const QString &folder, double factor = 1)
+void MeasureStartup(const QString &program, const QString &folder, double factor = 1,
+                    const QString &screen = QString())
 {
     QList<double> times;
     long peak = 0;
@@ -180,9 +189,11 @@ void MeasureStartup(const QString &program, const QString &folder, double factor
         child.waitForFinished(30000);
     }
     std::sort(times.begin(), times.end());
+    const QString where = factor == 1 ? QString()
+        : screen.isEmpty()             ? QStringLiteral(" at scale %1").arg(factor)
+                                       : QStringLiteral(" at %1 (scale %2)").arg(screen).arg(factor);
     std::printf("start-up to first exercise:   %7.1f ms (median of %d, fastest %.1f ms)%s\n",
-                times.at(times.size() / 2), StartupRuns, times.first(),
-                factor == 1 ? "" : qPrintable(QStringLiteral(" at scale %1").arg(factor)));
+                times.at(times.size() / 2), StartupRuns, times.first(), qPrintable(where));
     std::printf("peak memory at start-up:      %7.1f MB\n", peak / 1024.0);
 }
 
@@ -275,8 +286,59 @@ void MeasureScaledFigures(const QString &program, const QString &folder)
     QFile::remove(folder + QStringLiteral("/ZEP100.TXT"));
     QFile::copy(QStringLiteral(ZEP_STARTER_LIBRARY), folder + QStringLiteral("/ZEP100.TXT"));
     MeasureStartup(program, folder, 2.5);
+    const QSizeF uhd = QSizeF(3840, 2160) * TwipsPerPixel;
+    MeasureStartup(program, folder,
+                   Zoom::FittingFactor(uhd, QSizeF(Form1::WindowWidth, Form1::WindowHeight)),
+                   QStringLiteral("3840x2160"));
     for (double factor : {1.0, 2.5})
         MeasureAtScale(folder, factor);
+}
+
+double Median(QList<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values.at(values.size() / 2);
+}
+
+// The program and the bare window of the same size start in turns on a private desktop,
+// the window fitted to its screen; each is timed from its start to the map of its window.
+void MeasureDesktopStart(const QString &program, const QString &folder, QSize screen,
+                         DesktopStart::Accessibility accessibility)
+{
+    const QString where = QStringLiteral("desktop %1x%2, accessibility bus %3:")
+                              .arg(screen.width())
+                              .arg(screen.height())
+                              .arg(accessibility == DesktopStart::Accessibility::On ? "on" : "off");
+    DesktopStart desktop(screen, accessibility);
+    const QString bare = QStringLiteral(ZEP_BARE_WINDOW);
+    // The first start of each fills the caches and gives the size of the window.
+    const QSize inside = desktop.start(program, {}, folder).inside;
+    const QStringList size{QString::number(inside.width()), QString::number(inside.height())};
+    desktop.start(bare, size, folder);
+    QList<double> programTimes, bareTimes;
+    for (int run = 0; run < DesktopRuns && desktop.failure().isEmpty(); ++run) {
+        programTimes.append(desktop.start(program, {}, folder).mappedMs);
+        bareTimes.append(desktop.start(bare, size, folder).mappedMs);
+    }
+    if (!desktop.failure().isEmpty()) {
+        std::printf("%s not measured: %s\n", qPrintable(where), qPrintable(desktop.failure()));
+        return;
+    }
+    const double programMs = Median(programTimes);
+    const double bareMs = Median(bareTimes);
+    const double programFastest = *std::min_element(programTimes.begin(), programTimes.end());
+    const double bareFastest = *std::min_element(bareTimes.begin(), bareTimes.end());
+    std::printf("%s window %dx%d mapped after %.1f ms, bare window %.1f ms "
+                "(medians of %d starts in turns): ratio %.2f (fastest %.1f / %.1f ms: %.2f)\n",
+                qPrintable(where), inside.width(), inside.height(), programMs, bareMs, DesktopRuns,
+                programMs / bareMs, programFastest, bareFastest, programFastest / bareFastest);
+}
+
+void MeasureDesktopStarts(const QString &folder, const QString &program = QStringLiteral(ZEP_PROGRAM))
+{
+    for (QSize screen : {QSize(1280, 1024), QSize(3840, 2160)})
+        for (auto accessibility : {DesktopStart::Accessibility::Off, DesktopStart::Accessibility::On})
+            MeasureDesktopStart(program, folder, screen, accessibility);
 }
 
 // Runs the event loop until done() or the time is up.
@@ -432,44 +494,48 @@ void MeasureRecordWindow(const QString &program, const QString &folder)
     MeasureStartup(program, folder);
 }
 
-// The figures of the program without the learning record.
-void MeasureProgram(const QString &program, const QString &folder)
-{
-    MeasureStartup(program, folder);
-    QDir::setCurrent(folder);
-    for (int patterns : {1000, 10000, 100000}) {
-        const double ms = MeasureLoad(folder, PatternLibraryBytes(patterns), QByteArray());
-        std::printf("load %6d patterns:         %7.1f ms (%.2f ms per 1000)\n", patterns, ms,
-                    ms * 1000 / patterns);
-    }
-    const int lines = 100000;
-    const double ms = MeasureLoad(folder, PatternLibraryBytes(1), ResultsBytes(lines));
-    std::printf("load %6d results lines:    %7.1f ms\n", lines, ms);
-    std::printf("peak memory of this process:  %7.1f MB\n", PeakMemoryKiB() / 1024.0);
-    MeasureHugeResultsFile(folder);
-    MeasureScaledFigures(program, folder);
-    MeasureSpeech();
-}
-
 } // namespace
 
 int main(int argc, char **argv)
 {
+    FontConfigurationReader fonts;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     ProgramModule::LookIn(QStringLiteral(ZEP_MODULE_FOLDER));
     if (app.arguments().contains(QStringLiteral("--startup")))
-        return RunStartup(app.arguments().value(2, QStringLiteral("1")).toDouble());
+        return RunStartup(app.arguments().value(2, QStringLiteral("1")).toDouble(), fonts);
+    fonts.finish();
 
-    if (!app.arguments().contains(QStringLiteral("--record"))) {
-        QTemporaryDir folder;
-        QFile::copy(QStringLiteral(ZEP_STARTER_LIBRARY), folder.filePath(QStringLiteral("ZEP100.TXT")));
-        MeasureProgram(app.applicationFilePath(), folder.path());
+    QTemporaryDir recordFolder, classFolder;
+    if (app.arguments().contains(QStringLiteral("--record"))) {
+        MeasureRecording(recordFolder.path());
+        MeasureRecordWindow(app.applicationFilePath(), classFolder.path());
+        return 0;
     }
-    QTemporaryDir recordFolder;
+    QTemporaryDir folder;
+    QFile::copy(QStringLiteral(ZEP_STARTER_LIBRARY), folder.filePath(QStringLiteral("ZEP100.TXT")));
+    if (const qsizetype at = app.arguments().indexOf(QStringLiteral("--desktop")); at >= 0) {
+        MeasureDesktopStarts(folder.path(), app.arguments().value(at + 1, QStringLiteral(ZEP_PROGRAM)));
+        return 0;
+    }
+    MeasureDesktopStarts(folder.path());
+    MeasureStartup(app.applicationFilePath(), folder.path());
+
+    QDir::setCurrent(folder.path());
+    for (int patterns : {1000, 10000, 100000}) {
+        const double ms = MeasureLoad(folder.path(), PatternLibraryBytes(patterns), QByteArray());
+        std::printf("load %6d patterns:         %7.1f ms (%.2f ms per 1000)\n", patterns, ms,
+                    ms * 1000 / patterns);
+    }
+    const int lines = 100000;
+    const double ms = MeasureLoad(folder.path(), PatternLibraryBytes(1), ResultsBytes(lines));
+    std::printf("load %6d results lines:    %7.1f ms\n", lines, ms);
+    std::printf("peak memory of this process:  %7.1f MB\n", PeakMemoryKiB() / 1024.0);
+    MeasureHugeResultsFile(folder.path());
+    MeasureScaledFigures(app.applicationFilePath(), folder.path());
+    MeasureSpeech();
     MeasureRecording(recordFolder.path());
-    QTemporaryDir classFolder;
     MeasureRecordWindow(app.applicationFilePath(), classFolder.path());
     return 0;
 }

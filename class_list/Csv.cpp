@@ -2,9 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Csv.h"
 
-#include "Cp1252.h"
-
-#include <QStringDecoder>
+#include "TextEncoding.h"
 
 namespace {
 
@@ -37,11 +35,8 @@ QString Unguarded(const QString &cell)
 
 QString Decoded(QByteArrayView bytes)
 {
-    if (bytes.startsWith(ByteOrderMark))
-        return QString::fromUtf8(bytes.sliced(ByteOrderMark.size()));
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    const QString text = utf8.decode(bytes);
-    return utf8.hasError() ? DecodeCp1252(bytes) : text;
+    const TextStart start = DetectTextEncoding(bytes);
+    return DecodeText(bytes.sliced(start.offset), start.encoding);
 }
 
 QChar SeparatorOf(QStringView text)

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 ZEP contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Loads arbitrary bytes as a results file and writes the entries again: writing and
-// reading back keeps the number of entries.
+// Loads arbitrary bytes as a results file and writes the entries again: reading back
+// gives the same number of entries, and each that holds no double quote as it was.
 #include "ResultsFile.h"
 
 #include <cstdint>
@@ -16,8 +16,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         for (const QString &entry : entries)
             if (!entry.isEmpty())
                 kept.append(entry);
-        if (ParseResultsFile(WriteResultsFile(kept)).size() != kept.size())
+        const QStringList back = ParseResultsFile(WriteResultsFile(kept));
+        if (back.size() != kept.size())
             std::abort();
+        for (qsizetype i = 0; i < kept.size(); ++i)
+            if (!kept[i].contains(u'"') && back[i] != kept[i])
+                std::abort();
     }
     return 0;
 }

@@ -25,7 +25,10 @@ QStringList PickableNames(Files &files, const QStringList &recordNames)
     QSet<QString> seen;
     QStringList picked;
     for (const QString &name : std::as_const(names)) {
-        const QString kept = name.left(MaxNameLength);
+        QString kept = name.left(MaxNameLength);
+        if (kept.size() == MaxNameLength && kept.back().isHighSurrogate())
+            kept.chop(1); // never half a character
+
         if (!kept.trimmed().isEmpty() && !seen.contains(kept)) {
             seen.insert(kept);
             picked.append(kept);

@@ -4,8 +4,10 @@
 
 #include <QByteArray>
 #include <QString>
+#include <optional>
 
-// The single-byte code page of the two text files. Bytes without a character
-// decode to U+FFFD; characters without a byte encode as "?".
+// The single-byte code page of the two text files. Every byte decodes to one character
+// and encodes back to itself.
 QString DecodeCp1252(QByteArrayView bytes);
-QByteArray EncodeCp1252(QStringView text);
+// None when a character has no byte in the code page.
+std::optional<QByteArray> EncodeCp1252(QStringView text);

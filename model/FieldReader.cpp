@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FieldReader.h"
 
-#include "Cp1252.h"
+#include "TextEncoding.h"
 
 namespace {
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
@@ -12,6 +12,9 @@ bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
 FieldReader::FieldReader(QByteArray bytes, bool wholeFile)
     : m_bytes(std::move(bytes)), m_wholeFile(wholeFile)
 {
+    const TextStart start = DetectTextEncoding(m_bytes, wholeFile);
+    m_encoding = start.encoding;
+    m_pos = start.offset;
 }
 
 bool FieldReader::atEnd() const { return m_failed || m_pos >= m_bytes.size(); }
@@ -73,5 +76,5 @@ std::optional<QString> FieldReader::readField()
     if (m_pos >= m_bytes.size() && !m_wholeFile)
         return fail();
     skipDelimiter();
-    return DecodeCp1252(QByteArrayView(m_bytes).sliced(begin, end - begin));
+    return DecodeText(QByteArrayView(m_bytes).sliced(begin, end - begin), m_encoding);
 }

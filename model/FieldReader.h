@@ -2,13 +2,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "TextEncoding.h"
+
 #include <QByteArray>
 #include <QString>
 #include <optional>
 
 // Reads the two text files field by field: blanks before a field are skipped, a field
 // that begins with a double quote runs to the closing quote (which is not part of it),
-// any other field ends at a comma or at a line end (CR LF, LF or CR).
+// any other field ends at a comma or at a line end (CR LF, LF or CR). The encoding is
+// taken from the bytes as a whole (see DetectTextEncoding); a byte order mark is skipped.
 class FieldReader
 {
 public:
@@ -31,5 +34,6 @@ private:
     QByteArray m_bytes;
     qsizetype m_pos = 0;
     bool m_wholeFile;
+    TextEncoding m_encoding = TextEncoding::Cp1252;
     bool m_failed = false;
 };

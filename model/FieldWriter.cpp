@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FieldWriter.h"
 
-#include "Cp1252.h"
+#include "TextEncoding.h"
 
 namespace {
 
@@ -27,10 +27,10 @@ QString Quoted(const QString &field)
 
 QByteArray WriteFieldLines(const QStringList &fields)
 {
-    QByteArray bytes;
+    QString text;
     for (const QString &field : fields) {
-        bytes += EncodeCp1252(NeedsQuotes(field) ? Quoted(field) : field);
-        bytes += "\r\n";
+        text += NeedsQuotes(field) ? Quoted(field) : field;
+        text += QStringLiteral("\r\n");
     }
-    return bytes;
+    return EncodeText(text);
 }

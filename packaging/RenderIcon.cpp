@@ -1,6 +1,9 @@
 // SPDX-FileCopyrightText: 2026 ZEP contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Build tool: renders the program's SVG logo as a square PNG for the desktop's icon theme.
+// Build tool: renders an SVG picture of the program as a square image: a PNG for the
+// desktop's icon theme, or (any other file name) its raw pixels, premultiplied ARGB32 in the
+// machine's byte order, which a window takes as its icon without decoding anything.
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -10,20 +13,27 @@
 int main(int argc, char **argv)
 {
     if (argc != 4) {
-        std::fprintf(stderr, "usage: %s logo.svg icon.png size\n", argv[0]);
+        std::fprintf(stderr, "usage: %s picture.svg image.png|image.argb size\n", argv[0]);
         return 2;
     }
     QGuiApplication app(argc, argv);
     const int size = QByteArray(argv[3]).toInt();
-    QSvgRenderer logo(QString::fromLocal8Bit(argv[1]));
-    if (!logo.isValid() || size <= 0) {
+    QSvgRenderer picture(QString::fromLocal8Bit(argv[1]));
+    if (!picture.isValid() || size <= 0) {
         std::fprintf(stderr, "%s: cannot render %s\n", argv[0], argv[1]);
         return 1;
     }
     QImage icon(size, size, QImage::Format_ARGB32_Premultiplied);
     icon.fill(Qt::transparent);
     QPainter painter(&icon);
-    logo.render(&painter);
+    picture.render(&painter);
     painter.end();
-    return icon.save(QString::fromLocal8Bit(argv[2]), "PNG") ? 0 : 1;
+    const QString output = QString::fromLocal8Bit(argv[2]);
+    if (output.endsWith(QStringLiteral(".png")))
+        return icon.save(output, "PNG") ? 0 : 1;
+    QFile raw(output);
+    const auto bytes = reinterpret_cast<const char *>(icon.constBits());
+    return raw.open(QIODevice::WriteOnly) && raw.write(bytes, icon.sizeInBytes()) == icon.sizeInBytes()
+        ? 0
+        : 1;
 }

@@ -15,8 +15,14 @@ enum class MessageStyle {
 
 enum class Answer { Ok = 1, Yes = 6, No = 7 };
 
-// The longest name a user or a pattern may have.
+// The longest name a user or a pattern may have, in UTF-16 code units (a character
+// beyond the Basic Multilingual Plane counts two).
 constexpr int MaxNameLength = 100;
+
+// The longest beginning of text that has at most maxLength code units and ends between
+// two characters as a reader sees them: a letter keeps its accents, an emoji, a flag or a
+// family of emoji stays whole or goes whole.
+QString CutBetweenCharacters(const QString &text, int maxLength);
 
 // Modal message and input boxes and the warning sound.
 class Dialogs
@@ -32,7 +38,7 @@ public:
                                   const QRect &keepClear) = 0;
     static constexpr int NoLengthLimit = -1;
     // The edited text, or the empty text when the box is cancelled. The box takes no more
-    // than maxLength characters, when one is given.
+    // than maxLength code units, when one is given, and never half a character.
     virtual QString inputBox(const QString &prompt, const QString &title, const QString &preset,
                              int maxLength = NoLengthLimit) = 0;
     // The same box, starting empty, whose line also opens a list of the choices (in the

@@ -28,6 +28,12 @@ protected:
         QByteArray file;
         for (const auto &[name, cells] : patterns)
             file += name.toLatin1() + "\r\n" + cells.toLatin1() + "\r\n";
+        openEditorOn(file);
+    }
+
+    // The same on a pattern file of the given bytes.
+    void openEditorOn(const QByteArray &file)
+    {
         fake.files.files[QStringLiteral("ZEP100.TXT")] = file;
         form = std::make_unique<Form1>(state, fake.platform);
         form->Form_Load();

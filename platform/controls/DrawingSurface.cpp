@@ -21,11 +21,23 @@ DrawingSurface::DrawingSurface(QSize sizeTwips, const QColor &background, QWidge
     applyScale();
 }
 
-// The drawing speaks pixels of factor 1 (deviceUnitsPerTwip); the image's pixel ratio
-// turns them into the screen's real pixels at the current factor.
 void DrawingSurface::applyScale()
 {
     setFixedSize(ToPixels(m_sizeTwips.width()), ToPixels(m_sizeTwips.height()));
+    if (m_image.isNull())
+        return;
+    m_image = QImage();
+    for (const Step &step : m_steps)
+        run(step);
+    update();
+}
+
+// The drawing speaks pixels of factor 1 (deviceUnitsPerTwip); the image's pixel ratio
+// turns them into the screen's real pixels at the current factor.
+QImage &DrawingSurface::backing() const
+{
+    if (!m_image.isNull())
+        return m_image;
     const double ratio = ScaleFactor() * devicePixelRatio();
     const QSizeF design = QSizeF(m_sizeTwips) / TwipsPerPixel;
     m_image = QImage(int(std::ceil(design.width() * ratio)), int(std::ceil(design.height() * ratio)),
@@ -34,23 +46,23 @@ void DrawingSurface::applyScale()
     m_image.setDotsPerMeterX(DotsPerMeterAt96Dpi);
     m_image.setDotsPerMeterY(DotsPerMeterAt96Dpi);
     m_image.fill(m_background);
-    for (const Step &step : m_steps)
-        run(step);
-    update();
+    return m_image;
 }
 
 void DrawingSurface::clear()
 {
     m_steps.clear();
-    m_image.fill(m_background);
+    if (!m_image.isNull())
+        m_image.fill(m_background);
     m_cursor = QPointF(0, 0);
     update();
 }
 
 QColor DrawingSurface::colorAt(QPointF twips) const
 {
-    const QPointF pixel = twips * deviceUnitsPerTwip() * m_image.devicePixelRatio();
-    return m_image.pixelColor(pixel.toPoint());
+    const QImage &image = backing();
+    const QPointF pixel = twips * deviceUnitsPerTwip() * image.devicePixelRatio();
+    return image.pixelColor(pixel.toPoint());
 }
 
 void DrawingSurface::paint(const std::function<void(QPainter &)> &step)
@@ -73,7 +85,7 @@ void DrawingSurface::paintOpaque(const QRectF &area, const std::function<void(QP
 void DrawingSurface::run(const Step &step)
 {
     {
-        QPainter painter(&m_image);
+        QPainter painter(&backing());
         painter.setRenderHint(QPainter::TextAntialiasing);
         step.draw(painter);
     }
@@ -84,7 +96,7 @@ double DrawingSurface::deviceUnitsPerTwip() const { return 1.0 / TwipsPerPixel; 
 
 QPaintDevice *DrawingSurface::metricsDevice() const
 {
-    return const_cast<QImage *>(&m_image);
+    return &backing();
 }
 
 // Widget and image meet pixel for pixel on the screen: one logical pixel of the widget is
@@ -94,7 +106,7 @@ void DrawingSurface::paintEvent(QPaintEvent *event)
     QPainter painter(this);
     const QRect dirty = event->rect();
     const qreal ratio = devicePixelRatio();
-    painter.drawImage(dirty, m_image, QRectF(QPointF(dirty.topLeft()) * ratio, QSizeF(dirty.size()) * ratio));
+    painter.drawImage(dirty, backing(), QRectF(QPointF(dirty.topLeft()) * ratio, QSizeF(dirty.size()) * ratio));
 }
 
 void DrawingSurface::mousePressEvent(QMouseEvent *event)

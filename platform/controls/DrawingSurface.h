@@ -12,7 +12,9 @@
 // A picture that keeps what is drawn on it in a backing image, so that nothing has to
 // be redrawn when the window is uncovered. Drawing speaks twips. The image has the
 // screen's real resolution at the window's scale; the surface keeps the drawing steps since
-// it was last cleared and runs them again when the scale changes.
+// it was last cleared and runs them again when the scale changes. The image is made when it
+// is first drawn on or shown, so a surface that stays hidden, or is scaled before its first
+// drawing, costs no image.
 class DrawingSurface : public QWidget, public TwipCanvas, public Scalable
 {
     Q_OBJECT
@@ -27,7 +29,7 @@ public:
     QSize sizeTwips() const { return m_sizeTwips; }
     // The whole surface takes its background colour; the print cursor goes to (0, 0).
     void clear();
-    QImage image() const { return m_image; }
+    QImage image() const { return backing(); }
     // Colour of the backing image at a point given in twips.
     QColor colorAt(QPointF twips) const;
     // How many drawing steps the surface keeps for the next change of scale.
@@ -56,9 +58,10 @@ private:
         std::function<void(QPainter &)> draw;
     };
     void run(const Step &step);
+    QImage &backing() const;
 
     QSize m_sizeTwips;
-    QImage m_image;
+    mutable QImage m_image; // null until first needed
     QColor m_background;
     std::vector<Step> m_steps;
 };

@@ -4,14 +4,38 @@
 
 #include "Twips.h"
 
+#include <QEvent>
 #include <QIcon>
 #include <QPainter>
 #include <QPixmap>
 #include <QSvgRenderer>
+#include <QThreadPool>
+#include <memory>
 
 namespace {
+
 constexpr int FocusFrameTwips = 15;
+
+QImage Draw(const QString &picture, QSize pixels)
+{
+    QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    QSvgRenderer(picture).render(&painter);
+    return image;
 }
+
+// One thread draws the icons in the order asked, beside the user-interface thread; more
+// threads would take turns with the window that waits for them.
+QThreadPool &DrawingThread()
+{
+    static QThreadPool pool;
+    static const bool once = (pool.setMaxThreadCount(1), true);
+    Q_UNUSED(once);
+    return pool;
+}
+
+} // namespace
 
 PictureButton::PictureButton(const QString &picture, const QString &name,
                              const QColor &background, QWidget *parent)
@@ -29,6 +53,8 @@ PictureButton::PictureButton(const QString &picture, const QString &name,
 
 void PictureButton::setPicture(const QString &picture)
 {
+    if (picture == m_picture)
+        return;
     m_picture = picture;
     applyScale();
 }
@@ -36,10 +62,12 @@ void PictureButton::setPicture(const QString &picture)
 void PictureButton::setBackground(const QColor &background)
 {
     m_background = background;
-    setStyleSheet(QStringLiteral("QToolButton { background-color: %1; border: none; }"
-                                 "QToolButton:focus { border: %2px dotted black; }")
-                      .arg(background.name())
-                      .arg(std::max(1, ToPixels(FocusFrameTwips))));
+    const QString sheet = QStringLiteral("QToolButton { background-color: %1; border: none; }"
+                                         "QToolButton:focus { border: %2px dotted black; }")
+                              .arg(background.name())
+                              .arg(std::max(1, ToPixels(FocusFrameTwips)));
+    if (sheet != styleSheet()) // each new style sheet polishes the button anew
+        setStyleSheet(sheet);
 }
 
 void PictureButton::setIconTwips(int twips)
@@ -52,14 +80,55 @@ void PictureButton::applyScale()
 {
     const int side = ToPixels(m_iconTwips);
     setIconSize(QSize(side, side));
+    m_iconDrawn = false;
+    m_drawing = {};
+    if (isVisible())
+        takeIcon();
+    else if (testAttribute(Qt::WA_WState_Polished))
+        drawIconSoon();
+    setBackground(m_background);
+}
+
+bool PictureButton::event(QEvent *event)
+{
+    const bool handled = QToolButton::event(event);
+    if (event->type() == QEvent::Polish && !m_iconDrawn && !m_drawing.valid())
+        drawIconSoon();
+    return handled;
+}
+
+void PictureButton::drawIconSoon()
+{
+    auto drawn = std::make_shared<std::promise<QImage>>();
+    m_drawing = drawn->get_future();
+    DrawingThread().start([drawn, picture = m_picture, pixels = iconSize() * devicePixelRatio()] {
+        drawn->set_value(Draw(picture, pixels));
+    });
+}
+
+void PictureButton::showEvent(QShowEvent *event)
+{
+    if (!m_iconDrawn)
+        takeIcon();
+    QToolButton::showEvent(event);
+}
+
+// A window painted without being shown (grabbed for a picture) still gets its icons.
+void PictureButton::paintEvent(QPaintEvent *event)
+{
+    if (!m_iconDrawn)
+        takeIcon();
+    QToolButton::paintEvent(event);
+}
+
+// The icon from the drawing thread, or drawn here when it was not asked for there.
+void PictureButton::takeIcon()
+{
     const qreal ratio = devicePixelRatio();
-    QPixmap pixmap(QSize(side, side) * ratio);
-    pixmap.fill(Qt::transparent);
-    {
-        QPainter painter(&pixmap);
-        QSvgRenderer(m_picture).render(&painter);
-    }
+    QPixmap pixmap = QPixmap::fromImage(m_drawing.valid() ? m_drawing.get()
+                                                          : Draw(m_picture, iconSize() * ratio));
+    m_drawing = {};
     pixmap.setDevicePixelRatio(ratio);
     setIcon(QIcon(pixmap));
-    setBackground(m_background);
+    m_iconDrawn = true;
 }

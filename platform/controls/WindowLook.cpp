@@ -5,7 +5,11 @@
 #include "AccessibleWindow.h"
 #include "TwipLayout.h"
 
+#include <QFileInfo>
 #include <QIcon>
+#include <QImage>
+#include <QPixmap>
+#include <QResource>
 #include <QWidget>
 
 namespace WindowLook {
@@ -19,8 +23,30 @@ QFont SansFont(double points, bool bold)
 }
 
 namespace {
+
 constexpr char ScreenPlaceProperty[] = "zepScreenPlace"; // QRectF: shares, screen twips
+constexpr int WindowIconSizes[] = {16, 32, 64, 128};
+
+// The icon drawn from the SVG file at build time, at the sizes a desktop takes for a window,
+// as raw pixels: image files would make Qt look through its plugins first. The SVG file
+// itself where there are no such pictures.
+QIcon WindowIcon(const QString &svg)
+{
+    QIcon icon;
+    for (int size : WindowIconSizes) {
+        const QResource pixels(QStringLiteral(":/window-icons/%1-%2.argb")
+                                   .arg(QFileInfo(svg).completeBaseName())
+                                   .arg(size));
+        if (!pixels.isValid() || pixels.compressionAlgorithm() != QResource::NoCompression
+            || pixels.size() != qint64(size) * size * 4)
+            continue;
+        const QImage picture(pixels.data(), size, size, QImage::Format_ARGB32_Premultiplied);
+        icon.addPixmap(QPixmap::fromImage(picture));
+    }
+    return icon.isNull() ? QIcon(svg) : icon;
 }
+
+} // namespace
 
 void PlaceOnScreen(QWidget &window, QSizeF screenTwips, double shareX, double shareY)
 {
@@ -47,7 +73,7 @@ void SetUpWindow(QWidget &window, const QString &caption, const QString &icon, i
 {
     AccessibleWindow::install(window);
     window.setWindowTitle(caption);
-    window.setWindowIcon(QIcon(icon));
+    window.setWindowIcon(WindowIcon(icon));
     SetWindowTwips(window, QSize(widthTwips, heightTwips));
     SetControlFont(window, SansFont(9.75, true));
     window.setAutoFillBackground(true);

@@ -32,7 +32,7 @@ QString FakeDialogs::typed(int maxLength)
     if (whileOpen)
         whileOpen();
     const QString text = inputs.isEmpty() ? QString() : inputs.dequeue();
-    return maxLength == NoLengthLimit ? text : text.left(maxLength); // as the line edit would
+    return maxLength == NoLengthLimit ? text : CutBetweenCharacters(text, maxLength); // as the box does
 }
 
 QString FakeDialogs::inputBoxWithChoices(const QString &prompt, const QString &title,

@@ -11,8 +11,57 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QScreen>
+#include <QValidator>
 
 namespace {
+
+// Holds a line edit to maxLength code units without cutting a character in two. Of an
+// insertion that does not fit, the whole characters that fit are kept, so a full box
+// takes nothing more (not even an accent for its last letter) and a pasted page gives
+// its beginning.
+class LengthLimit : public QValidator
+{
+public:
+    LengthLimit(QLineEdit *line, int maxLength)
+        : QValidator(line), m_maxLength(maxLength), m_before(line->text())
+    {
+        connect(line, &QLineEdit::textChanged, this, [this](const QString &text) { m_before = text; });
+    }
+
+    State validate(QString &input, int &pos) const override
+    {
+        if (input.size() <= m_maxLength)
+            return Acceptable;
+        // The edit replaced what lies between an unchanged beginning and end.
+        const qsizetype shorter = std::min(input.size(), m_before.size());
+        qsizetype head = 0;
+        while (head < shorter && input.at(head) == m_before.at(head))
+            ++head;
+        qsizetype tail = 0;
+        while (tail < shorter - head
+               && input.at(input.size() - 1 - tail) == m_before.at(m_before.size() - 1 - tail))
+            ++tail;
+        if (head > 0 && input.at(head - 1).isHighSurrogate())
+            --head;
+        if (tail > 0 && input.at(input.size() - tail).isLowSurrogate())
+            --tail;
+        const qsizetype room = m_maxLength - head - tail;
+        if (room < 0) { // the text was too long before: a preset beyond the limit
+            input = CutBetweenCharacters(input, m_maxLength);
+            pos = int(input.size());
+            return Acceptable;
+        }
+        const QString fitted =
+            CutBetweenCharacters(input.mid(head, input.size() - head - tail), int(room));
+        input = input.left(head) + fitted + input.right(tail);
+        pos = int(head + fitted.size());
+        return Acceptable;
+    }
+
+private:
+    int m_maxLength;
+    QString m_before;
+};
 
 // CR, CR LF and LF CR each make one line break.
 QString PlainLineBreaks(QString text)
@@ -99,9 +148,12 @@ QString AskText(const QString &prompt, const QString &title, const QString &pres
         }
     }
     dialog.setTextValue(preset);
-    if (maxLength != Dialogs::NoLengthLimit)
-        if (auto *line = dialog.findChild<QLineEdit *>())
-            line->setMaxLength(maxLength);
+    if (maxLength != Dialogs::NoLengthLimit) {
+        auto *list = dialog.findChild<QComboBox *>();
+        QLineEdit *line = list && !choices.isEmpty() ? list->lineEdit() : dialog.findChild<QLineEdit *>();
+        if (line)
+            line->setValidator(new LengthLimit(line, maxLength));
+    }
     if (dialog.exec() != QDialog::Accepted)
         return QString();
     return dialog.textValue();

@@ -183,9 +183,11 @@ TEST_F(EditorTest, TheRecordIconAsksForTheLearningRecordAndOverlapsNothing)
     const QList<QWidget *> mine{editor->Bild15, editor->Bezeichnung8};
     for (QWidget *control : mine) {
         EXPECT_TRUE(editor->rect().contains(control->geometry()));
-        for (QWidget *other : controls)
-            if (!mine.contains(other) && other->isVisibleTo(editor))
+        for (QWidget *other : controls) {
+            if (!mine.contains(other) && other->isVisibleTo(editor)) {
                 EXPECT_FALSE(control->geometry().intersects(other->geometry())) << qPrintable(other->objectName());
+            }
+        }
     }
     EXPECT_LT(std::abs(editor->Bild15->geometry().center().x() - editor->Bezeichnung8->geometry().center().x()), 2);
     editor->Bild15->click();
@@ -280,6 +282,42 @@ TEST_F(EditorTest, SavingStopsOnNoOnAnEmptyNameOrAFailedWriteAndTheSavedLibraryR
     const PatternFileContents back = ParsePatternFile(fake.files.files.value(target));
     EXPECT_EQ(std::tuple(back.ok, back.library.names, back.library.cells), std::tuple(true, editor->Liste1->entries(), cells));
     EXPECT_EQ(editor->Liste1->selectedPosition(), 2);
+}
+
+// Pattern names in any script are saved whole, and the next start reads them as typed.
+TEST_F(EditorTest, PatternNamesInAnyScriptAreSavedWholeAndComeBackAtTheNextStart)
+{
+    open({{"Haus", MarkedCells({1})}});
+    const QStringList names{u"Kuş"_s, u"Źdźbło"_s, u"Ștefan"_s, u"Кошка"_s, u"قطة"_s, u"Γάτα"_s,
+                            u"Fuchs 🦊"_s, u"Cafe\u0301"_s};
+    for (const QString &name : names)
+        newPattern(name);
+    save(u"ZEP100.TXT"_s);
+    EXPECT_TRUE(fake.files.files.value(u"ZEP100.TXT"_s).startsWith("\xEF\xBB\xBFHaus\r\n"));
+    Module1 nextState;
+    Form1 next(nextState, fake.platform);
+    next.Form_Load();
+    EXPECT_EQ(next.Liste1->entries(), QStringList{u"Haus"_s} + names);
+}
+
+// A library a teacher edited as UTF-8 (with or without a byte order mark) shows its names
+// whole and goes back to Windows-1252 when they fit; an unchanged library keeps every byte.
+TEST_F(EditorTest, LibrariesEditedAsUtf8ShowTheirNamesAndUnchangedOnesAreSavedByteForByte)
+{
+    const QByteArray cells = MarkedCells({5}).toLatin1();
+    const QByteArray windows = "B\xE4r\r\n" + cells + "\r\n\xD6l-M\xFChle \x80\r\n" + cells + "\r\n";
+    const QByteArray cyrillic = "\xEF\xBB\xBF\xD0\x9A\xD0\xBE\xD1\x82\r\n" + cells + "\r\n";
+    const struct { QByteArray file; QStringList names; QByteArray saved; } cases[] = {
+        {windows, {u"Bär"_s, u"Öl-Mühle €"_s}, windows},
+        {"B\xC3\xA4r\n" + cells + "\n", {u"Bär"_s}, "B\xE4r\r\n" + cells + "\r\n"},
+        {cyrillic, {u"Кот"_s}, cyrillic},
+    };
+    for (const auto &c : cases) {
+        openEditorOn(c.file);
+        EXPECT_EQ(editor->Liste1->entries(), c.names);
+        save(u"ZEP100.TXT"_s);
+        EXPECT_EQ(fake.files.files.value(u"ZEP100.TXT"_s), c.saved);
+    }
 }
 
 // Help has five lines; the language switches back and forth and, like the edited library,

@@ -85,4 +85,27 @@ TEST_F(SharedFolder, NeitherAStuckNorAKilledProgramKeepsTheResultsFromBeingSaved
     EXPECT_LT(clock.elapsed(), QtFiles::DefaultLockWait.count());
 }
 
+// Names in any script survive the end of a run in the real file, together with what the file
+// held; the whole file takes one encoding, and Windows-1252 again once everything fits.
+TEST_F(SharedFolder, NamesInAnyScriptSurviveAndTheWholeFileTakesOneEncoding)
+{
+    using namespace Qt::StringLiterals;
+    ASSERT_EQ(files.write(u"ZEP100.INI"_s, "0001  J\xFCrgen\r\n"), QString());
+    const QStringList added{u"0002  Ayşe Güneş"_s, u"0003  Łucja Żak"_s, u"0004  Ștefan"_s,
+                            u"0005  Иван"_s, u"0006  مريم"_s, u"0007  Αλέξανδρος"_s, u"0008  Ana 🦊"_s};
+    ResultsKeeper first(files);
+    first.load();
+    for (const QString &entry : added)
+        first.added(entry);
+    EXPECT_EQ(first.save().outcome, Outcome::Written);
+    EXPECT_EQ(results(), "\xEF\xBB\xBF" + (u"0001  Jürgen\r\n"_s + added.join(u"\r\n"_s) + u"\r\n"_s).toUtf8());
+    ResultsKeeper second(files);
+    EXPECT_EQ(second.load().entries, QStringList{u"0001  Jürgen"_s} + added);
+
+    ASSERT_EQ(files.write(u"ZEP100.INI"_s, "\xEF\xBB\xBF" "0001  J\xC3\xBCrgen\r\n"), QString());
+    second.added(u"0002  Öztürk"_s);
+    EXPECT_EQ(second.save().outcome, Outcome::Written);
+    EXPECT_EQ(results(), "0001  J\xFCrgen\r\n0002  \xD6zt\xFCrk\r\n");
+}
+
 } // namespace

@@ -3,25 +3,66 @@
 #include "QtDialogs.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QScreen>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QTimer>
 #include <gtest/gtest.h>
 
-// A name box takes no more than its limit, however much is pasted into it.
-TEST(QtDialogs, AnInputBoxTakesNoMoreThanItsLimit)
+// A name box takes no more than its limit, however much is pasted into it, and never half
+// a character: an emoji, a flag or a letter with its accent stays whole or stays out.
+TEST(QtDialogs, AnInputBoxTakesNoMoreThanItsLimitAndNoHalfCharacter)
 {
-    QtDialogs dialogs;
-    QTimer::singleShot(0, [] {
-        auto *box = qobject_cast<QInputDialog *>(QApplication::activeModalWidget());
-        ASSERT_NE(box, nullptr);
-        box->findChild<QLineEdit *>()->setText(QString(100'000, u'x'));
-        box->accept();
-    });
-    EXPECT_EQ(dialogs.inputBox(QStringLiteral("Neuer Name:"), QStringLiteral("Benutzer eingeben"),
-                               QString(), MaxNameLength),
-              QString(100, u'x'));
+    using namespace Qt::StringLiterals;
+    const QString x97(97, u'x'), accented = u"e\u0301"_s;
+    const struct { QString pasted, typed, taken; } cases[] = {
+        {QString(100'000, u'x'), u"y"_s, QString(100, u'x')},
+        {x97 + u"xx🦊"_s, {}, x97 + u"xx"_s},
+        {x97 + u"x🇩🇪"_s, {}, x97 + u"x"_s},
+        {x97 + accented + accented, {}, x97 + accented},
+        {x97 + u"xx"_s + u"e"_s, accented.right(1), x97 + u"xxe"_s},
+        {x97, u"🦊🦊"_s, x97 + u"🦊"_s},
+    };
+    for (const auto &c : cases) {
+        QtDialogs dialogs;
+        QTimer::singleShot(0, [&] {
+            auto *box = qobject_cast<QInputDialog *>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            box->findChild<QLineEdit *>()->insert(c.pasted);
+            box->findChild<QLineEdit *>()->insert(c.typed);
+            box->accept();
+        });
+        EXPECT_EQ(dialogs.inputBox(u"Neuer Name:"_s, u"Benutzer eingeben"_s, QString(), MaxNameLength)
+                      .toStdString(),
+                  c.taken.toStdString());
+    }
+}
+
+// The name box with choices starts empty, lists the names in the order given and takes a
+// picked name or a typed one, held to the same limit.
+TEST(QtDialogs, TheNameBoxOffersItsChoicesAndTakesWhatIsTyped)
+{
+    using namespace Qt::StringLiterals;
+    const QStringList names{u"Ayşe"_s, u"Ben"_s, QString(120, u'z')};
+    const auto ask = [&](const std::function<void(QComboBox *)> &act) {
+        QTimer::singleShot(0, [&] {
+            auto *box = qobject_cast<QInputDialog *>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            auto *list = box->findChild<QComboBox *>();
+            ASSERT_NE(list, nullptr);
+            EXPECT_TRUE(list->isEditable());
+            EXPECT_EQ(list->currentText(), QString());
+            EXPECT_EQ(list->count(), 3);
+            EXPECT_EQ(list->itemText(1), u"Ben"_s);
+            act(list);
+            box->accept();
+        });
+        return QtDialogs().inputBoxWithChoices(u"Neuer Name:"_s, u"Benutzer eingeben"_s, names, MaxNameLength);
+    };
+    EXPECT_EQ(ask([](QComboBox *list) { list->setCurrentIndex(0); }), u"Ayşe"_s);
+    EXPECT_EQ(ask([](QComboBox *list) { list->lineEdit()->insert(u"Zoe"_s); }), u"Zoe"_s);
+    EXPECT_EQ(ask([](QComboBox *list) { list->setCurrentIndex(2); }), QString(100, u'z'));
 }
 
 // A question about an area of the screen stands beside it, right of it where there is

@@ -1,0 +1,17 @@
+// SPDX-FileCopyrightText: 2026 ZEP contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "Dialogs.h"
+
+#include <QTextBoundaryFinder>
+
+QString CutBetweenCharacters(const QString &text, int maxLength)
+{
+    if (text.size() <= maxLength)
+        return text;
+    // Whether a character ends at maxLength depends on what comes before and on the one
+    // code point after it, never on anything further on.
+    QTextBoundaryFinder characters(QTextBoundaryFinder::Grapheme, text.left(maxLength + 2));
+    characters.setPosition(maxLength);
+    const qsizetype end = characters.isAtBoundary() ? maxLength : characters.toPreviousBoundary();
+    return text.left(std::max<qsizetype>(end, 0));
+}

@@ -1,0 +1,86 @@
+// SPDX-FileCopyrightText: 2026 ZEP contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "DrawingSurface.h"
+#include "PictureButton.h"
+#include "WindowLook.h"
+#include "Zoom.h"
+
+#include <QIcon>
+#include <QImage>
+#include <QPainter>
+#include <QSvgRenderer>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+namespace {
+
+QImage Drawn(const QString &svg, QSize size)
+{
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    QSvgRenderer(svg).render(&painter);
+    return image;
+}
+
+QImage Shown(const QIcon &icon, QSize size)
+{
+    return icon.pixmap(size).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
+
+class Pictures : public ::testing::Test
+{
+protected:
+    void SetUp() override { Zoom::instance().fitTo(QSizeF(48000, 48000), QSizeF(1500, 1500)); }
+    void TearDown() override { Zoom::instance().setFactor(1); }
+};
+
+} // namespace
+
+// A button whose picture and scale change before the window shows takes, when shown, the
+// icon of its last picture drawn at the size it shows, pixel for pixel as its SVG file draws.
+TEST_F(Pictures, ButtonsShowTheirLastPictureAtTheirLastScale)
+{
+    QWidget window;
+    auto *button = new PictureButton(QStringLiteral(":/icons/exit.svg"), QStringLiteral("Beenden"),
+                                     Qt::cyan, &window);
+    window.ensurePolished(); // the drawing thread starts on the first picture
+    button->setPicture(QStringLiteral(":/icons/tick.svg"));
+    Zoom::instance().setFactor(2.5);
+    window.show();
+    const QSize side(80, 80); // 480 twips at 2.5
+    ASSERT_EQ(button->iconSize(), side);
+    EXPECT_EQ(Shown(button->icon(), side), Drawn(QStringLiteral(":/icons/tick.svg"), side));
+
+    // Shown, a new scale or picture is drawn at once.
+    Zoom::instance().setFactor(1);
+    EXPECT_EQ(Shown(button->icon(), QSize(32, 32)), Drawn(QStringLiteral(":/icons/tick.svg"), QSize(32, 32)));
+    button->setPicture(QStringLiteral(":/icons/exit.svg"));
+    EXPECT_EQ(Shown(button->icon(), QSize(32, 32)), Drawn(QStringLiteral(":/icons/exit.svg"), QSize(32, 32)));
+}
+
+// A surface scaled before its first drawing draws at the new scale.
+TEST_F(Pictures, SurfacesScaledBeforeTheirFirstDrawingDrawAtTheNewScale)
+{
+    DrawingSurface surface(QSize(1500, 1500), QColor(192, 192, 192));
+    Zoom::instance().setFactor(2);
+    surface.setFillColor(QColor(255, 255, 0));
+    surface.box(QRectF(0, 0, 750, 750));
+    EXPECT_EQ(surface.image().size(), QSize(200, 200));
+    EXPECT_EQ(surface.image().pixelColor(50, 50), QColor(255, 255, 0));
+    EXPECT_EQ(surface.image().pixelColor(150, 150), QColor(192, 192, 192));
+}
+
+// The windows' icons, drawn when the program is built, are the SVG pictures at the four sizes
+// a desktop takes for a window, pixel for pixel.
+TEST_F(Pictures, WindowIconsAreTheirPicturesAtTheDesktopsSizes)
+{
+    for (const QString &svg : {QStringLiteral(":/icons/logo.svg"), QStringLiteral(":/icons/hammer.svg")}) {
+        QWidget window;
+        WindowLook::SetUpWindow(window, QStringLiteral("Titel"), svg, 1500, 1500, Qt::white);
+        const QList<QSize> sizes = window.windowIcon().availableSizes();
+        ASSERT_EQ(sizes, (QList<QSize>{{16, 16}, {32, 32}, {64, 64}, {128, 128}})) << qPrintable(svg);
+        for (QSize size : sizes)
+            EXPECT_EQ(Shown(window.windowIcon(), size), Drawn(svg, size)) << qPrintable(svg);
+    }
+}
