@@ -113,6 +113,8 @@ QString RecordKeeping::nextWriter()
 RecordKeeping::Outcome RecordKeeping::change(Change &change, bool waitForOthers)
 {
     Outcome outcome;
+    if (m_files.entries(RecordFiles::Folder).isEmpty())
+        return outcome; // no record yet
     const std::unique_ptr<FileLock> lock = m_files.lock(RecordFiles::RewriteLock);
     if (!lock && !waitForOthers) {
         outcome.busy = true;
