@@ -3,21 +3,35 @@
 #include "EspeakSpeech.h"
 #include "FontConfigurationReader.h"
 #include "Form1.h"
+#include "LearningRecorder.h"
 #include "Module1.h"
+#include "PickableNames.h"
 #include "PracticeFolder.h"
 #include "QtClipboard.h"
+#include "QtClock.h"
 #include "QtDialogs.h"
 #include "QtFiles.h"
 #include "QtPrinter.h"
 #include "QtProgramControl.h"
 #include "QtRandom.h"
+#include "QtRunIdentity.h"
 #include "QtScreen.h"
+#include "RecordFiles.h"
+#include "RecordWindow.h"
 #include "TerminationSignals.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QLibraryInfo>
 #include <QSessionManager>
+#include <QTimer>
 #include <QTranslator>
+#include <memory>
+
+namespace {
+// The learning record's old answers go once the window is up and has asked its first number.
+constexpr int RecordStartUpDelayMs = 2000;
+}
 
 int main(int argc, char **argv)
 {
@@ -43,10 +57,41 @@ int main(int argc, char **argv)
     QtFiles files;
     QtProgramControl program;
     EspeakSpeech speech;
-    const Platform platform{dialogs, printer, clipboard, random, screen, files, program, speech};
+    QtClock clock;
+    QtRunIdentity run;
+    const Platform platform{dialogs, printer, clipboard, random, screen, files, program, speech, clock, run};
 
     Module1 state;
     Form1 window(state, platform);
+
+    // The learning record follows the play from outside the window.
+    LearningRecorder recorder(files, clock, run);
+    QObject::connect(&window, &Form1::questionAsked, &recorder, &LearningRecorder::questionAsked);
+    QObject::connect(&window, &Form1::answerGiven, &recorder, &LearningRecorder::answerGiven);
+    QObject::connect(&window, &Form1::exerciseSolved, &recorder, &LearningRecorder::exerciseSolved);
+    QObject::connect(&speech, &Speech::sayingStarted, &recorder, &LearningRecorder::wordStartedSounding);
+    // Told once the answer's handler has ended, not in the middle of it.
+    QObject::connect(
+        &recorder, &LearningRecorder::cannotWrite, &window,
+        [&](const QString &reason) {
+            const QString folder =
+                QDir::toNativeSeparators(QDir(files.currentDirectory()).filePath(RecordFiles::Folder));
+            dialogs.messageBox(LearningRecorder::CannotWriteMessage(folder, reason), MessageStyle::Warning,
+                               QStringLiteral("Lernstand"));
+        },
+        Qt::QueuedConnection);
+    window.setNameSource([&] { return PickableNames(files, recorder.knownNames()); });
+    // The teacher's window on the record, opened from the editor.
+    std::unique_ptr<RecordWindow> recordWindow;
+    QObject::connect(&window, &Form1::recordWanted, &window, [&] {
+        if (!recordWindow) {
+            recordWindow = std::make_unique<RecordWindow>(platform);
+            QObject::connect(recordWindow.get(), &RecordWindow::recordChanged, &recorder,
+                             &LearningRecorder::reloadNames);
+        }
+        recordWindow->open();
+    });
+
     // A logout or a request to terminate saves the results as the exit button's "Ja" does.
     TerminationSignals termination;
     QObject::connect(&termination, &TerminationSignals::received, &window, &Form1::SaveAndEnd);
@@ -55,5 +100,8 @@ int main(int argc, char **argv)
     fonts.finish(); // the load handler may already show a box
     window.Form_Load();
     window.show();
-    return app.exec();
+    QTimer::singleShot(RecordStartUpDelayMs, &recorder, &LearningRecorder::startUp);
+    const int exitCode = app.exec();
+    recorder.finish();
+    return exitCode;
 }

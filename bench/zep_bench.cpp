@@ -2,13 +2,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
 // Prints the program's start-up time, its peak memory, how long the main window takes to
-// load large pattern libraries and results files, and how soon a question is heard.
+// load large pattern libraries and results files, how soon a question is heard, and what
+// the learning record costs: an answer recorded, the teacher's window on a class's year.
 // Runs offscreen; the speech figure uses a private sound server that it starts itself. The
 // start on a desktop is timed on private X displays with a window manager, against a bare
 // Qt window of the same size (zep_bare_window).
 //
 //   zep_bench                     all figures
 //   zep_bench --desktop [program] only the start on a desktop, of this build's program or another
+//   zep_bench --record            only the learning record's figures
 //   zep_bench --startup [factor]  (internal) one start-up, reported to the parent process
 #include "Cells.h"
 #include "DesktopStart.h"
@@ -16,16 +18,23 @@
 #include "FontConfigurationReader.h"
 #include "Language.h"
 #include "Form1.h"
+#include "GivenAnswer.h"
+#include "JournalLine.h"
+#include "LearningRecorder.h"
 #include "ListBox.h"
 #include "Module1.h"
 #include "ProgramModule.h"
 #include "QtClipboard.h"
+#include "QtClock.h"
 #include "QtDialogs.h"
 #include "QtFiles.h"
 #include "QtPrinter.h"
 #include "QtProgramControl.h"
 #include "QtRandom.h"
+#include "QtRunIdentity.h"
 #include "QtScreen.h"
+#include "RecordFiles.h"
+#include "RecordWindow.h"
 #include "SoundMonitor.h"
 #include "Twips.h"
 #include "Zoom.h"
@@ -42,6 +51,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <functional>
+#include <random>
 
 namespace {
 
@@ -49,6 +59,13 @@ constexpr int StartupRuns = 7;
 constexpr int DesktopRuns = 15;
 constexpr int LoadRuns = 3;
 constexpr int SpeechRuns = 20;
+// A class's year in the learning record: 30 children, 20,000 answers each, written by
+// runs of 200 answers on 10 computers.
+constexpr int RecordChildren = 30;
+constexpr int RecordAnswersPerChild = 20000;
+constexpr int RecordRunAnswers = 200;
+constexpr int RecordComputers = 10;
+constexpr int RecordedAnswers = 2000;
 
 // Answers every box at once, so that a load that fails cannot wait for a click.
 class SilentDialogs : public QtDialogs
@@ -86,7 +103,9 @@ struct Services
     QtFiles files;
     QtProgramControl program;
     EspeakSpeech speech;
-    Platform platform{dialogs, printer, clipboard, random, screen, files, program, speech};
+    QtClock clock;
+    QtRunIdentity run;
+    Platform platform{dialogs, printer, clipboard, random, screen, files, program, speech, clock, run};
 };
 
 // The main window built as the program builds it, on a screen of the given scale.
@@ -448,6 +467,102 @@ void MeasureSpeech()
     QProcess::execute(QStringLiteral("sh"), {script, QStringLiteral("stop"), server});
 }
 
+// Writes the journals of a class's year into folder/Lernstand, as the runs would have.
+void WriteClassYear(const QString &folder)
+{
+    QDir(folder).mkpath(RecordFiles::Folder);
+    const QDateTime start = QDateTime::currentDateTime().addDays(-300);
+    std::mt19937 chance(7);
+    for (int child = 0; child < RecordChildren; ++child) {
+        const QString name = QStringLiteral("Kind %1").arg(child + 1, 2, 10, QChar(u'0'));
+        for (int first = 0; first < RecordAnswersPerChild; first += RecordRunAnswers) {
+            const int runNumber = first / RecordRunAnswers;
+            const QDateTime runStart = start.addSecs(qint64(runNumber) * 86400 + child * 60);
+            RecordedAnswer answer;
+            answer.run = QStringLiteral("pc%1-%2-%3")
+                             .arg(runNumber % RecordComputers)
+                             .arg(runStart.toString(QStringLiteral("yyyyMMdd'T'HHmmss")))
+                             .arg(1000 + child * 100 + runNumber);
+            answer.name = name;
+            answer.language = QStringLiteral("de");
+            answer.pattern = QStringLiteral("Muster %1").arg(runNumber % 20);
+            QByteArray lines;
+            for (int i = 0; i < RecordRunAnswers; ++i) {
+                answer.time = runStart.addSecs(i * 5);
+                answer.seq = quint64(i + 1);
+                answer.mode = i % 3 ? RecordedAnswer::Mode::Felder : RecordedAnswer::Mode::Zahlen;
+                answer.asked = int(chance() % 100) + 1;
+                answer.given = chance() % 5 ? answer.asked : int(chance() % 100) + 1;
+                answer.ms = 800 + qint64(chance() % 6000);
+                lines += JournalLine(answer);
+            }
+            QFile file(folder + u'/' + RecordFiles::JournalPath(name, RecordFiles::WriterName(answer.run)));
+            file.open(QIODevice::WriteOnly);
+            file.write(lines);
+        }
+    }
+}
+
+// An answer recorded on the user-interface thread: the line appended to the run's journal.
+void MeasureRecording(const QString &folder)
+{
+    QDir::setCurrent(folder);
+    Services services(1);
+    LearningRecorder recorder(services.files, services.clock, services.run);
+    QList<double> times;
+    QElapsedTimer clock;
+    for (int i = 0; i < RecordedAnswers; ++i) {
+        const int asked = i % 100 + 1;
+        clock.start();
+        recorder.questionAsked(asked);
+        recorder.answerGiven({asked, i % 4 ? asked : 101 - asked, i % 4 != 0, Module1::FelderMode,
+                              QStringLiteral("d"), QStringLiteral("Haus"), QStringLiteral("Mia")});
+        times.append(clock.nsecsElapsed() / 1e6);
+    }
+    std::sort(times.begin(), times.end());
+    std::printf("an answer recorded:           %7.3f ms (median of %d, 99th percentile %.3f ms, slowest %.3f ms)\n",
+                times.at(times.size() / 2), RecordedAnswers, times.at(times.size() * 99 / 100), times.last());
+}
+
+// The teacher's window on a class's year: opened with the first child's map, then every
+// child chosen in turn; and the main window's start beside such a record.
+void MeasureRecordWindow(const QString &program, const QString &folder)
+{
+    QElapsedTimer clock;
+    clock.start();
+    WriteClassYear(folder);
+    std::printf("(a class's year of %d answers in %lld journals written in %.1f s)\n",
+                RecordChildren * RecordAnswersPerChild,
+                static_cast<long long>(QDir(folder + u'/' + RecordFiles::Folder).count() - 2),
+                clock.elapsed() / 1000.0);
+    QDir::setCurrent(folder);
+    QList<double> opening;
+    double switching = 0;
+    int switches = 0;
+    for (int run = 0; run < LoadRuns; ++run) {
+        Services services(1);
+        RecordWindow window(services.platform);
+        clock.start();
+        window.open();
+        QApplication::processEvents();
+        opening.append(clock.nsecsElapsed() / 1e6);
+        for (int child = 1; child < window.record().children.size(); ++child) {
+            clock.start();
+            window.chooseChild(child);
+            QApplication::processEvents();
+            switching += clock.nsecsElapsed() / 1e6;
+            ++switches;
+        }
+    }
+    std::sort(opening.begin(), opening.end());
+    std::printf("record window open, first map:%7.1f ms (median of %d)\n", opening.at(opening.size() / 2), LoadRuns);
+    std::printf("switching children:           %7.2f ms (mean of %d)\n", switching / switches, switches);
+    std::printf("peak memory of this process:  %7.1f MB\n", PeakMemoryKiB() / 1024.0);
+    QFile::copy(QStringLiteral(ZEP_STARTER_LIBRARY), folder + QStringLiteral("/ZEP100.TXT"));
+    std::printf("beside that record: ");
+    MeasureStartup(program, folder);
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -461,6 +576,12 @@ int main(int argc, char **argv)
         return RunStartup(app.arguments().value(2, QStringLiteral("1")).toDouble(), fonts);
     fonts.finish();
 
+    QTemporaryDir recordFolder, classFolder;
+    if (app.arguments().contains(QStringLiteral("--record"))) {
+        MeasureRecording(recordFolder.path());
+        MeasureRecordWindow(app.applicationFilePath(), classFolder.path());
+        return 0;
+    }
     QTemporaryDir folder;
     QFile::copy(QStringLiteral(ZEP_STARTER_LIBRARY), folder.filePath(QStringLiteral("ZEP100.TXT")));
     if (const qsizetype at = app.arguments().indexOf(QStringLiteral("--desktop")); at >= 0) {
@@ -488,5 +609,7 @@ int main(int argc, char **argv)
     MeasureHugeResultsFile(folder.path());
     MeasureScaledFigures(app.applicationFilePath(), folder.path());
     MeasureSpeech();
+    MeasureRecording(recordFolder.path());
+    MeasureRecordWindow(app.applicationFilePath(), classFolder.path());
     return 0;
 }

@@ -34,6 +34,9 @@ namespace {
 using namespace WindowLook;
 
 const QString SaveTitle = QStringLiteral("S i c h e r n");
+constexpr int CaptionRowWidth = 5895;
+constexpr int RecordIconLeft = 6150; // set a little apart: the teacher's record, not the library
+constexpr int BandOvershoot = 90; // the band behind the icons reaches past the right edge
 
 QColor CellColour(QChar value)
 {
@@ -66,7 +69,7 @@ void Form2::buildControls()
 
     Bezeichnung7 = label(QStringLiteral(" E n d e     Hilfe       N e u    Sichern    Ablage   "
                                         "Löschen  Sprache"),
-                         Cyan, {0, 15, 5895, 255});
+                         Cyan, {0, 15, CaptionRowWidth, 255});
     SetControlFont(*Bezeichnung7, SansFont(9, true));
     Bild1 = button("exit", "Ende", 120, 240);
     Bild3 = button("help_bubble", "Hilfe", 960, 240);
@@ -75,6 +78,12 @@ void Form2::buildControls()
     Bild8 = button("paperclip", "Ablage", 3480, 240);
     Bild10 = button("wastebasket", "Löschen", 4320, 240);
     Bild14 = button("flag_de", "Sprache", 5160, 240);
+    // The learning record: one more icon at the end of the row, with a caption of its own.
+    Bild15 = button("record", "Lernstand", RecordIconLeft, 240);
+    Bezeichnung8 = label(QStringLiteral("Lernstand"), Cyan,
+                         {CaptionRowWidth, 15, WindowWidth - CaptionRowWidth, 255});
+    Bezeichnung8->setAlignment(Qt::AlignCenter);
+    SetControlFont(*Bezeichnung8, SansFont(9, true));
 
     Liste1 = new ListBox(false, this);
     Place(Liste1, TwipRect{120, 960, 1215, 3735});
@@ -133,6 +142,7 @@ void Form2::buildControls()
         Bild14->setPicture(m_owner.germanPicture());
         Bild14_Click();
     });
+    connect(Bild15, &QToolButton::clicked, this, &Form2::Bild15_Click);
     connect(Bild6, &QToolButton::clicked, this, [this] { PrintZahlenfeld(*this); });
     connect(Bild9, &QToolButton::clicked, this, [this] { PrintZahlenliste(*this); });
     connect(Bild7, &QToolButton::clicked, this, [this] { PrintZahlenpaare(*this); });
@@ -375,6 +385,8 @@ void Form2::Bild1_Click()
     m_owner.showAgain(library, Bild14->picture());
 }
 
+void Form2::Bild15_Click() { emit recordWanted(); }
+
 DrawingSurface &Form2::board() { return *Bild2; }
 
 BoardCells::Mark Form2::cellMark(int n) const
@@ -399,7 +411,7 @@ void Form2::closeEvent(QCloseEvent *event)
 void Form2::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.fillRect(TwipRect{0, 0, 6015, 855}.toPixels(), Cyan);
+    painter.fillRect(TwipRect{0, 0, WindowWidth + BandOvershoot, 855}.toPixels(), Cyan);
     painter.setPen(QPen(Qt::black, 1));
     painter.drawLine(0, ToPixels(840), width(), ToPixels(840));
     painter.setBrush(Qt::NoBrush);

@@ -23,7 +23,8 @@ class Form2 : public QWidget, public WorksheetHost, public BoardCells
     Q_OBJECT
 
 public:
-    static constexpr int WindowWidth = 5925;
+    // The designed 5925 plus a column for the learning record's icon at the right.
+    static constexpr int WindowWidth = 6900;
     static constexpr int WindowHeight = 4845;
     static constexpr int EditorCellTwips = 300;
     static constexpr int EditorBoardTwips = 3000;
@@ -44,6 +45,7 @@ public:
     void Bild3_Click();
     void Bild14_Click();
     void Bild1_Click();
+    void Bild15_Click();
 
     // WorksheetHost
     Module1 &state() override { return m_state; }
@@ -59,11 +61,15 @@ public:
     Mark cellMark(int n) const override;
 
     PictureButton *Bild1, *Bild3, *Bild4, *Bild5, *Bild6, *Bild7, *Bild8, *Bild9, *Bild10,
-        *Bild12, *Bild14;
+        *Bild12, *Bild14, *Bild15;
     ClickLabel *Bezeichnung1, *Bezeichnung2, *Bezeichnung3, *Bezeichnung4, *Bezeichnung5,
-        *Bezeichnung6, *Bezeichnung7;
+        *Bezeichnung6, *Bezeichnung7, *Bezeichnung8;
     ListBox *Liste1, *Liste2, *Liste3;
     BoardSurface *Bild2;
+
+signals:
+    // The teacher asks for the learning record.
+    void recordWanted();
 
 protected:
     void closeEvent(QCloseEvent *event) override;

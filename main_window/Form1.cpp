@@ -569,6 +569,7 @@ void Form1::reportAnswer(int given, bool right)
 
 void Form1::ExerciseSolved()
 {
+    emit exerciseSolved();
     const QString score = (QStringLiteral("0000") + Bezeichnung1->text()).right(4);
     addResult(score + QStringLiteral("  ") + Bezeichnung9->text());
     showResults();
@@ -685,9 +686,9 @@ void Form1::addResult(const QString &entry)
 void Form1::Bild10_Click()
 {
     showResults();
-    const QString name = m_platform.dialogs.inputBox(QStringLiteral("Neuer Name:"),
-                                                     QStringLiteral("Benutzer eingeben"), QString(),
-                                                     MaxNameLength);
+    const QString name = m_platform.dialogs.inputBoxWithChoices(
+        QStringLiteral("Neuer Name:"), QStringLiteral("Benutzer eingeben"),
+        m_names ? m_names() : QStringList(), MaxNameLength);
     if (!name.isEmpty()) {
         Bezeichnung9->setText(name);
         applySecondLanguage();
@@ -884,8 +885,10 @@ void Form1::showSpeechButton()
 
 void Form1::Bild7_Click()
 {
-    if (!m_editor)
+    if (!m_editor) {
         m_editor = std::make_unique<Form2>(m_state, m_platform, *this);
+        connect(m_editor.get(), &Form2::recordWanted, this, &Form1::recordWanted);
+    }
     m_editor->open(library());
     hide();
 }

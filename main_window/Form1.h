@@ -13,6 +13,7 @@
 #include "Speech.h"
 
 #include <QWidget>
+#include <functional>
 #include <memory>
 
 class BoardSurface;
@@ -100,6 +101,10 @@ public:
     QString cellText(int n) const override;
     Mark cellMark(int n) const override;
 
+    // Where the new-user box finds the names a child may pick (none when unset).
+    using NameSource = std::function<QStringList()>;
+    void setNameSource(NameSource names) { m_names = std::move(names); }
+
     bool resultsShown() const;
     Form2 *editorWindow() const { return m_editor.get(); }
     ZEPLABEL *infoWindow() const { return m_info.get(); }
@@ -120,6 +125,10 @@ signals:
     // question label shows it, or its cell is yellow) and an answer was judged.
     void questionAsked(int number);
     void answerGiven(const GivenAnswer &answer);
+    // Every cell of the pattern was found.
+    void exerciseSolved();
+    // The teacher asks for the learning record in the editor.
+    void recordWanted();
 
 protected:
     bool event(QEvent *event) override;
@@ -170,4 +179,5 @@ private:
     QTimer *m_proposalRest = nullptr;
     bool m_speechOn = true;
     bool m_questionAfterProposal = false;
+    NameSource m_names;
 };

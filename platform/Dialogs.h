@@ -4,6 +4,7 @@
 
 #include <QRect>
 #include <QString>
+#include <QStringList>
 
 enum class MessageStyle {
     Ok = 0,           // OK, no icon
@@ -40,5 +41,9 @@ public:
     // than maxLength code units, when one is given, and never half a character.
     virtual QString inputBox(const QString &prompt, const QString &title, const QString &preset,
                              int maxLength = NoLengthLimit) = 0;
+    // The same box, starting empty, whose line also opens a list of the choices (in the
+    // order given) to pick from; typing works as in inputBox.
+    virtual QString inputBoxWithChoices(const QString &prompt, const QString &title,
+                                        const QStringList &choices, int maxLength = NoLengthLimit) = 0;
     virtual void beep() = 0;
 };

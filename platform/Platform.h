@@ -3,11 +3,13 @@
 #pragma once
 
 class Clipboard;
+class Clock;
 class Dialogs;
 class Files;
 class Printer;
 class ProgramControl;
 class Random;
+class RunIdentity;
 class Screen;
 class Speech;
 
@@ -22,4 +24,6 @@ struct Platform
     Files &files;
     ProgramControl &program;
     Speech &speech;
+    Clock &clock;
+    RunIdentity &run;
 };

@@ -42,4 +42,7 @@ public:
 signals:
     // The answers of missingReason have changed (the engine has started, or lost its output).
     void availabilityChanged();
+    // The words of the last say() have begun to sound; not sent for words that a later
+    // say() cut off before they sounded.
+    void sayingStarted();
 };

@@ -44,10 +44,14 @@ bool WorksheetRun::print(const QString &sheetName, double points,
     fill(page);
     const PrintOutcome outcome = page.finish();
     platform.program.setBusy(false);
+    return TellPrintOutcome(platform.dialogs, outcome);
+}
+
+bool TellPrintOutcome(Dialogs &dialogs, const PrintOutcome &outcome)
+{
     if (!outcome.ok) {
-        platform.dialogs.messageBox(QStringLiteral("Das Blatt konnte nicht gedruckt werden:\r")
-                                        + outcome.error,
-                                    MessageStyle::Warning, PrintTitle);
+        dialogs.messageBox(QStringLiteral("Das Blatt konnte nicht gedruckt werden:\r") + outcome.error,
+                           MessageStyle::Warning, PrintTitle);
         return false;
     }
     if (outcome.pdfFile.isEmpty())
@@ -55,12 +59,12 @@ bool WorksheetRun::print(const QString &sheetName, double points,
     const QString whereItIs = QStringLiteral("Das Blatt steht in der Datei\r")
         + QDir::toNativeSeparators(QFileInfo(outcome.pdfFile).absoluteFilePath());
     if (outcome.printer.isEmpty())
-        platform.dialogs.messageBox(QStringLiteral("Es ist kein Drucker eingerichtet.\r") + whereItIs,
-                                    MessageStyle::Information, PrintTitle);
+        dialogs.messageBox(QStringLiteral("Es ist kein Drucker eingerichtet.\r") + whereItIs,
+                           MessageStyle::Information, PrintTitle);
     else
-        platform.dialogs.messageBox(QStringLiteral("Der Drucker „%1“ hat das Blatt nicht angenommen:\r%2\r")
-                                            .arg(outcome.printer, outcome.refusal)
-                                        + whereItIs,
-                                    MessageStyle::Warning, PrintTitle);
+        dialogs.messageBox(QStringLiteral("Der Drucker „%1“ hat das Blatt nicht angenommen:\r%2\r")
+                                   .arg(outcome.printer, outcome.refusal)
+                               + whereItIs,
+                           MessageStyle::Warning, PrintTitle);
     return true;
 }

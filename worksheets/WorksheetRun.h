@@ -7,7 +7,13 @@
 #include <QString>
 #include <functional>
 
+class Dialogs;
 class WorksheetHost;
+struct PrintOutcome;
+
+// Tells the teacher what became of a printed sheet: nothing when the printer took it, else
+// the PDF file it stands in, or why it is lost. False when it is lost.
+bool TellPrintOutcome(Dialogs &dialogs, const PrintOutcome &outcome);
 
 // The steps every worksheet shares: the guard, the question before printing, the print
 // job with the hourglass, and what the teacher is told about where the page went.

@@ -48,8 +48,10 @@ QString BoardCellAccessible::text(QAccessible::Text t) const
     switch (t) {
     case QAccessible::Name:
         return m_board->cells()->cellText(m_n);
-    case QAccessible::Description:
-        return MarkWord(m_board->cells()->cellMark(m_n));
+    case QAccessible::Description: {
+        const QString description = m_board->cells()->cellDescription(m_n);
+        return description.isEmpty() ? MarkWord(m_board->cells()->cellMark(m_n)) : description;
+    }
     default:
         return QString();
     }

@@ -15,4 +15,6 @@ public:
     // The number of cell n (1..100) where the board shows it, empty where it shows none.
     virtual QString cellText(int n) const = 0;
     virtual Mark cellMark(int n) const = 0;
+    // What a screen reader says about the cell beyond its number; empty: its mark.
+    virtual QString cellDescription(int) const { return {}; }
 };

@@ -24,10 +24,22 @@ QString FakeDialogs::inputBox(const QString &prompt, const QString &title, const
                               int maxLength)
 {
     shown.append({Shown::Input, prompt, title, MessageStyle::Ok, preset, {}, maxLength});
+    return typed(maxLength);
+}
+
+QString FakeDialogs::typed(int maxLength)
+{
     if (whileOpen)
         whileOpen();
-    const QString typed = inputs.isEmpty() ? QString() : inputs.dequeue();
-    return maxLength == NoLengthLimit ? typed : CutBetweenCharacters(typed, maxLength); // as the box does
+    const QString text = inputs.isEmpty() ? QString() : inputs.dequeue();
+    return maxLength == NoLengthLimit ? text : CutBetweenCharacters(text, maxLength); // as the box does
+}
+
+QString FakeDialogs::inputBoxWithChoices(const QString &prompt, const QString &title,
+                                        const QStringList &choices, int maxLength)
+{
+    shown.append({Shown::Input, prompt, title, MessageStyle::Ok, {}, {}, maxLength, choices});
+    return typed(maxLength);
 }
 
 QStringList FakeDialogs::titles() const

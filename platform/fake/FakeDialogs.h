@@ -25,12 +25,15 @@ public:
         QString preset;
         QRect keepClear; // for questions shown beside an area
         int maxLength = NoLengthLimit;
+        QStringList choices{}; // of an input box with choices
     };
 
     Answer messageBox(const QString &prompt, MessageStyle style, const QString &title) override;
     Answer questionBeside(const QString &prompt, const QString &title, const QRect &keepClear) override;
     QString inputBox(const QString &prompt, const QString &title, const QString &preset,
                      int maxLength = NoLengthLimit) override;
+    QString inputBoxWithChoices(const QString &prompt, const QString &title, const QStringList &choices,
+                                int maxLength = NoLengthLimit) override;
     void beep() override { ++beeps; }
 
     QQueue<Answer> answers;
@@ -42,4 +45,7 @@ public:
 
     QStringList titles() const;
     const Shown &last() const { return shown.last(); }
+
+private:
+    QString typed(int maxLength);
 };

@@ -19,6 +19,16 @@ public:
     QString currentDirectory() const override { return directory; }
     bool exists(const QString &name) const override { return files.contains(name); }
     std::unique_ptr<FileLock> lock(const QString &name) override;
+    QStringList entries(const QString &folder) override;
+    QString makeFolder(const QString &name) override;
+    AppendOutcome append(const QString &name, const QByteArray &bytes,
+                         const FileStamp &expected) override;
+    QString sync(const QString &name) override;
+    RewriteOutcome rewrite(const QString &name, qsizetype maxBytes,
+                           const std::function<Rewrite(const QByteArray &)> &decide) override;
+    QString remove(const QString &name) override;
+
+    FileStamp stamp(const QString &name) const;
 
     QHash<QString, QByteArray> files;
     // A name listed here cannot be written; the reason is returned.
@@ -31,4 +41,14 @@ public:
     // Runs each time a name is locked (another program's doings while the lock is held).
     std::function<void(const QString &)> whenLocked;
     QString directory = QStringLiteral("/schule");
+    QSet<QString> folders;
+    // Which file each name stands for: a save or a new file gets a number of its own.
+    QHash<QString, quint64> inodes;
+    QStringList syncs;
+    // Runs after a rewrite has read the file and before it changes it (another program's
+    // doings meanwhile).
+    std::function<void(const QString &)> whileRewriting;
+
+private:
+    quint64 m_lastInode = 0;
 };

@@ -5,6 +5,6 @@
 
 FakePlatform::FakePlatform(QtPrinter::Destination destination)
     : printer(destination, pdfFolder.path()),
-      platform{dialogs, printer, clipboard, random, screen, files, program, speech}
+      platform{dialogs, printer, clipboard, random, screen, files, program, speech, clock, run}
 {
 }

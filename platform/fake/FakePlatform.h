@@ -4,10 +4,12 @@
 #pragma once
 
 #include "FakeClipboard.h"
+#include "FakeClock.h"
 #include "FakeDialogs.h"
 #include "FakeFiles.h"
 #include "FakeProgramControl.h"
 #include "FakeRandom.h"
+#include "FakeRunIdentity.h"
 #include "FakeScreen.h"
 #include "FakeSpeech.h"
 #include "Platform.h"
@@ -29,6 +31,8 @@ struct FakePlatform
     FakeFiles files;
     FakeProgramControl program;
     FakeSpeech speech;
+    FakeClock clock;
+    FakeRunIdentity run;
     QTemporaryDir pdfFolder;
     QtPrinter printer;
     Platform platform;

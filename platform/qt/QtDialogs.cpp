@@ -5,6 +5,8 @@
 #include "Twips.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QCompleter>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -82,6 +84,7 @@ QMessageBox::Icon IconOf(MessageStyle style)
 }
 
 constexpr int GapTwips = 120;
+constexpr int ChoicesShown = 20;
 
 // A message box that, once it knows its size, moves beside an area of the screen.
 class BoxBeside : public QMessageBox
@@ -125,6 +128,37 @@ Answer Ask(const QString &prompt, MessageStyle style, const QString &title, cons
     return result == QMessageBox::Yes ? Answer::Yes : Answer::No;
 }
 
+// With choices, the line is an editable list: a child who cannot type its name picks it.
+// Their completion only offers, so that Enter takes what was typed.
+QString AskText(const QString &prompt, const QString &title, const QString &preset,
+                const QStringList &choices, int maxLength)
+{
+    QInputDialog dialog(QApplication::activeWindow());
+    dialog.setProperty(QtDialogs::DialogProperty, true);
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(PlainLineBreaks(prompt));
+    if (!choices.isEmpty()) {
+        dialog.setComboBoxItems(choices);
+        dialog.setComboBoxEditable(true);
+        if (auto *list = dialog.findChild<QComboBox *>()) {
+            list->setMaxVisibleItems(ChoicesShown);
+            list->setAccessibleName(PlainLineBreaks(prompt));
+            if (QCompleter *completer = list->completer())
+                completer->setCompletionMode(QCompleter::PopupCompletion);
+        }
+    }
+    dialog.setTextValue(preset);
+    if (maxLength != Dialogs::NoLengthLimit) {
+        auto *list = dialog.findChild<QComboBox *>();
+        QLineEdit *line = list && !choices.isEmpty() ? list->lineEdit() : dialog.findChild<QLineEdit *>();
+        if (line)
+            line->setValidator(new LengthLimit(line, maxLength));
+    }
+    if (dialog.exec() != QDialog::Accepted)
+        return QString();
+    return dialog.textValue();
+}
+
 } // namespace
 
 Answer QtDialogs::messageBox(const QString &prompt, MessageStyle style, const QString &title)
@@ -158,17 +192,13 @@ QPoint QtDialogs::placeBeside(QSize outer, const QRect &keepClear, const QRect &
 QString QtDialogs::inputBox(const QString &prompt, const QString &title, const QString &preset,
                             int maxLength)
 {
-    QInputDialog dialog(QApplication::activeWindow());
-    dialog.setProperty(DialogProperty, true);
-    dialog.setWindowTitle(title);
-    dialog.setLabelText(PlainLineBreaks(prompt));
-    dialog.setTextValue(preset);
-    if (maxLength != NoLengthLimit)
-        if (auto *line = dialog.findChild<QLineEdit *>())
-            line->setValidator(new LengthLimit(line, maxLength));
-    if (dialog.exec() != QDialog::Accepted)
-        return QString();
-    return dialog.textValue();
+    return AskText(prompt, title, preset, {}, maxLength);
+}
+
+QString QtDialogs::inputBoxWithChoices(const QString &prompt, const QString &title,
+                                       const QStringList &choices, int maxLength)
+{
+    return AskText(prompt, title, QString(), choices, maxLength);
 }
 
 void QtDialogs::beep() { QApplication::beep(); }

@@ -11,6 +11,8 @@ public:
     Answer questionBeside(const QString &prompt, const QString &title, const QRect &keepClear) override;
     QString inputBox(const QString &prompt, const QString &title, const QString &preset,
                      int maxLength = NoLengthLimit) override;
+    QString inputBoxWithChoices(const QString &prompt, const QString &title, const QStringList &choices,
+                                int maxLength = NoLengthLimit) override;
     void beep() override;
 
     // The program's own boxes carry this property, so that closing one is not taken

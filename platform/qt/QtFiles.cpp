@@ -128,6 +128,16 @@ QString NotRegular(mode_t mode)
         .arg(QString::fromUtf8(what));
 }
 
+FileStamp StampOf(const struct stat &st)
+{
+    return {true, quint64(st.st_dev), quint64(st.st_ino), qint64(st.st_size)};
+}
+
+bool SameFile(const FileStamp &a, const FileStamp &b)
+{
+    return a.exists && b.exists && a.device == b.device && a.inode == b.inode;
+}
+
 class DescriptorLock : public FileLock
 {
 public:
@@ -186,7 +196,8 @@ FileContents QtFiles::read(const QString &name, qsizetype maxBytes)
     }
     contents.opened = true;
     QByteArray &bytes = contents.bytes;
-    bytes.resize(std::min<qint64>(maxBytes, st.st_size));
+    // One byte more than the file holds, so that its end is found without growing.
+    bytes.resize(std::min<qint64>(maxBytes, st.st_size + 1));
     qsizetype got = 0;
     for (;;) {
         if (got == bytes.size()) {
@@ -209,6 +220,8 @@ FileContents QtFiles::read(const QString &name, qsizetype maxBytes)
         got += n;
     }
     bytes.resize(got);
+    if (::fstat(fd, &st) == 0)
+        contents.stamp = StampOf(st);
     ::close(fd);
     return contents;
 }
@@ -254,14 +267,8 @@ QString QtFiles::replace(const QByteArray &target, const QByteArray &bytes)
     if (replacing && ::geteuid() == 0 && ::fchown(fd, old.st_uid, old.st_gid) != 0)
         qCInfo(lcFiles) << "the owner of" << target << "could not be kept";
 
-    for (qsizetype done = 0; done < bytes.size();) {
-        const ssize_t n = m_calls.write(fd, bytes.constData() + done, size_t(bytes.size() - done));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return fail(n < 0 ? errno : EIO);
-        done += n;
-    }
+    if (const int error = writeAll(fd, bytes))
+        return fail(error);
     if (m_calls.fsync(fd) != 0)
         return fail(errno);
     const int closed = m_calls.close(fd);
@@ -280,6 +287,20 @@ QString QtFiles::replace(const QByteArray &target, const QByteArray &bytes)
     if (folder >= 0)
         ::close(folder);
     return {};
+}
+
+// 0 when every byte was written, else the error.
+int QtFiles::writeAll(int fd, const QByteArray &bytes)
+{
+    for (qsizetype done = 0; done < bytes.size();) {
+        const ssize_t n = m_calls.write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return n < 0 ? errno : EIO;
+        done += n;
+    }
+    return 0;
 }
 
 QString QtFiles::currentDirectory() const { return QDir::currentPath(); }
@@ -315,4 +336,148 @@ std::unique_ptr<FileLock> QtFiles::lock(const QString &name)
         }
         QThread::msleep(LockPollMs);
     }
+}
+
+QStringList QtFiles::entries(const QString &folder)
+{
+    QStringList names;
+    DIR *listed = ::opendir(Path(folder).constData());
+    if (!listed)
+        return names;
+    while (const dirent *entry = ::readdir(listed)) {
+        const QByteArray name(entry->d_name);
+        if (name != "." && name != "..")
+            names.append(QFile::decodeName(name));
+    }
+    ::closedir(listed);
+    return names;
+}
+
+QString QtFiles::makeFolder(const QString &name)
+{
+    if (::mkdir(Path(name).constData(), 0777) == 0)
+        return {};
+    struct stat st;
+    if (errno == EEXIST && ::stat(Path(name).constData(), &st) == 0 && S_ISDIR(st.st_mode))
+        return {};
+    return errno == EEXIST ? QStringLiteral("Unter diesem Namen steht schon eine Datei, kein Ordner.")
+                           : Reason(errno);
+}
+
+AppendOutcome QtFiles::append(const QString &name, const QByteArray &bytes, const FileStamp &expected)
+{
+    AppendOutcome outcome;
+    const QByteArray path = Path(name);
+    // Non-blocking, so that a pipe under this name cannot hold the program up.
+    const int fd = ::open(path.constData(), O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC,
+                          0666);
+    if (fd < 0) {
+        outcome.error = Reason(errno);
+        return outcome;
+    }
+    struct stat st;
+    const bool known = ::fstat(fd, &st) == 0;
+    if (!known || !S_ISREG(st.st_mode)) {
+        outcome.error = known ? NotRegular(st.st_mode) : Reason(errno);
+        ::close(fd);
+        return outcome;
+    }
+    outcome.stamp = StampOf(st);
+    const bool asExpected = expected.exists ? outcome.stamp == expected : st.st_size == 0;
+    if (!asExpected) {
+        outcome.result = AppendOutcome::Result::Changed;
+        ::close(fd);
+        return outcome;
+    }
+    if (const int error = writeAll(fd, bytes))
+        outcome.error = Reason(error);
+    if (::fstat(fd, &st) == 0)
+        outcome.stamp = StampOf(st);
+    if (m_calls.close(fd) != 0 && outcome.error.isEmpty())
+        outcome.error = Reason(errno);
+    if (!outcome.error.isEmpty())
+        return outcome;
+    outcome.result = AppendOutcome::Result::Written;
+    struct stat now;
+    outcome.movedAway = ::stat(path.constData(), &now) != 0 || !SameFile(StampOf(now), outcome.stamp);
+    return outcome;
+}
+
+QString QtFiles::sync(const QString &name)
+{
+    const int fd = ::open(Path(name).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return Reason(errno);
+    const int synced = m_calls.fsync(fd);
+    const int error = errno;
+    ::close(fd);
+    return synced == 0 ? QString() : Reason(error);
+}
+
+RewriteOutcome QtFiles::rewrite(const QString &name, qsizetype maxBytes,
+                                const std::function<Rewrite(const QByteArray &)> &decide)
+{
+    RewriteOutcome outcome;
+    const QByteArray path = Path(name);
+    const int fd = ::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        if (errno != ENOENT) // gone already: nothing to rewrite
+            outcome.error = Reason(errno);
+        return outcome;
+    }
+    const auto finish = [&](const QString &error) {
+        ::close(fd);
+        outcome.error = error;
+        return outcome;
+    };
+    struct stat st;
+    if (::fstat(fd, &st) != 0)
+        return finish(Reason(errno));
+    if (!S_ISREG(st.st_mode))
+        return finish(NotRegular(st.st_mode));
+    if (st.st_size > maxBytes)
+        return finish(Reason(EFBIG));
+    const FileStamp read = StampOf(st);
+    QByteArray bytes(qsizetype(st.st_size), Qt::Uninitialized);
+    qsizetype got = 0;
+    while (got < bytes.size()) {
+        const ssize_t n = ::pread(fd, bytes.data() + got, size_t(bytes.size() - got), got);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return finish(Reason(errno));
+        if (n == 0)
+            break;
+        got += n;
+    }
+    bytes.resize(got);
+    const Rewrite decision = decide(bytes);
+    if (decision.action == Rewrite::Action::Keep)
+        return finish({});
+    // Another rewrite that came first wins; this one is made again on what it left.
+    struct stat now;
+    if (::stat(path.constData(), &now) != 0 || !SameFile(StampOf(now), read)) {
+        outcome.overtaken = true;
+        return finish(QStringLiteral("Die Datei wurde gerade von einem anderen Programm geändert."));
+    }
+    const QString failed = decision.action == Rewrite::Action::Remove
+        ? (::unlink(path.constData()) == 0 ? QString() : Reason(errno))
+        : replace(path, decision.bytes);
+    if (!failed.isEmpty())
+        return finish(failed);
+    // An append that reached the old file after it was read is kept for the caller.
+    if (::fstat(fd, &st) == 0 && st.st_size > decision.seen) {
+        QByteArray added(qsizetype(st.st_size - decision.seen), Qt::Uninitialized);
+        const ssize_t n = ::pread(fd, added.data(), size_t(added.size()), decision.seen);
+        added.resize(std::max<ssize_t>(n, 0));
+        outcome.addedMeanwhile = added;
+    }
+    return finish({});
+}
+
+QString QtFiles::remove(const QString &name)
+{
+    if (::unlink(Path(name).constData()) == 0 || errno == ENOENT)
+        return {};
+    return Reason(errno);
 }

@@ -17,12 +17,17 @@ constexpr auto EndWait = std::chrono::milliseconds(500);
 
 } // namespace
 
+// The worker's reports come from the speech thread and go to this object's thread.
 EspeakSpeech::EspeakSpeech()
-    : m_worker(std::make_shared<SpeechWorker>([this](const QMap<Voice, QString> &missing) {
-          // From the speech thread to this object's thread.
-          QMetaObject::invokeMethod(
-              this, [this, missing] { takeReport(missing); }, Qt::QueuedConnection);
-      }))
+    : m_worker(std::make_shared<SpeechWorker>(
+          [this](const QMap<Voice, QString> &missing) {
+              QMetaObject::invokeMethod(
+                  this, [this, missing] { takeReport(missing); }, Qt::QueuedConnection);
+          },
+          [this](quint64 sayNumber) {
+              QMetaObject::invokeMethod(
+                  this, [this, sayNumber] { takeStart(sayNumber); }, Qt::QueuedConnection);
+          }))
 {
 }
 
@@ -58,7 +63,7 @@ void EspeakSpeech::startSoon()
 void EspeakSpeech::say(const QString &text, const Voice &voice)
 {
     startSoon();
-    m_worker->post(text, voice, true);
+    m_worker->post(text, voice, true, ++m_says);
 }
 
 void EspeakSpeech::sayAfter(const QString &text, const Voice &voice)
@@ -68,6 +73,13 @@ void EspeakSpeech::sayAfter(const QString &text, const Voice &voice)
 }
 
 void EspeakSpeech::silence() { m_worker->silence(); }
+
+// A start that arrives after a later say() belongs to words that no longer count.
+void EspeakSpeech::takeStart(quint64 sayNumber)
+{
+    if (sayNumber == m_says)
+        emit sayingStarted();
+}
 
 void EspeakSpeech::takeReport(const QMap<Voice, QString> &missing)
 {

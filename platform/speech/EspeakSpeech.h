@@ -30,9 +30,11 @@ public:
 private:
     void startSoon();
     void takeReport(const QMap<Voice, QString> &missing);
+    void takeStart(quint64 sayNumber);
 
     std::shared_ptr<SpeechWorker> m_worker; // shared with its thread, which may outlive this
     std::thread m_thread;
     bool m_startPending = false;
     QMap<Voice, QString> m_missing;
+    quint64 m_says = 0;
 };

@@ -9,7 +9,10 @@
 
 Q_LOGGING_CATEGORY(lcSpeech, "zep.speech")
 
-SpeechWorker::SpeechWorker(Report report) : m_report(std::move(report)) {}
+SpeechWorker::SpeechWorker(Report report, Started started)
+    : m_report(std::move(report)), m_started(std::move(started))
+{
+}
 
 SpeechWorker::~SpeechWorker() = default;
 
@@ -20,14 +23,14 @@ void SpeechWorker::wake()
         QMetaObject::invokeMethod(m_context, [this] { turn(); }, Qt::QueuedConnection);
 }
 
-void SpeechWorker::post(const QString &text, const Voice &voice, bool cutOff)
+void SpeechWorker::post(const QString &text, const Voice &voice, bool cutOff, quint64 sayNumber)
 {
     const std::lock_guard lock(m_mutex);
     if (cutOff) {
         m_requests.clear();
         m_cut = true;
     }
-    m_requests.push_back({text, voice});
+    m_requests.push_back({text, voice, sayNumber});
     wake();
 }
 
@@ -44,6 +47,7 @@ void SpeechWorker::quit()
     const std::lock_guard lock(m_mutex);
     m_quit = true;
     m_report = nullptr;
+    m_started = nullptr;
     wake();
 }
 
@@ -104,8 +108,14 @@ void SpeechWorker::turn()
         return;
     if (cut)
         m_engine->drop();
-    for (const Request &request : requests)
+    for (const Request &request : requests) {
         m_engine->add(request.text, request.voice);
+        if (request.sayNumber != 0 && m_engine->missingReason(request.voice).isEmpty()) {
+            const std::lock_guard lock(m_mutex);
+            if (m_started)
+                m_started(request.sayNumber);
+        }
+    }
 }
 
 void SpeechWorker::report()

@@ -25,14 +25,16 @@ class SpeechWorker
 public:
     // Runs on the speech thread whenever the answers for the voices change; never after quit().
     using Report = std::function<void(const QMap<Voice, QString> &missing)>;
+    // Runs on the speech thread when the words of a say have gone to the sound output.
+    using Started = std::function<void(quint64 sayNumber)>;
 
-    explicit SpeechWorker(Report report);
+    explicit SpeechWorker(Report report, Started started = {});
     SpeechWorker(const SpeechWorker &) = delete;
     SpeechWorker &operator=(const SpeechWorker &) = delete;
     ~SpeechWorker();
 
-    // Any thread.
-    void post(const QString &text, const Voice &voice, bool cutOff);
+    // Any thread. A say that cuts off carries a number, reported when it starts to sound.
+    void post(const QString &text, const Voice &voice, bool cutOff, quint64 sayNumber = 0);
     void silence();
     void quit();
     // After quit(): true once run() has returned, false when it has not within limit.
@@ -46,6 +48,7 @@ private:
     {
         QString text;
         Voice voice;
+        quint64 sayNumber = 0;
     };
 
     void wake();
@@ -61,6 +64,7 @@ private:
     bool m_ended = false;
     QObject *m_context = nullptr; // lives on the speech thread while run() runs
     Report m_report;
+    Started m_started;
 
     ProgramModule m_module{QString::fromLatin1(SpeechEngine::ModuleName)};
     QEventLoop *m_loop = nullptr;

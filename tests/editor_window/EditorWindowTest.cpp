@@ -157,7 +157,8 @@ TEST_F(EditorTest, TabReachesEveryControlAndTheKeyboardMarksCells)
         if (w->isVisibleTo(editor) && (w->focusPolicy() & Qt::TabFocus) && w->window() == editor)
             chain.append(w);
     EXPECT_EQ(chain, (QList<QWidget *>{editor->Bild1, editor->Bild3, editor->Bild4, editor->Bild5,
-                                       editor->Bild8, editor->Bild10, editor->Bild14, editor->Liste1,
+                                       editor->Bild8, editor->Bild10, editor->Bild14, editor->Bild15,
+                                       editor->Liste1,
                                        editor->Bild2, editor->Bild6, editor->Bild9, editor->Bild7,
                                        editor->Bild12}));
 
@@ -167,6 +168,31 @@ TEST_F(EditorTest, TabReachesEveryControlAndTheKeyboardMarksCells)
     EXPECT_EQ(label(), u"13"_s);
     QTest::keyClick(editor->Bild2, Qt::Key_Return);
     expectLibrary({"Eins"}, {MarkedCells({1})});
+}
+
+// The learning record's icon sits at the end of the icon row under its own caption (which it
+// touches as every icon touches the caption row), clear of every other control; its click
+// reaches the main window as a wish for the record.
+TEST_F(EditorTest, TheRecordIconAsksForTheLearningRecordAndOverlapsNothing)
+{
+    open({{"Eins", MarkedCells({1})}});
+    int wishes = 0;
+    QObject::connect(form.get(), &Form1::recordWanted, [&] { ++wishes; });
+    EXPECT_EQ(std::tuple(editor->Bild15->accessibleName(), editor->Bezeichnung8->text()),
+              std::tuple(u"Lernstand"_s, u"Lernstand"_s));
+    const QList<QWidget *> controls = editor->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+    const QList<QWidget *> mine{editor->Bild15, editor->Bezeichnung8};
+    for (QWidget *control : mine) {
+        EXPECT_TRUE(editor->rect().contains(control->geometry()));
+        for (QWidget *other : controls) {
+            if (!mine.contains(other) && other->isVisibleTo(editor)) {
+                EXPECT_FALSE(control->geometry().intersects(other->geometry())) << qPrintable(other->objectName());
+            }
+        }
+    }
+    EXPECT_LT(std::abs(editor->Bild15->geometry().center().x() - editor->Bezeichnung8->geometry().center().x()), 2);
+    editor->Bild15->click();
+    EXPECT_EQ(wishes, 1);
 }
 
 // "Neu" offers the next number as name and refuses quotes; deleting the last pattern brings

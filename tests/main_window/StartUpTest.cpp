@@ -29,7 +29,8 @@ protected:
 private:
     QtDialogs m_boxes;
     const Platform m_withRealBoxes{m_boxes,      fake.printer, fake.clipboard, fake.random,
-                                   fake.screen, fake.files,   fake.program,   fake.speech};
+                                   fake.screen, fake.files,   fake.program,   fake.speech,
+                                   fake.clock,  fake.run};
     std::unique_ptr<Form1> m_window;
 };
 

@@ -3,6 +3,7 @@
 #include "QtDialogs.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QScreen>
 #include <QInputDialog>
 #include <QLineEdit>
@@ -36,6 +37,32 @@ TEST(QtDialogs, AnInputBoxTakesNoMoreThanItsLimitAndNoHalfCharacter)
                       .toStdString(),
                   c.taken.toStdString());
     }
+}
+
+// The name box with choices starts empty, lists the names in the order given and takes a
+// picked name or a typed one, held to the same limit.
+TEST(QtDialogs, TheNameBoxOffersItsChoicesAndTakesWhatIsTyped)
+{
+    using namespace Qt::StringLiterals;
+    const QStringList names{u"Ayşe"_s, u"Ben"_s, QString(120, u'z')};
+    const auto ask = [&](const std::function<void(QComboBox *)> &act) {
+        QTimer::singleShot(0, [&] {
+            auto *box = qobject_cast<QInputDialog *>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            auto *list = box->findChild<QComboBox *>();
+            ASSERT_NE(list, nullptr);
+            EXPECT_TRUE(list->isEditable());
+            EXPECT_EQ(list->currentText(), QString());
+            EXPECT_EQ(list->count(), 3);
+            EXPECT_EQ(list->itemText(1), u"Ben"_s);
+            act(list);
+            box->accept();
+        });
+        return QtDialogs().inputBoxWithChoices(u"Neuer Name:"_s, u"Benutzer eingeben"_s, names, MaxNameLength);
+    };
+    EXPECT_EQ(ask([](QComboBox *list) { list->setCurrentIndex(0); }), u"Ayşe"_s);
+    EXPECT_EQ(ask([](QComboBox *list) { list->lineEdit()->insert(u"Zoe"_s); }), u"Zoe"_s);
+    EXPECT_EQ(ask([](QComboBox *list) { list->setCurrentIndex(2); }), QString(100, u'z'));
 }
 
 // A question about an area of the screen stands beside it, right of it where there is

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 ZEP contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "QtFiles.h"
+#include "SmallDisk.h"
 
 #include <QDir>
 #include <QFile>
@@ -39,41 +40,14 @@ int QuotaExceededOnClose(int fd) { ::close(fd); errno = EDQUOT; return -1; }
 int ReadOnlyOnRename(const char *, const char *) { errno = EROFS; return -1; }
 ssize_t InputOutputErrorOnRead(int, void *, size_t) { errno = EIO; return -1; }
 
-// A tmpfs of 64 KiB of its own, in a mount namespace of this test process where that can be
-// had, and unmounted again in every case.
-class SmallDisk
+// A save elsewhere puts a new file under the name while an append is being written.
+QByteArray ReplacedDuringWrite;
+ssize_t WriteWhileReplaced(int fd, const void *data, size_t size)
 {
-public:
-    explicit SmallDisk(const QString &path) : m_path(Native(path))
-    {
-        if (::unshare(CLONE_NEWNS) == 0)
-            ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr);
-        m_mounted = ::mount("tmpfs", m_path.constData(), "tmpfs", 0, "size=64k") == 0;
-        m_error = errno;
-    }
-    ~SmallDisk()
-    {
-        if (m_mounted)
-            ::umount2(m_path.constData(), MNT_DETACH);
-    }
-    bool mounted() const { return m_mounted; }
-    const char *error() const { return std::strerror(m_error); }
-    // Writes until the disk is full.
-
-    void fill() const
-    {
-        const int fd = ::open((m_path + "/voll").constData(), O_WRONLY | O_CREAT, 0600);
-        const QByteArray block(4096, 'x');
-        while (::write(fd, block.constData(), size_t(block.size())) > 0) {
-        }
-        ::close(fd);
-    }
-
-private:
-    QByteArray m_path;
-    bool m_mounted = false;
-    int m_error = 0;
-};
+    ::rename(ReplacedDuringWrite.constData(), (ReplacedDuringWrite + ".alt").constData());
+    ::close(::open(ReplacedDuringWrite.constData(), O_WRONLY | O_CREAT, 0600));
+    return ::write(fd, data, size);
+}
 
 } // namespace
 
@@ -93,6 +67,58 @@ TEST(QtFiles, AFullDiskNeverEmptiesAFile)
               u"Auf dem Datenträger ist kein Platz mehr frei.");
     EXPECT_EQ(Contents(name), "0001  Anna\r\n");
     EXPECT_EQ(Entries(folder), (QStringList{"ZEP100.INI", "voll"}));
+}
+
+// An append goes only to the file as the caller last left it, and says when the name came
+// to stand for another file meanwhile; a rewrite hands back what was appended to the old
+// file while it was decided; a pipe holds up neither.
+TEST(QtFiles, AppendsGoToTheExpectedFileAndRewritesKeepWhatCameMeanwhile)
+{
+    QTemporaryDir folder;
+    QtFiles files;
+    const QString name = folder.filePath(QStringLiteral("Mia.journal"));
+    const AppendOutcome first = files.append(name, "a\n", {});
+    ASSERT_EQ(first.result, AppendOutcome::Result::Written);
+    EXPECT_EQ(first.stamp.size, 2);
+    EXPECT_EQ(files.append(name, "x\n", {}).result, AppendOutcome::Result::Changed);
+    const AppendOutcome second = files.append(name, "b\n", first.stamp);
+    ASSERT_EQ(second.result, AppendOutcome::Result::Written);
+    EXPECT_FALSE(second.movedAway);
+    ASSERT_EQ(files.write(name, "c\n"), QString());
+    EXPECT_EQ(files.append(name, "d\n", second.stamp).result, AppendOutcome::Result::Changed);
+    EXPECT_EQ(Contents(name), "c\n");
+
+    FileSystemCalls replacing;
+    replacing.write = WriteWhileReplaced;
+    ReplacedDuringWrite = Native(name);
+    const AppendOutcome moved = QtFiles(replacing).append(name, "d\n", files.read(name, 100).stamp);
+    EXPECT_EQ(moved.result, AppendOutcome::Result::Written);
+    EXPECT_TRUE(moved.movedAway);
+    ASSERT_TRUE(QFile::remove(name + QStringLiteral(".alt")));
+
+    const FileStamp empty = files.read(name, 100).stamp;
+    const RewriteOutcome replaced = files.rewrite(name, 100, [&](const QByteArray &bytes) {
+        EXPECT_EQ(bytes, "");
+        files.append(name, "e\n", empty); // another program, meanwhile
+        return Rewrite{Rewrite::Action::Replace, "C\n", bytes.size()};
+    });
+    EXPECT_EQ(std::tuple(replaced.error, replaced.addedMeanwhile), std::tuple(QString(), QByteArray("e\n")));
+    EXPECT_EQ(Contents(name), "C\n");
+    const auto removal = [](const QByteArray &bytes) { return Rewrite{Rewrite::Action::Remove, {}, bytes.size()}; };
+    EXPECT_EQ(files.rewrite(name, 100, removal).error, QString());
+    EXPECT_FALSE(QFile::exists(name));
+    EXPECT_EQ(files.rewrite(name, 100, removal).error, QString()); // gone already
+
+    const QString pipe = folder.filePath(QStringLiteral("Rohr.journal"));
+    ASSERT_EQ(::mkfifo(Native(pipe).constData(), 0600), 0);
+    EXPECT_EQ(files.append(pipe, "x\n", {}).result, AppendOutcome::Result::Failed);
+    EXPECT_FALSE(files.rewrite(pipe, 100, removal).error.isEmpty());
+    EXPECT_EQ(files.makeFolder(folder.filePath(QStringLiteral("Lernstand"))), QString());
+    EXPECT_EQ(files.makeFolder(folder.filePath(QStringLiteral("Lernstand"))), QString());
+    EXPECT_FALSE(files.makeFolder(pipe).isEmpty());
+    QStringList listed = files.entries(folder.path());
+    listed.sort();
+    EXPECT_EQ(listed, (QStringList{"Lernstand", "Rohr.journal"}));
 }
 
 // Whichever step of a save fails, the old file stays, no temporary file is left and the

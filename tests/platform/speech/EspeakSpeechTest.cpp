@@ -89,6 +89,26 @@ TEST(EspeakSpeech, AWordIsHeardAtTheSoundServer)
     EXPECT_TRUE(speech.missingReason(Voice::English).isEmpty());
 }
 
+// The start of a word is reported once, as it begins to sound, and only for the last say:
+// a word cut off before it sounded reports nothing.
+TEST(EspeakSpeech, ReportsWhenTheLastWordBeginsToSound)
+{
+    SoundMonitor monitor;
+    ASSERT_TRUE(monitor.ok()) << "no test sound server: " << monitor.error().toStdString();
+    EspeakSpeech speech;
+    QList<Clock::time_point> starts;
+    QObject::connect(&speech, &Speech::sayingStarted, [&] { starts.append(Clock::now()); });
+    speech.say(QStringLiteral("achtzehn"), Voice::German);
+    speech.say(QStringLiteral("neunzehn"), Voice::German);
+    ASSERT_TRUE(WaitFor([&] { return monitor.firstLoud().has_value() && !starts.isEmpty(); }, 5s));
+    WaitFor([&] { return Clock::now() - *monitor.lastLoud() > 500ms; }, 5s);
+    ASSERT_EQ(starts.size(), 1);
+    EXPECT_LT(std::abs(Ms(*monitor.firstLoud() - starts[0])), 250);
+    speech.sayAfter(QStringLiteral("zwanzig"), Voice::German);
+    WaitFor([&] { return false; }, 600ms);
+    EXPECT_EQ(starts.size(), 1);
+}
+
 // A new word cuts off the old one at once; silence() cuts off without a new one.
 TEST(EspeakSpeech, ANewWordCutsOffTheOld)
 {

@@ -1,0 +1,131 @@
+// SPDX-FileCopyrightText: 2026 ZEP contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ParentReport.h"
+
+#include "Cells.h"
+#include "MapDrawing.h"
+#include "MapTexts.h"
+#include "Printer.h"
+#include "RecordFiles.h"
+#include "TwipCanvas.h"
+
+#include <QLocale>
+
+namespace {
+
+// Narrow enough for A4 and Letter with the margins of any printer.
+constexpr double PageWidth = 10000;
+constexpr double ReportCellTwips = 520;
+constexpr double MapTop = 1000;
+constexpr double SideLeft = 10 * ReportCellTwips + 500;
+constexpr double LegendCell = 300;
+constexpr double LegendGap = 100;
+constexpr double Indent = 300;
+constexpr double SectionGap = 200;
+const QString FontName = QStringLiteral("ARIAL");
+const QString Bullet = QStringLiteral("• ");
+
+QFont Font(double points, bool bold)
+{
+    QFont font(FontName);
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+// Prints text from x = left, broken at blanks so that no line is wider than width.
+void PrintWrapped(TwipCanvas &canvas, const QString &text, double left, double width)
+{
+    QString line;
+    const auto flush = [&] {
+        canvas.setPrintCursor(QPointF(left, canvas.printCursor().y()));
+        canvas.print(line);
+        line.clear();
+    };
+    for (const QString &word : text.split(u' ', Qt::SkipEmptyParts)) {
+        const QString longer = line.isEmpty() ? word : line + u' ' + word;
+        if (!line.isEmpty() && canvas.textWidth(longer) > width)
+            flush();
+        line = line.isEmpty() ? word : line + u' ' + word;
+    }
+    if (!line.isEmpty())
+        flush();
+}
+
+void Heading(TwipCanvas &canvas, const QString &text)
+{
+    canvas.setPrintCursor(QPointF(0, canvas.printCursor().y() + SectionGap));
+    canvas.setFont(Font(12, true));
+    canvas.print(text);
+    canvas.setFont(Font(10.5, false));
+}
+
+void Bulleted(TwipCanvas &canvas, const QString &text)
+{
+    const double y = canvas.printCursor().y();
+    canvas.setPrintCursor(QPointF(0, y));
+    canvas.print(Bullet, TwipCanvas::After::Stay);
+    canvas.setPrintCursor(QPointF(Indent, y));
+    PrintWrapped(canvas, text, Indent, PageWidth - Indent);
+}
+
+QString NumbersToPractise(const LearningMap &map)
+{
+    QStringList numbers;
+    for (int n = 1; n <= CellCount; ++n)
+        if (map.numbers[size_t(n)].mastery == Mastery::NeedsPractice)
+            numbers.append(QString::number(n));
+    return numbers.join(QStringLiteral(", "));
+}
+
+void PrintFigures(TwipCanvas &canvas, const LearningMap &map, double top)
+{
+    canvas.setPrintCursor(QPointF(SideLeft, top));
+    for (const QString &line : MapTexts::Figures(map)) {
+        canvas.setPrintCursor(QPointF(SideLeft, canvas.printCursor().y()));
+        canvas.print(line);
+    }
+}
+
+} // namespace
+
+QString ReportName(const QString &childName)
+{
+    return QStringLiteral("Lernstand-") + RecordFiles::SafeName(childName);
+}
+
+PrintOutcome PrintParentReport(Printer &printer, const ReportFacts &facts)
+{
+    const std::unique_ptr<PrintJob> job = printer.startJob(ReportName(facts.name));
+    TwipCanvas &canvas = job->canvas();
+    canvas.setForeground(Qt::black);
+    canvas.setPrintCursor(QPointF(0, 0));
+    canvas.setFont(Font(18, true));
+    canvas.print(QStringLiteral("Lernstand von ") + facts.name);
+    canvas.setFont(Font(10, false));
+    canvas.print(QStringLiteral("Zeitraum: %1 · Modus: %2 · gedruckt am %3")
+                     .arg(facts.period, facts.modes, QLocale(QLocale::German).toString(facts.printedOn, QStringLiteral("dd.MM.yyyy"))));
+
+    canvas.setFont(Font(8, false));
+    MapDrawing::DrawMap(canvas, facts.map, QPointF(0, MapTop), ReportCellTwips);
+    canvas.setFont(Font(10, false));
+    const double legendBottom = MapDrawing::DrawLegend(canvas, QPointF(SideLeft, MapTop), LegendCell, LegendGap);
+    PrintFigures(canvas, facts.map, legendBottom + SectionGap);
+
+    canvas.setFont(Font(10.5, false));
+    canvas.setPrintCursor(QPointF(0, MapTop + 10 * ReportCellTwips + SectionGap));
+    if (const QString numbers = NumbersToPractise(facts.map); !numbers.isEmpty())
+        PrintWrapped(canvas, QStringLiteral("Übungsbedarf bei: ") + numbers, 0, PageWidth);
+
+    Heading(canvas, QStringLiteral("Das fällt auf"));
+    for (const QString &line : MapTexts::Diagnosis(facts.map))
+        Bulleted(canvas, line);
+    Bulleted(canvas, MapTexts::Trend(facts.trend));
+
+    if (!facts.map.patterns.isEmpty()) {
+        Heading(canvas, QStringLiteral("So können Sie üben"));
+        for (const ErrorPattern &pattern : facts.map.patterns)
+            Bulleted(canvas, ErrorTypeName(pattern.type) + QStringLiteral(": ") + PracticeTip(pattern.type));
+    }
+    return job->finish();
+}

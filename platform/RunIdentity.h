@@ -1,0 +1,16 @@
+// SPDX-FileCopyrightText: 2026 ZEP contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+
+// Names this run of the program apart from every other run that shares a folder, on this
+// computer or another, for files that only this run writes.
+class RunIdentity
+{
+public:
+    virtual ~RunIdentity() = default;
+    // The computer's name, the start of the run (local time, yyyyMMddTHHmmss) and its
+    // process number, joined by "-"; the same for the whole run.
+    virtual QString runName() const = 0;
+};

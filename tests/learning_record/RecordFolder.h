@@ -1,0 +1,78 @@
+// SPDX-FileCopyrightText: 2026 ZEP contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "FakeClock.h"
+#include "QtFiles.h"
+#include "RecordFiles.h"
+#include "RecordedAnswer.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+inline const QString RunA = QStringLiteral("pc1-20260302T090000-11");
+inline const QString RunB = QStringLiteral("pc2-20260302T090500-22");
+
+inline RecordedAnswer Answer(const QString &name, int asked, int given, quint64 seq,
+                             const QString &run = RunA,
+                             const QDateTime &time = FakeClock().time)
+{
+    RecordedAnswer answer;
+    answer.time = time;
+    answer.run = run;
+    answer.seq = seq;
+    answer.name = name;
+    answer.language = QStringLiteral("de");
+    answer.pattern = QStringLiteral("Haus");
+    answer.asked = asked;
+    answer.given = given;
+    answer.ms = 1500;
+    return answer;
+}
+
+// Real files in a working folder of its own, which is the current folder while a test runs.
+class RecordFolderTest : public testing::Test
+{
+protected:
+    RecordFolderTest() : m_previous(QDir::currentPath()) { QDir::setCurrent(folder.path()); }
+    ~RecordFolderTest() override { QDir::setCurrent(m_previous); }
+
+    QString path(const QString &name) const { return folder.filePath(name); }
+    QByteArray contents(const QString &name) const
+    {
+        QFile file(path(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    void put(const QString &name, const QByteArray &bytes) const
+    {
+        QDir(folder.path()).mkpath(QFileInfo(path(name)).path());
+        QFile file(path(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    // The entries of the record folder, sorted.
+    QStringList entries() const
+    {
+        QStringList names = QDir(path(RecordFiles::Folder))
+                                .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+        names.sort();
+        return names;
+    }
+    // Every byte of every file in the record folder, and their names.
+    QByteArray everything() const
+    {
+        QByteArray all;
+        for (const QString &entry : entries())
+            all += entry.toUtf8() + '\n' + contents(RecordFiles::PathOf(entry));
+        return all;
+    }
+
+    QTemporaryDir folder;
+    QtFiles files;
+    FakeClock clock;
+
+private:
+    QString m_previous;
+};

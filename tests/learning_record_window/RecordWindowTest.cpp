@@ -1,0 +1,153 @@
+// SPDX-FileCopyrightText: 2026 ZEP contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "BoardSurface.h"
+#include "Csv.h"
+#include "ParentReport.h"
+#include "RecordFiles.h"
+#include "RecordWindowFixture.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTreeWidget>
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace Qt::StringLiterals;
+
+// The list shows every child with answers, share right and last day; the first child's map
+// shows each cell's mastery in colour and to screen readers with its figures; pointing at a
+// cell or framing it shows them; the filters change what is counted.
+TEST_F(RecordWindowTest, ShowsEveryChildAndTheChosenChildsMap)
+{
+    EXPECT_EQ(window.windowTitle(), u"Lernstand"_s);
+    ASSERT_EQ(rows(), 2);
+    EXPECT_EQ((QStringList{cell(0, 0), cell(0, 1), cell(0, 2), cell(0, 3)}),
+              (QStringList{u"=Ben"_s, u"3"_s, u"100 %"_s, u"01.03.2026"_s}));
+    EXPECT_EQ((QStringList{cell(1, 0), cell(1, 1), cell(1, 2)}), (QStringList{u"Mia"_s, u"10"_s, u"80 %"_s}));
+    EXPECT_EQ(window.map->colorAt(QPointF(4 * 420 + 380, 60)), QColor(150, 220, 150)); // 5 sicher
+
+    window.childList->setCurrentItem(window.childList->topLevelItem(1));
+    EXPECT_EQ(window.chosenChild(), 1);
+    EXPECT_EQ(window.shownMap().numbers[47].mastery, Mastery::NeedsPractice);
+    EXPECT_TRUE(window.shownMap().numbers[47].slow);
+    QAccessibleInterface *board = QAccessible::queryAccessibleInterface(window.map);
+    ASSERT_TRUE(board && board->tableInterface());
+    QAccessibleInterface *cell47 = board->tableInterface()->cellAt(4, 6);
+    EXPECT_EQ(cell47->text(QAccessible::Name), u"47"_s);
+    EXPECT_EQ(cell47->text(QAccessible::Description),
+              u"47: Übungsbedarf, langsam – 4 Antworten, 2 falsch, Median 7,5 s. gesucht 47: 2× 74"_s);
+    emit window.map->mouseMoved(QPointF(6 * 420 + 100, 4 * 420 + 100));
+    EXPECT_EQ(window.cellFigures->text(), cell47->text(QAccessible::Description));
+    QFocusEvent focused(QEvent::FocusIn, Qt::TabFocusReason);
+    QApplication::sendEvent(window.map, &focused); // the framed cell, 1
+    EXPECT_EQ(window.cellFigures->text(), u"1: noch nicht gefragt"_s);
+    window.map->setCursorCell(12); // as the arrow keys move the frame
+    EXPECT_TRUE(window.cellFigures->text().startsWith(u"12: unsicher – 2 Antworten, 0 falsch"_s));
+    EXPECT_TRUE(window.diagnosis->toPlainText().startsWith(u"Zahlendreher: 2 von 2 Fehlern, z. B. 74 statt 47\n"_s));
+
+    window.periodFilter->setCurrentIndex(int(AnswerFilter::Period::All));
+    EXPECT_EQ(cell(1, 1), u"11"_s);
+    window.modeFilter->setCurrentIndex(2); // Zahlen
+    EXPECT_EQ(cell(1, 1), u"0"_s);
+    EXPECT_EQ(window.shownMap().answers, 0);
+    EXPECT_TRUE(window.whereKept->text().startsWith(u"Der Lernstand liegt im Ordner /schule/Lernstand."_s));
+}
+
+// Deleting asks, naming the child, and then nothing of the child is left in any file;
+// renaming onto an existing name merges.
+TEST_F(RecordWindowTest, DeletesOnlyAfterTheQuestionAndRenamesOrMerges)
+{
+    int changes = 0;
+    QObject::connect(&window, &RecordWindow::recordChanged, [&] { ++changes; });
+    window.chooseChild(1);
+    window.deleteChild(); // No
+    EXPECT_EQ(fake.dialogs.last().title, u"L ö s c h e n"_s);
+    EXPECT_TRUE(fake.dialogs.last().prompt.contains(u"„Mia“"_s));
+    EXPECT_EQ(rows(), 2);
+    fake.dialogs.answers.enqueue(Answer::Yes);
+    window.deleteChild();
+    EXPECT_EQ(rows(), 1);
+    EXPECT_FALSE(allFiles().contains(u"Mia"_s));
+    EXPECT_EQ(changes, 1);
+
+    fake.dialogs.inputs.enqueue(u"Ben"_s);
+    window.renameChild();
+    EXPECT_EQ(fake.dialogs.last().preset, u"=Ben"_s);
+    EXPECT_EQ(cell(0, 0), u"Ben"_s);
+    EXPECT_FALSE(allFiles().contains(u"=Ben"_s));
+    EXPECT_EQ(changes, 2);
+}
+
+// The export is UTF-8 CSV with a byte order mark and semicolons, one line per answer, and a
+// name that a spreadsheet would run as a formula comes back as text.
+TEST_F(RecordWindowTest, ExportsOneLinePerAnswerThatSpreadsheetsReadAsText)
+{
+    fake.dialogs.inputs.enqueue(u"/schule/Lernstand.csv"_s);
+    fake.dialogs.answers.enqueue(Answer::Yes); // all children
+    window.exportRecord();
+    EXPECT_EQ(fake.dialogs.shown[0].preset, u"/schule/Lernstand.csv"_s);
+    const QByteArray bytes = fake.files.files.value(u"/schule/Lernstand.csv"_s);
+    ASSERT_TRUE(bytes.startsWith("\xEF\xBB\xBFZeit;Name;Modus;Sprache;Bild;Gefragt;Antwort;Richtig;Millisekunden;Fehlerart\r\n"));
+    EXPECT_TRUE(bytes.contains(";'=Ben;"));
+    const QList<QStringList> rows = ParseCsv(bytes);
+    ASSERT_EQ(rows.size(), 1 + 3 + 11);
+    EXPECT_EQ(rows[1].mid(1), (QStringList{u"=Ben"_s, u"Felder"_s, u"de"_s, u"Haus"_s, u"5"_s, u"5"_s,
+                                           u"ja"_s, u"1200"_s, QString()}));
+    EXPECT_EQ(rows[4].mid(1), (QStringList{u"Mia"_s, u"Felder"_s, u"de"_s, u"Haus"_s, u"47"_s, u"74"_s,
+                                           u"nein"_s, u"9000"_s, u"Zahlendreher"_s}));
+    EXPECT_EQ(rows[4][0], u"2025-01-26T09:00:00+01:00"_s);
+
+    window.chooseChild(1);
+    fake.dialogs.inputs.enqueue(u"nur-mia.csv"_s);
+    window.exportRecord(); // No: only the chosen child
+    EXPECT_EQ(ParseCsv(fake.files.files.value(u"nur-mia.csv"_s)).size(), 1 + 11);
+}
+
+// A shorter retention asks first and then removes what is older at once.
+TEST_F(RecordWindowTest, AShorterRetentionRemovesOldAnswersAfterAsking)
+{
+    EXPECT_EQ(window.retentionDays->value(), 365);
+    window.retentionDays->setValue(30);
+    emit window.retentionDays->editingFinished(); // No
+    EXPECT_EQ(window.retentionDays->value(), 365);
+    fake.dialogs.answers.enqueue(Answer::Yes);
+    window.retentionDays->setValue(30);
+    emit window.retentionDays->editingFinished();
+    EXPECT_EQ(RecordFiles::RetentionDays(fake.files), 30);
+    window.periodFilter->setCurrentIndex(int(AnswerFilter::Period::All));
+    EXPECT_EQ(cell(1, 1), u"10"_s);
+}
+
+// Without a printer the parents' page is a PDF in the working folder named after the child
+// (safely, whatever the name holds), with the name, the figures and a tip for each error
+// named; the teacher is told where it is.
+TEST_F(RecordWindowTest, TheParentsPageBecomesAPdfNamedAfterTheChild)
+{
+    window.chooseChild(1);
+    fake.dialogs.answers.append({Answer::Yes, Answer::Yes});
+    window.print();
+    window.print();
+    const QDir pdfs(fake.pdfFolder.path());
+    EXPECT_EQ(pdfs.entryList(QDir::Files), (QStringList{u"Lernstand-Mia-2.pdf"_s, u"Lernstand-Mia.pdf"_s}));
+    EXPECT_TRUE(fake.dialogs.last().prompt.endsWith(pdfs.filePath(u"Lernstand-Mia-2.pdf"_s)));
+    QProcess text;
+    text.start(u"pdftotext"_s, {u"-layout"_s, pdfs.filePath(u"Lernstand-Mia.pdf"_s), u"-"_s});
+    ASSERT_TRUE(text.waitForFinished());
+    const QString page = QString::fromUtf8(text.readAllStandardOutput());
+    for (const QString &expected : {u"Lernstand von Mia"_s, u"Zeitraum: Schuljahr (seit 01.08.2025)"_s,
+                                    u"Übungsbedarf: 1 Zahl"_s, u"Zahlendreher: 2 von 2 Fehlern, z. B. 74 statt 47"_s,
+                                    u"47 sind 4 Zehner und 7 Einer"_s})
+        EXPECT_TRUE(page.contains(expected)) << qPrintable(expected) << "\n" << qPrintable(page);
+    EXPECT_EQ(page.count(u'\f'), 1); // one page
+    EXPECT_EQ(ReportName(u"../Mia/x"_s), u"Lernstand-___Mia_x"_s);
+}
+
+} // namespace
