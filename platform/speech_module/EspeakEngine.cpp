@@ -80,6 +80,9 @@ void EspeakEngine::drop()
     m_written = 0;
 }
 
+// The sink and its device are taken up together, only once the sink has started, and
+// given up together before the sink is stopped: a call into the engine that comes while
+// Qt Multimedia starts or ends a sink finds it either whole or not at all.
 bool EspeakEngine::openSink()
 {
     if (!m_soundReachable && Clock::now() < m_retryAt)
@@ -93,16 +96,17 @@ bool EspeakEngine::openSink()
     format.setSampleRate(m_synthesizer.sampleRate());
     format.setChannelCount(1);
     format.setSampleFormat(QAudioFormat::Int16);
-    m_sink = std::make_unique<QAudioSink>(device, format);
-    m_sink->setBufferSize(qsizetype(m_synthesizer.sampleRate()) * 2 * BufferMs / 1000);
-    m_output = m_sink->start();
-    if (!m_output || m_sink->error() != QAudio::NoError) {
-        qCInfo(lcSound) << "sound output does not open:" << m_sink->error();
-        m_sink.reset();
-        m_output = nullptr;
+    auto sink = std::make_unique<QAudioSink>(device, format);
+    sink->setBufferSize(qsizetype(m_synthesizer.sampleRate()) * 2 * BufferMs / 1000);
+    QIODevice *output = sink->start();
+    if (!output || sink->error() != QAudio::NoError) {
+        qCInfo(lcSound) << "sound output does not open:" << sink->error();
         loseSound();
         return false;
     }
+    closeSink(); // one that a call during the start may have opened
+    m_sink = std::move(sink);
+    m_output = output;
     // When the last sample has been played and nothing followed, the sink is closed, so
     // that an idle program keeps no sound stream open. Not from within its own signal.
     QObject::connect(m_sink.get(), &QAudioSink::stateChanged, &m_context, [this](QAudio::State state) {
@@ -135,6 +139,8 @@ void EspeakEngine::feedSink()
 {
     if (m_written == m_pending.size())
         return;
+    if (m_sink && !m_output) // Qt Multimedia took the sink's device away
+        closeSink();
     if (!m_sink && !openSink()) {
         m_pending.clear();
         m_written = 0;
@@ -172,11 +178,11 @@ void EspeakEngine::closeSinkWhenPlayed()
 void EspeakEngine::closeSink()
 {
     m_feedTimer.stop();
-    if (!m_sink)
-        return;
-    m_sink->disconnect();
-    m_sink->reset();
-    m_sink->stop();
-    m_sink.reset();
+    const std::unique_ptr<QAudioSink> sink = std::move(m_sink);
     m_output = nullptr;
+    if (!sink)
+        return;
+    sink->disconnect();
+    sink->reset();
+    sink->stop();
 }

@@ -5,7 +5,9 @@
 #include "EspeakSynthesizer.h"
 #include "SpeechEngine.h"
 
+#include <QIODevice>
 #include <QObject>
+#include <QPointer>
 #include <QTimer>
 #include <chrono>
 #include <cstdint>
@@ -13,7 +15,6 @@
 #include <vector>
 
 class QAudioSink;
-class QIODevice;
 
 // eSpeak NG's words played through Qt Multimedia's default sound output (on Linux the
 // PulseAudio server that PULSE_SERVER names, else the session's).
@@ -39,7 +40,7 @@ private:
     QTimer m_feedTimer;
     EspeakSynthesizer m_synthesizer;
     std::unique_ptr<QAudioSink> m_sink;
-    QIODevice *m_output = nullptr;
+    QPointer<QIODevice> m_output; // the sink's, while m_sink is open
     std::vector<std::int16_t> m_pending;
     std::size_t m_written = 0;
     bool m_soundReachable = true;

@@ -7,6 +7,8 @@
 #include <espeak-ng/speak_lib.h>
 
 #include <algorithm>
+#include <mutex>
+#include <optional>
 
 namespace {
 
@@ -44,31 +46,39 @@ int LoadEngine()
     return rate;
 }
 
-} // namespace
+// The library's one engine: a call that selects a voice and uses it holds the engine.
+std::mutex EngineInUse;
+std::optional<Voice> SelectedVoice; // guarded by EngineInUse
 
-EspeakSynthesizer::EspeakSynthesizer() : m_sampleRate(LoadEngine()) {}
-
-bool EspeakSynthesizer::select(const Voice &voice)
+// With EngineInUse held.
+bool Select(const Voice &voice)
 {
-    if (!ok())
-        return false;
-    if (m_selected == voice)
+    if (SelectedVoice == voice)
         return true;
-    m_selected.reset();
+    SelectedVoice.reset();
     const QByteArray name = VoiceName(voice);
     if (name.isEmpty() || espeak_SetVoiceByName(name.constData()) != EE_OK)
         return false;
     espeak_SetParameter(espeakRATE, WordsPerMinute, 0);
-    m_selected = voice;
+    SelectedVoice = voice;
     return true;
 }
 
-bool EspeakSynthesizer::hasVoice(const Voice &voice) { return select(voice); }
+} // namespace
+
+EspeakSynthesizer::EspeakSynthesizer() : m_sampleRate(LoadEngine()) {}
+
+bool EspeakSynthesizer::hasVoice(const Voice &voice)
+{
+    const std::lock_guard engine(EngineInUse);
+    return ok() && Select(voice);
+}
 
 std::vector<std::int16_t> EspeakSynthesizer::synthesize(const QString &text, const Voice &voice)
 {
     std::vector<std::int16_t> samples;
-    if (!select(voice))
+    const std::lock_guard engine(EngineInUse);
+    if (!ok() || !Select(voice))
         return samples;
     const QByteArray utf8 = text.toUtf8();
     espeak_Synth(utf8.constData(), size_t(utf8.size()) + 1, 0, POS_CHARACTER, 0,
@@ -78,7 +88,8 @@ std::vector<std::int16_t> EspeakSynthesizer::synthesize(const QString &text, con
 
 QString EspeakSynthesizer::phonemes(const QString &text, const Voice &voice)
 {
-    if (!select(voice))
+    const std::lock_guard engine(EngineInUse);
+    if (!ok() || !Select(voice))
         return {};
     const QByteArray utf8 = text.toUtf8();
     const void *rest = utf8.constData();

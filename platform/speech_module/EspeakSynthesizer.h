@@ -6,12 +6,12 @@
 
 #include <QString>
 #include <cstdint>
-#include <optional>
 #include <vector>
 
 // eSpeak NG in retrieval mode: text in, 16-bit mono samples out, nothing played.
-// The engine keeps its state in the library, so only one thread at a time may hold a
-// synthesizer; the first one loads the engine for the rest of the process.
+// The engine keeps its state, the chosen voice included, in the library, once for the whole
+// process: synthesizers on several threads take turns with it. The first one loads the
+// engine for the rest of the process.
 class EspeakSynthesizer
 {
 public:
@@ -30,8 +30,5 @@ public:
     QString phonemes(const QString &text, const Voice &voice);
 
 private:
-    bool select(const Voice &voice);
-
     int m_sampleRate = 0;
-    std::optional<Voice> m_selected;
 };

@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <functional>
 #include <gtest/gtest.h>
@@ -150,6 +151,32 @@ TEST(EspeakSpeech, AMissingModuleIsReportedInPlainGerman)
     ProgramModule::LookIn(QStringLiteral(ZEP_MODULE_FOLDER));
     EXPECT_EQ(MissingAfterAWord(speech),
               "Vorlesen geht nicht: Die Sprachausgabe eSpeak NG fehlt oder lässt sich nicht starten.");
+}
+
+// A sound server that goes away in the middle of a word is no crash: the voices are reported
+// missing, in plain German, and later words are dropped quietly.
+TEST(EspeakSpeech, ASoundServerGoingAwayMidWordIsReported)
+{
+    QTemporaryDir folder;
+    const auto server = [&](const char *action) {
+        return QProcess::execute(QStringLiteral("sh"), {QStringLiteral(ZEP_SOUND_SERVER_SCRIPT),
+                                                        QLatin1String(action), folder.path()});
+    };
+    ASSERT_EQ(server("start"), 0);
+    qputenv("PULSE_SERVER", "unix:" + folder.filePath(QStringLiteral("native")).toUtf8());
+    EspeakSpeech speech;
+    const QString long_ = QStringLiteral("siebenundsiebzig, siebenundsiebzig, siebenundsiebzig");
+    speech.say(long_, Voice::German);
+    WaitFor([] { return false; }, 1500ms); // the engine is up and the word is playing
+    ASSERT_TRUE(speech.missingReason(Voice::German).isEmpty());
+    server("stop");
+    for (int i = 0; i < 5; ++i) {
+        speech.say(long_, Voice::German);
+        WaitFor([] { return false; }, 200ms);
+    }
+    EXPECT_TRUE(WaitFor([&] { return !speech.missingReason(Voice::German).isEmpty(); }, 5s));
+    EXPECT_EQ(speech.missingReason(Voice::German),
+              "Vorlesen geht nicht: Es wurde keine Tonausgabe gefunden.");
 }
 
 // A server that takes the connection but never answers holds up neither a word nor the
