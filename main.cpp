@@ -21,7 +21,6 @@
 #include "TerminationSignals.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QLibraryInfo>
 #include <QSessionManager>
 #include <QTimer>
@@ -74,9 +73,8 @@ int main(int argc, char **argv)
     QObject::connect(
         &recorder, &LearningRecorder::cannotWrite, &window,
         [&](const QString &reason) {
-            const QString folder =
-                QDir::toNativeSeparators(QDir(files.currentDirectory()).filePath(RecordFiles::Folder));
-            dialogs.messageBox(LearningRecorder::CannotWriteMessage(folder, reason), MessageStyle::Warning,
+            dialogs.messageBox(LearningRecorder::CannotWriteMessage(ShownPath(files, RecordFiles::Folder), reason),
+                               MessageStyle::Warning,
                                QStringLiteral("Lernstand"));
         },
         Qt::QueuedConnection);

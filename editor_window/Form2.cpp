@@ -26,7 +26,6 @@
 #include "Worksheets.h"
 
 #include <QCloseEvent>
-#include <QDir>
 #include <QPainter>
 
 namespace {
@@ -328,10 +327,7 @@ void Form2::Bild5_Click()
                                       MessageStyle::Question, SaveTitle)
         == Answer::No)
         return;
-    const QString preset =
-        QDir::toNativeSeparators(QDir(m_platform.files.currentDirectory()).filePath(PatternFileName));
-    const QString fileName =
-        m_platform.dialogs.inputBox(QStringLiteral("Name und Pfad der Datei:"), SaveTitle, preset);
+    const QString fileName = AskFileName(m_platform.dialogs, m_platform.files, SaveTitle, PatternFileName);
     if (fileName.isEmpty())
         return;
     const QString failure = m_platform.files.write(fileName, WritePatternFile(listedLibrary()));

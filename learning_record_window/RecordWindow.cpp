@@ -23,7 +23,6 @@
 #include "WorksheetRun.h"
 
 #include <QComboBox>
-#include <QDir>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLocale>
@@ -219,7 +218,7 @@ void RecordWindow::reload(const QString &name)
     m_record = ReadRecord(m_platform.files);
     m_platform.program.setBusy(false);
     QString where = QStringLiteral("Der Lernstand liegt im Ordner %1.")
-                        .arg(QDir::toNativeSeparators(QDir(m_platform.files.currentDirectory()).filePath(RecordFiles::Folder)));
+                        .arg(ShownPath(m_platform.files, RecordFiles::Folder));
     if (m_record.skippedLines > 0 || m_record.skippedFiles > 0)
         where += QStringLiteral(" Nicht lesbar und übergangen: %1 Zeilen, %2 Dateien.")
                      .arg(m_record.skippedLines)
@@ -371,10 +370,7 @@ void RecordWindow::exportRecord()
 {
     if (m_record.children.isEmpty())
         return;
-    const QString preset =
-        QDir::toNativeSeparators(QDir(m_platform.files.currentDirectory()).filePath(ExportName));
-    const QString fileName =
-        m_platform.dialogs.inputBox(QStringLiteral("Name und Pfad der Datei:"), ExportTitle, preset);
+    const QString fileName = AskFileName(m_platform.dialogs, m_platform.files, ExportTitle, ExportName);
     if (fileName.isEmpty())
         return;
     int child = -1;

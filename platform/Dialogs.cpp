@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Dialogs.h"
 
+#include "Files.h"
+
 #include <QTextBoundaryFinder>
 
 QString CutBetweenCharacters(const QString &text, int maxLength)
@@ -14,4 +16,9 @@ QString CutBetweenCharacters(const QString &text, int maxLength)
     characters.setPosition(maxLength);
     const qsizetype end = characters.isAtBoundary() ? maxLength : characters.toPreviousBoundary();
     return text.left(std::max<qsizetype>(end, 0));
+}
+
+QString AskFileName(Dialogs &dialogs, const Files &files, const QString &title, const QString &fileName)
+{
+    return dialogs.inputBox(QStringLiteral("Name und Pfad der Datei:"), title, ShownPath(files, fileName));
 }

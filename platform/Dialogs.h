@@ -47,3 +47,9 @@ public:
                                         const QStringList &choices, int maxLength = NoLengthLimit) = 0;
     virtual void beep() = 0;
 };
+
+class Files;
+
+// Asks for the name and path of a file, offering fileName in the current directory; the
+// empty text when the box is cancelled.
+QString AskFileName(Dialogs &dialogs, const Files &files, const QString &title, const QString &fileName);

@@ -106,3 +106,7 @@ public:
     // Removes a file; the empty text on success or when nothing had the name.
     virtual QString remove(const QString &name) = 0;
 };
+
+// The full path of a name in the current directory, written as the system writes paths,
+// for messages and for the file name box's preset.
+QString ShownPath(const Files &files, const QString &name);
