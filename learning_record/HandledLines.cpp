@@ -2,7 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "HandledLines.h"
 
+#include "Files.h"
 #include "JournalLine.h"
+#include "RecordFiles.h"
 
 #include <algorithm>
 
@@ -49,6 +51,15 @@ bool HandledLines::Contains(const Ranges *ranges, quint64 seq)
     const auto after = std::upper_bound(ranges->begin(), ranges->end(), seq,
                                         [](quint64 value, const auto &range) { return value < range.first; });
     return after != ranges->begin() && seq <= std::prev(after)->second;
+}
+
+HandledLines HandledLines::Read(Files &files, const QStringList &entries)
+{
+    HandledLines handled;
+    for (const QString &entry : entries)
+        if (RecordFiles::IsHandled(entry))
+            handled.addFrom(files.read(RecordFiles::PathOf(entry), RecordFiles::MaxHandledBytes).bytes);
+    return handled;
 }
 
 QByteArray HandledLines::toBytes(const QByteArray &isoTime) const

@@ -5,8 +5,11 @@
 #include <QByteArray>
 #include <QHash>
 #include <QList>
+#include <QStringList>
 #include <QString>
 #include <utility>
+
+class Files;
 
 // The lines that a deletion or a renaming took out of the journals of their runs, named
 // by run and number only (never by the child): the run that wrote them must not write
@@ -22,6 +25,9 @@ public:
     // Null when none of the run's lines were taken out.
     const Ranges *rangesOf(const QString &run) const;
     static bool Contains(const Ranges *ranges, quint64 seq);
+
+    // The lines listed in the files among the entries of the record folder.
+    static HandledLines Read(Files &files, const QStringList &entries);
 
     QByteArray toBytes(const QByteArray &isoTime) const;
     // Adds the lines of such a file; returns the time of its newest line (UTC seconds), or

@@ -4,6 +4,7 @@
 
 #include "Cells.h"
 
+#include <QDate>
 #include <QList>
 #include <array>
 #include <cstring>
@@ -17,44 +18,7 @@ constexpr quint64 MaxSeq = quint64(1) << 53;
 constexpr int SecondsPerDay = 86400;
 constexpr int MaxOffsetSeconds = 18 * 3600;
 constexpr size_t DateLength = 10; // "2026-03-02"
-
-// Days since 1970-01-01 of a date of the Gregorian calendar.
-qint64 DaysFromCivil(qint64 y, int m, int d)
-{
-    y -= m <= 2;
-    const qint64 era = (y >= 0 ? y : y - 399) / 400;
-    const qint64 yoe = y - era * 400;
-    const qint64 doy = (153 * (m > 2 ? m - 3 : m + 9) + 2) / 5 + d - 1;
-    const qint64 doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-    return era * 146097 + doe - 719468;
-}
-
-struct Civil
-{
-    qint64 year;
-    int month;
-    int day;
-};
-
-Civil CivilFromDays(qint64 z)
-{
-    z += 719468;
-    const qint64 era = (z >= 0 ? z : z - 146096) / 146097;
-    const qint64 doe = z - era * 146097;
-    const qint64 yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-    const qint64 doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-    const qint64 mp = (5 * doy + 2) / 153;
-    const int d = int(doy - (153 * mp + 2) / 5 + 1);
-    const int m = int(mp < 10 ? mp + 3 : mp - 9);
-    return {yoe + era * 400 + (m <= 2), m, d};
-}
-
-int DaysInMonth(qint64 year, int month)
-{
-    static constexpr std::array<int, 12> days{31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-    return month == 2 && leap ? 29 : days[size_t(month - 1)];
-}
+constexpr qint64 UnixEpochJulianDay = 2440588; // 1970-01-01
 
 // Exactly `count` digits at `at`; -1 otherwise.
 int Digits(QByteArrayView text, qsizetype at, int count)
@@ -82,9 +46,10 @@ bool ParseIsoTime(QByteArrayView text, qint64 &utcSeconds, int &offsetSeconds)
     thread_local qint64 lastDays = 0;
     if (std::memcmp(lastDate, text.data(), DateLength) != 0) {
         const int year = Digits(text, 0, 4), month = Digits(text, 5, 2), day = Digits(text, 8, 2);
-        if (year < 0 || month < 1 || month > 12 || day < 1 || day > DaysInMonth(year, month))
+        const QDate date(year, month, day); // a year of -1 would be valid: 1 BC
+        if (year < 0 || !date.isValid())
             return false;
-        lastDays = DaysFromCivil(year, month, day);
+        lastDays = date.toJulianDay() - UnixEpochJulianDay;
         std::memcpy(lastDate, text.data(), DateLength);
     }
     const int hour = Digits(text, 11, 2), minute = Digits(text, 14, 2), second = Digits(text, 17, 2);
@@ -123,31 +88,12 @@ bool ParseNumber(QByteArrayView text, quint64 limit, quint64 &value)
     return value <= limit;
 }
 
-// Whether any of eight bytes is a control character (below 0x20, or 0x7f), a backslash or
-// not ASCII: the only bytes a text field has to be looked at closely for.
-bool HasSpecialByte(quint64 bytes)
-{
-    constexpr quint64 Ones = 0x0101010101010101ULL, Highs = 0x8080808080808080ULL;
-    const auto zeroByte = [](quint64 x) { return (x - Ones) & ~x & Highs; };
-    const quint64 below0x20 = (bytes - 0x20 * Ones) & ~bytes & Highs;
-    return (bytes & Highs) | below0x20 | zeroByte(bytes ^ (0x7f * Ones))
-        | zeroByte(bytes ^ (quint64('\\') * Ones));
-}
-
 // A text field: not empty where it must not be, UTF-8, no control characters, escapes whole.
 bool IsText(QByteArrayView text, bool mayBeEmpty)
 {
-    if ((text.isEmpty() && !mayBeEmpty) || text.size() > MaxTextBytes)
+    if ((text.isEmpty() && !mayBeEmpty) || text.size() > MaxTextBytes || !text.isValidUtf8())
         return false;
-    qsizetype i = 0;
-    for (quint64 eight = 0; i + 8 <= text.size(); i += 8) {
-        std::memcpy(&eight, text.data() + i, sizeof eight);
-        if (HasSpecialByte(eight))
-            break;
-    }
-    if (i < text.size() && !text.sliced(i).isValidUtf8())
-        return false;
-    for (; i < text.size(); ++i) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
         const auto c = static_cast<unsigned char>(text[i]);
         if (c < 0x20 || c == 0x7f)
             return false;
@@ -224,11 +170,11 @@ QByteArray IsoTime(qint64 utcSeconds, int offsetSeconds)
         rest += SecondsPerDay;
         --days;
     }
-    const Civil date = CivilFromDays(days);
+    const QDate date = QDate::fromJulianDay(days + UnixEpochJulianDay);
     const int offset = std::abs(offsetSeconds) / 60;
     char text[64]; // room for any year the arithmetic can give
-    std::snprintf(text, sizeof text, "%04lld-%02d-%02dT%02lld:%02lld:%02lld%c%02d:%02d",
-                  static_cast<long long>(date.year), date.month, date.day,
+    std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02lld:%02lld:%02lld%c%02d:%02d",
+                  date.year(), date.month(), date.day(),
                   static_cast<long long>(rest / 3600), static_cast<long long>(rest / 60 % 60),
                   static_cast<long long>(rest % 60), offsetSeconds < 0 ? '-' : '+', offset / 60,
                   offset % 60);

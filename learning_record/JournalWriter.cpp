@@ -3,6 +3,7 @@
 #include "JournalWriter.h"
 
 #include "Clock.h"
+#include "HandledLines.h"
 #include "JournalLine.h"
 #include "RecordFiles.h"
 
@@ -12,8 +13,6 @@ namespace {
 
 // Rewrites of other programs that follow each other this closely are waited out.
 constexpr int MaxAttempts = 4;
-constexpr qsizetype MaxHandledBytes = 4 * 1024 * 1024;
-constexpr qint64 SecondsPerDay = 86400;
 
 // A stamp no file has: the next append finds the file changed and reads it first.
 const FileStamp Unknown{true, ~quint64(0), ~quint64(0), -1};
@@ -93,8 +92,8 @@ void JournalWriter::reconcile(Journal &journal)
         if (ParseJournalFields(line, fields) && fields.run == writer)
             present.insert(fields.seq);
     }
-    const HandledLines handled = handledLines();
-    const qint64 keepSince = m_clock.now().toSecsSinceEpoch() - RecordFiles::RetentionDays(m_files) * SecondsPerDay;
+    const HandledLines handled = HandledLines::Read(m_files, m_files.entries(RecordFiles::Folder));
+    const qint64 keepSince = RecordFiles::KeepSince(m_files, m_clock.now());
     QList<Line> kept, missing;
     for (const Line &line : std::as_const(journal.lines)) {
         if (present.contains(line.seq))
@@ -106,15 +105,6 @@ void JournalWriter::reconcile(Journal &journal)
     journal.lines = kept + missing;
     journal.expected = contents.opened ? contents.stamp : FileStamp{};
     journal.tornEnd = contents.opened && tornStart < contents.bytes.size();
-}
-
-HandledLines JournalWriter::handledLines() const
-{
-    HandledLines handled;
-    for (const QString &entry : m_files.entries(RecordFiles::Folder))
-        if (RecordFiles::IsHandled(entry))
-            handled.addFrom(m_files.read(RecordFiles::PathOf(entry), MaxHandledBytes).bytes);
-    return handled;
 }
 
 QString JournalWriter::sync()

@@ -3,13 +3,12 @@
 #pragma once
 
 #include "Files.h"
-#include "HandledLines.h"
 #include "RecordedAnswer.h"
 
 #include <QHash>
+#include <QList>
 
 class Clock;
-#include <QList>
 
 // Writes the answers of one program run into its own journals, one per child, which no
 // other run writes. A line is appended as soon as it comes; what cannot be written (a full
@@ -55,7 +54,6 @@ private:
 
     QString write(Journal &journal);
     void reconcile(Journal &journal);
-    HandledLines handledLines() const;
 
     Files &m_files;
     const Clock &m_clock;

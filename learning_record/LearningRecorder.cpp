@@ -5,6 +5,7 @@
 #include "Clock.h"
 #include "GivenAnswer.h"
 #include "JournalWorker.h"
+#include "Language.h"
 #include "Module1.h"
 #include "RecordFiles.h"
 #include "RecordReader.h"
@@ -15,20 +16,6 @@
 #include <QThread>
 
 Q_DECLARE_LOGGING_CATEGORY(lcRecord)
-
-namespace {
-
-// The language of the number words as ISO 639-1: the window's "d" and "e" are German and English.
-QString IsoLanguage(const QString &language)
-{
-    if (language == u"d")
-        return QStringLiteral("de");
-    if (language == u"e")
-        return QStringLiteral("en");
-    return language.toLower();
-}
-
-} // namespace
 
 LearningRecorder::LearningRecorder(Files &files, const Clock &clock, const RunIdentity &run,
                                    Housekeeping housekeeping)
@@ -95,7 +82,7 @@ void LearningRecorder::answerGiven(const GivenAnswer &given)
     answer.seq = ++m_seq;
     answer.name = given.userName;
     answer.mode = felder ? RecordedAnswer::Mode::Felder : RecordedAnswer::Mode::Zahlen;
-    answer.language = IsoLanguage(given.language);
+    answer.language = Language::fromSetting(given.language);
     answer.pattern = given.patternName;
     answer.asked = given.asked;
     answer.given = given.given;

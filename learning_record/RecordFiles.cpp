@@ -106,6 +106,12 @@ int RetentionDays(Files &files)
     return ok && days >= MinRetentionDays && days <= MaxRetentionDays ? days : DefaultRetentionDays;
 }
 
+qint64 KeepSince(Files &files, const QDateTime &now)
+{
+    constexpr qint64 SecondsPerDay = 86400;
+    return now.toSecsSinceEpoch() - RetentionDays(files) * SecondsPerDay;
+}
+
 QString SetRetentionDays(Files &files, int days)
 {
     if (const QString failed = files.makeFolder(Folder); !failed.isEmpty())

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QDate>
+#include <QDateTime>
 #include <QString>
 #include <optional>
 
@@ -21,6 +22,7 @@ inline const QString RetentionFile = QStringLiteral("Lernstand/Aufbewahrung.txt"
 inline const QString RewriteLock = QStringLiteral("Lernstand/Umschreiben");
 // A journal grows by a line per answer; anything larger is not a journal of this program.
 constexpr qsizetype MaxJournalBytes = 64 * 1024 * 1024;
+constexpr qsizetype MaxHandledBytes = 4 * 1024 * 1024;
 
 constexpr int DefaultRetentionDays = 365;
 constexpr int MinRetentionDays = 1;
@@ -28,6 +30,8 @@ constexpr int MaxRetentionDays = 3650;
 // How many days the record keeps answers: the teacher's setting, or the default.
 int RetentionDays(Files &files);
 QString SetRetentionDays(Files &files, int days);
+// The first second (UTC) of the answers the record keeps now.
+qint64 KeepSince(Files &files, const QDateTime &now);
 
 // A name as part of a file name: letters, digits, blanks, "-" and "_"; anything else,
 // and "." above all, becomes "_". At most 40 characters, never empty.

@@ -13,9 +13,7 @@
 
 namespace {
 
-constexpr qsizetype MaxHandledBytes = 4 * 1024 * 1024;
 constexpr int RewriteAttempts = 3;
-constexpr qint64 SecondsPerDay = 86400;
 
 QString NotChanged(const QString &path, const QString &reason)
 {
@@ -40,7 +38,7 @@ RecordKeeping::RecordKeeping(Files &files, const Clock &clock, const QString &wr
 
 RecordKeeping::Outcome RecordKeeping::removeOld()
 {
-    const qint64 cutoff = m_clock.now().toSecsSinceEpoch() - RecordFiles::RetentionDays(m_files) * SecondsPerDay;
+    const qint64 cutoff = RecordFiles::KeepSince(m_files, m_clock.now());
     // A run that started on the day after the cutoff (whatever its time zone) wrote nothing older.
     const QDate lastOldStart = QDateTime::fromSecsSinceEpoch(cutoff, Qt::UTC).date().addDays(1);
     Change old;
@@ -58,7 +56,7 @@ RecordKeeping::Outcome RecordKeeping::removeOld()
             continue;
         HandledLines handled;
         const QString path = RecordFiles::PathOf(entry);
-        const qint64 newest = handled.addFrom(m_files.read(path, MaxHandledBytes).bytes);
+        const qint64 newest = handled.addFrom(m_files.read(path, RecordFiles::MaxHandledBytes).bytes);
         if (newest >= 0 && newest < cutoff)
             m_files.remove(path);
     }

@@ -15,7 +15,6 @@
 
 namespace {
 
-constexpr qsizetype MaxHandledBytes = 4 * 1024 * 1024;
 constexpr qsizetype FirstLineBytes = 4096;
 
 // Texts that repeat from line to line (names, patterns, languages) are looked up only when
@@ -101,14 +100,12 @@ Record ReadRecord(Files &files)
     Interned names(childNames), patterns(record.patterns), languages(record.languages);
     std::vector<std::vector<StoredAnswer>> answers;
 
-    HandledLines handled;
+    const QStringList entries = files.entries(RecordFiles::Folder);
+    const HandledLines handled = HandledLines::Read(files, entries);
     QStringList journals;
-    for (const QString &entry : files.entries(RecordFiles::Folder)) {
-        if (RecordFiles::IsHandled(entry))
-            handled.addFrom(files.read(RecordFiles::PathOf(entry), MaxHandledBytes).bytes);
-        else if (RecordFiles::IsJournal(entry))
+    for (const QString &entry : entries)
+        if (RecordFiles::IsJournal(entry))
             journals.append(entry);
-    }
     // Copies first: a line found there is not counted again in the journal it came from.
     // Then the runs in the order they started, so that each child's answers come mostly in
     // time order already.
