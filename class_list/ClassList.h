@@ -16,6 +16,8 @@ public:
     static const QString FileName;
     static const QString NameTitle;
     static const QString SecondLanguageTitle;
+    // A class list is a few kilobytes; a larger file is not one the program reads or rewrites.
+    static constexpr qsizetype MaxBytes = 1024 * 1024;
 
     // A new list: the header row alone.
     ClassList();

@@ -51,7 +51,7 @@ QChar SeparatorOf(QStringView text)
 
 } // namespace
 
-QString CsvRow(const QStringList &cells)
+QByteArray CsvLine(const QStringList &cells)
 {
     QStringList written;
     written.reserve(cells.size());
@@ -64,14 +64,14 @@ QString CsvRow(const QStringList &cells)
             cell = Quote + cell.replace(Quote, QStringLiteral("\"\"")) + Quote;
         written << cell;
     }
-    return written.join(Separator);
+    return written.join(Separator).toUtf8() + "\r\n";
 }
 
 QByteArray CsvDocument(const QList<QStringList> &rows)
 {
     QByteArray bytes = ByteOrderMark;
     for (const QStringList &row : rows)
-        bytes += CsvRow(row).toUtf8() + "\r\n";
+        bytes += CsvLine(row);
     return bytes;
 }
 

@@ -18,8 +18,6 @@ namespace {
 const QString German = QStringLiteral("d");
 const QString English = QStringLiteral("e");
 const QString Title = QStringLiteral("S p r a c h e");
-// A class list is a few kilobytes; a larger file is not one the program may rewrite.
-constexpr qsizetype MaxClassListBytes = 2 * 1024 * 1024;
 
 QString GermanName(const QString &language)
 {
@@ -69,7 +67,7 @@ void SecondLanguage::setUser(const QString &name)
 {
     m_user = name;
     m_setting = English;
-    const FileContents file = m_platform.files.read(ClassList::FileName, MaxClassListBytes);
+    const FileContents file = m_platform.files.read(ClassList::FileName, ClassList::MaxBytes);
     if (!file.opened)
         return;
     const QString code = ClassList::Parse(file.bytes).secondLanguage(name).toLower();
@@ -142,7 +140,7 @@ void SecondLanguage::choose(const QString &language)
 QString SecondLanguage::keep(const QString &code)
 {
     const QString onlyNow = QStringLiteral("\rDie Zweitsprache gilt bis zum Ende des Programms.");
-    const FileContents file = m_platform.files.read(ClassList::FileName, MaxClassListBytes);
+    const FileContents file = m_platform.files.read(ClassList::FileName, ClassList::MaxBytes);
     if (!file.missing && (!file.opened || !file.complete))
         return QStringLiteral("Die Datei %1 konnte nicht ganz gelesen werden und bleibt, wie "
                               "sie ist.")

@@ -9,14 +9,10 @@
 
 #include <QSet>
 
-namespace {
-constexpr qsizetype MaxClassListBytes = 1024 * 1024;
-}
-
 QStringList PickableNames(Files &files, const QStringList &recordNames)
 {
     QStringList names = recordNames;
-    const FileContents classFile = files.read(ClassList::FileName, MaxClassListBytes);
+    const FileContents classFile = files.read(ClassList::FileName, ClassList::MaxBytes);
     if (classFile.opened) {
         const ClassList classList = ClassList::Parse(classFile.bytes);
         if (classList.usable())
@@ -28,7 +24,6 @@ QStringList PickableNames(Files &files, const QStringList &recordNames)
         QString kept = name.left(MaxNameLength);
         if (kept.size() == MaxNameLength && kept.back().isHighSurrogate())
             kept.chop(1); // never half a character
-
         if (!kept.trimmed().isEmpty() && !seen.contains(kept)) {
             seen.insert(kept);
             picked.append(kept);

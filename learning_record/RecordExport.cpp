@@ -31,8 +31,7 @@ QByteArray ExportCsv(const Record &record, int child)
                 answer.right() ? yes : no,
                 QString::number(answer.ms),
                 answer.right() ? QString() : ErrorTypeName(ClassifyError(answer.asked, answer.given))};
-            bytes += CsvRow(cells).toUtf8();
-            bytes += "\r\n";
+            bytes += CsvLine(cells);
         }
     }
     return bytes;
