@@ -332,10 +332,7 @@ void Form2::Bild5_Click()
         return;
     const QString failure = m_platform.files.write(fileName, WritePatternFile(listedLibrary()));
     if (!failure.isEmpty()) {
-        m_platform.dialogs.messageBox(QStringLiteral("Die Datei\r%1\rkonnte nicht gespeichert "
-                                                     "werden:\r%2")
-                                          .arg(fileName, failure),
-                                      MessageStyle::Warning, SaveTitle);
+        TellNotSaved(m_platform.dialogs, fileName, failure, SaveTitle);
         return;
     }
     m_platform.dialogs.messageBox(QStringLiteral("Die angezeigte Datei wurde gespeichert!\r"),

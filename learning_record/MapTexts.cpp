@@ -26,6 +26,11 @@ QString MasteryName(Mastery mastery)
     return {};
 }
 
+QString Day(const QDate &day)
+{
+    return QLocale(QLocale::German).toString(day, QStringLiteral("dd.MM.yyyy"));
+}
+
 QString Seconds(qint64 ms)
 {
     return QLocale(QLocale::German).toString(ms / 1000.0, 'f', 1) + QStringLiteral(" s");

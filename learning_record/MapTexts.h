@@ -4,6 +4,7 @@
 
 #include "LearningMap.h"
 
+#include <QDate>
 #include <QString>
 #include <QStringList>
 
@@ -11,6 +12,8 @@
 namespace MapTexts {
 
 QString MasteryName(Mastery mastery);
+// "02.03.2026"
+QString Day(const QDate &day);
 // "3,4 s"
 QString Seconds(qint64 ms);
 // "78 %"; empty without answers

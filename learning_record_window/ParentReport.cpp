@@ -8,8 +8,7 @@
 #include "Printer.h"
 #include "RecordFiles.h"
 #include "TwipCanvas.h"
-
-#include <QLocale>
+#include "WindowLook.h"
 
 namespace {
 
@@ -22,16 +21,9 @@ constexpr double LegendCell = 300;
 constexpr double LegendGap = 100;
 constexpr double Indent = 300;
 constexpr double SectionGap = 200;
-const QString FontName = QStringLiteral("ARIAL");
 const QString Bullet = QStringLiteral("• ");
 
-QFont Font(double points, bool bold)
-{
-    QFont font(FontName);
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
+using WindowLook::SansFont;
 
 // Prints text from x = left, broken at blanks so that no line is wider than width.
 void PrintWrapped(TwipCanvas &canvas, const QString &text, double left, double width)
@@ -55,9 +47,9 @@ void PrintWrapped(TwipCanvas &canvas, const QString &text, double left, double w
 void Heading(TwipCanvas &canvas, const QString &text)
 {
     canvas.setPrintCursor(QPointF(0, canvas.printCursor().y() + SectionGap));
-    canvas.setFont(Font(12, true));
+    canvas.setFont(SansFont(12, true));
     canvas.print(text);
-    canvas.setFont(Font(10.5, false));
+    canvas.setFont(SansFont(10.5, false));
 }
 
 void Bulleted(TwipCanvas &canvas, const QString &text)
@@ -100,19 +92,19 @@ PrintOutcome PrintParentReport(Printer &printer, const ReportFacts &facts)
     TwipCanvas &canvas = job->canvas();
     canvas.setForeground(Qt::black);
     canvas.setPrintCursor(QPointF(0, 0));
-    canvas.setFont(Font(18, true));
+    canvas.setFont(SansFont(18, true));
     canvas.print(QStringLiteral("Lernstand von ") + facts.name);
-    canvas.setFont(Font(10, false));
+    canvas.setFont(SansFont(10, false));
     canvas.print(QStringLiteral("Zeitraum: %1 · Modus: %2 · gedruckt am %3")
-                     .arg(facts.period, facts.modes, QLocale(QLocale::German).toString(facts.printedOn, QStringLiteral("dd.MM.yyyy"))));
+                     .arg(facts.period, facts.modes, MapTexts::Day(facts.printedOn)));
 
-    canvas.setFont(Font(8, false));
+    canvas.setFont(SansFont(8, false));
     MapDrawing::DrawMap(canvas, facts.map, QPointF(0, MapTop), ReportCellTwips);
-    canvas.setFont(Font(10, false));
+    canvas.setFont(SansFont(10, false));
     const double legendBottom = MapDrawing::DrawLegend(canvas, QPointF(SideLeft, MapTop), LegendCell, LegendGap);
     PrintFigures(canvas, facts.map, legendBottom + SectionGap);
 
-    canvas.setFont(Font(10.5, false));
+    canvas.setFont(SansFont(10.5, false));
     canvas.setPrintCursor(QPointF(0, MapTop + 10 * ReportCellTwips + SectionGap));
     if (const QString numbers = NumbersToPractise(facts.map); !numbers.isEmpty())
         PrintWrapped(canvas, QStringLiteral("Übungsbedarf bei: ") + numbers, 0, PageWidth);

@@ -25,7 +25,6 @@
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLocale>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
@@ -72,9 +71,7 @@ enum Column { NameColumn, AnswersColumn, RightColumn, LastColumn };
 
 QString Day(qint64 utcSeconds, int offsetSeconds)
 {
-    return QLocale(QLocale::German)
-        .toString(QDateTime::fromSecsSinceEpoch(utcSeconds, Qt::OffsetFromUTC, offsetSeconds).date(),
-                  QStringLiteral("dd.MM.yyyy"));
+    return MapTexts::Day(QDateTime::fromSecsSinceEpoch(utcSeconds, Qt::OffsetFromUTC, offsetSeconds).date());
 }
 
 QLabel *WrappedLabel(QWidget *parent, const TwipRect &place)
@@ -384,9 +381,7 @@ void RecordWindow::exportRecord()
     const QString failure = m_platform.files.write(fileName, ExportCsv(m_record, child));
     m_platform.program.setBusy(false);
     if (!failure.isEmpty()) {
-        m_platform.dialogs.messageBox(QStringLiteral("Die Datei\r%1\rkonnte nicht gespeichert werden:\r%2")
-                                          .arg(fileName, failure),
-                                      MessageStyle::Warning, ExportTitle);
+        TellNotSaved(m_platform.dialogs, fileName, failure, ExportTitle);
         return;
     }
     m_platform.dialogs.messageBox(QStringLiteral("Der Lernstand steht in der Datei\r%1").arg(fileName),

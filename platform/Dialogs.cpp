@@ -22,3 +22,9 @@ QString AskFileName(Dialogs &dialogs, const Files &files, const QString &title, 
 {
     return dialogs.inputBox(QStringLiteral("Name und Pfad der Datei:"), title, ShownPath(files, fileName));
 }
+
+void TellNotSaved(Dialogs &dialogs, const QString &fileName, const QString &reason, const QString &title)
+{
+    dialogs.messageBox(QStringLiteral("Die Datei\r%1\rkonnte nicht gespeichert werden:\r%2").arg(fileName, reason),
+                       MessageStyle::Warning, title);
+}

@@ -53,3 +53,5 @@ class Files;
 // Asks for the name and path of a file, offering fileName in the current directory; the
 // empty text when the box is cancelled.
 QString AskFileName(Dialogs &dialogs, const Files &files, const QString &title, const QString &fileName);
+// Says in a box that the file could not be saved, and why.
+void TellNotSaved(Dialogs &dialogs, const QString &fileName, const QString &reason, const QString &title);

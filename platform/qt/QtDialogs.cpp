@@ -137,23 +137,22 @@ QString AskText(const QString &prompt, const QString &title, const QString &pres
     dialog.setProperty(QtDialogs::DialogProperty, true);
     dialog.setWindowTitle(title);
     dialog.setLabelText(PlainLineBreaks(prompt));
+    QComboBox *list = nullptr;
     if (!choices.isEmpty()) {
         dialog.setComboBoxItems(choices);
         dialog.setComboBoxEditable(true);
-        if (auto *list = dialog.findChild<QComboBox *>()) {
-            list->setMaxVisibleItems(ChoicesShown);
-            list->setAccessibleName(PlainLineBreaks(prompt));
-            if (QCompleter *completer = list->completer())
-                completer->setCompletionMode(QCompleter::PopupCompletion);
-        }
+        list = dialog.findChild<QComboBox *>();
+    }
+    if (list) {
+        list->setMaxVisibleItems(ChoicesShown);
+        list->setAccessibleName(PlainLineBreaks(prompt));
+        if (QCompleter *completer = list->completer())
+            completer->setCompletionMode(QCompleter::PopupCompletion);
     }
     dialog.setTextValue(preset);
-    if (maxLength != Dialogs::NoLengthLimit) {
-        auto *list = dialog.findChild<QComboBox *>();
-        QLineEdit *line = list && !choices.isEmpty() ? list->lineEdit() : dialog.findChild<QLineEdit *>();
-        if (line)
+    if (maxLength != Dialogs::NoLengthLimit)
+        if (QLineEdit *line = list ? list->lineEdit() : dialog.findChild<QLineEdit *>())
             line->setValidator(new LengthLimit(line, maxLength));
-    }
     if (dialog.exec() != QDialog::Accepted)
         return QString();
     return dialog.textValue();
