@@ -3,6 +3,7 @@
 #include "BoardSurface.h"
 #include "Csv.h"
 #include "ParentReport.h"
+#include "PrintQueueJobs.h"
 #include "RecordFiles.h"
 #include "RecordWindowFixture.h"
 
@@ -12,7 +13,6 @@
 #include <QDir>
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QProcess>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTreeWidget>
@@ -138,10 +138,7 @@ TEST_F(RecordWindowTest, TheParentsPageBecomesAPdfNamedAfterTheChild)
     const QDir pdfs(fake.pdfFolder.path());
     EXPECT_EQ(pdfs.entryList(QDir::Files), (QStringList{u"Lernstand-Mia-2.pdf"_s, u"Lernstand-Mia.pdf"_s}));
     EXPECT_TRUE(fake.dialogs.last().prompt.endsWith(pdfs.filePath(u"Lernstand-Mia-2.pdf"_s)));
-    QProcess text;
-    text.start(u"pdftotext"_s, {u"-layout"_s, pdfs.filePath(u"Lernstand-Mia.pdf"_s), u"-"_s});
-    ASSERT_TRUE(text.waitForFinished());
-    const QString page = QString::fromUtf8(text.readAllStandardOutput());
+    const QString page = PdfText(pdfs.filePath(u"Lernstand-Mia.pdf"_s));
     for (const QString &expected : {u"Lernstand von Mia"_s, u"Zeitraum: Schuljahr (seit 01.08.2025)"_s,
                                     u"Übungsbedarf: 1 Zahl"_s, u"Zahlendreher: 2 von 2 Fehlern, z. B. 74 statt 47"_s,
                                     u"47 sind 4 Zehner und 7 Einer"_s})

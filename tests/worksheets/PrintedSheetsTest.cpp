@@ -8,14 +8,13 @@
 #include "ListBox.h"
 #include "MarkedCells.h"
 #include "PictureButton.h"
+#include "PrintQueueJobs.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QImage>
 #include <QImageReader>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QThread>
 #include <gtest/gtest.h>
 
 namespace {
@@ -103,30 +102,11 @@ class PrintedSheetsTest : public EditorSession
 protected:
     PrintedSheetsTest() : EditorSession(QtPrinter::Destination::DefaultPrinterOrPdf) {}
 
-    void SetUp() override
-    {
-        const QFileInfo socket(qEnvironmentVariable("CUPS_SERVER"));
-        ASSERT_TRUE(socket.exists()) << "no private print scheduler at CUPS_SERVER";
-        m_out = QDir(socket.dir().filePath(u"out"_s));
-    }
-    // The jobs the queue stored after the first `before`, once `count` more are there.
-    QStringList jobs(qsizetype before = 0, qsizetype count = 0) const
-    {
-        QElapsedTimer waited;
-        waited.start();
-        const QStringList stored{u"*.pdf"_s}; // not the part still being written
-        while (m_out.entryList(stored, QDir::Files).size() < before + count && waited.elapsed() < 20000)
-            QThread::msleep(50);
-        QStringList files = m_out.entryList(stored, QDir::Files);
-        std::ranges::sort(files, {}, [](const QString &f) { return f.section(u'.', 0, 0).toInt(); });
-        files = files.mid(before);
-        for (QString &file : files)
-            file = m_out.filePath(file);
-        return files;
-    }
+    void SetUp() override { ASSERT_TRUE(PrintQueueJobs::SchedulerRuns()) << "no private print scheduler at CUPS_SERVER"; }
+    QStringList jobs(qsizetype before = 0, qsizetype count = 0) const { return m_jobs.after(before, count); }
     QString pdf(const QString &name) const { return QDir(fake.pdfFolder.path()).filePath(name); }
 
-    QDir m_out;
+    PrintQueueJobs m_jobs;
 };
 
 // Every sheet reaches the default queue without a word to the teacher, on the queue's
