@@ -12,7 +12,7 @@ cd "$(dirname "$0")"
 ROOT=$(pwd)
 BUILD="$ROOT/build"
 PACKAGES="cmake g++ make qt6-base-dev qt6-svg-dev qt6-translations-l10n fonts-liberation2
-libgl-dev googletest libgtest-dev xvfb xdotool openbox poppler-utils clang libclang-rt-14-dev
+libgl-dev googletest libgtest-dev xvfb xdotool poppler-utils clang libclang-rt-14-dev
 libcups2-dev cups
 libespeak-ng-dev espeak-ng-data pulseaudio pulseaudio-utils
 lintian desktop-file-utils appstream dpkg-dev fakeroot file
