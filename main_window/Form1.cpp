@@ -11,17 +11,16 @@
 #include "DrawingSurface.h"
 #include "Files.h"
 #include "Form2.h"
-#include "Language.h"
 #include "ListBox.h"
 #include "Module1.h"
 #include "Palette.h"
 #include "PictureButton.h"
 #include "ProgramControl.h"
+#include "ReadingAloud.h"
 #include "Random.h"
 #include "ResultsFile.h"
 #include "SecondLanguage.h"
 #include "Screen.h"
-#include "Speech.h"
 #include "TextFiles.h"
 #include "TwipLayout.h"
 #include "WindowLook.h"
@@ -31,16 +30,12 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
-#include <QLoggingCategory>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QTimer>
 #include <QWindow>
 #include <utility>
-
-Q_LOGGING_CATEGORY(lcResults, "zep.results")
 
 namespace {
 
@@ -55,16 +50,7 @@ const QColor LightPink(255, 192, 192);
 
 const QString &GermanPicture = SecondLanguage::GermanPicture;
 const QString StartUserName = QStringLiteral("Freund und Gast");
-const QString ZahlenQuestion = QStringLiteral("Wie heißt die Zahl?");
 const QString NoCellsText = QStringLiteral("Bild ohne Felder");
-const QString SpeakerOnPicture = QStringLiteral(":/icons/speaker_on.svg");
-const QString SpeakerOffPicture = QStringLiteral(":/icons/speaker_off.svg");
-const QString SpeakerOnTip = QStringLiteral("Vorlesen ist an. Klick schaltet es aus.");
-const QString SpeakerOffTip = QStringLiteral("Vorlesen ist aus. Klick schaltet es ein.");
-
-// A proposal is said once the scroll bar has stood still this long.
-constexpr int ProposalRestMs = 500;
-
 constexpr int HelpTop = 1560;
 constexpr int ResultsTop = 1440;
 constexpr int BoardLeft = 1080;
@@ -261,15 +247,12 @@ void Form1::buildControls()
     connect(HBildlauf1, &QScrollBar::valueChanged, this, &Form1::HBildlauf1_Change);
     connect(Befehl1, &QPushButton::clicked, this, &Form1::Befehl1_Click);
 
-    m_proposalRest = new QTimer(this);
-    m_proposalRest->setSingleShot(true);
-    m_proposalRest->setInterval(ProposalRestMs);
-    connect(m_proposalRest, &QTimer::timeout, this, &Form1::proposalRested);
+    m_voice = std::make_unique<ReadingAloud>(m_state, m_platform.speech, m_keys, *Bezeichnung3,
+                                             *HBildlauf1, *Bild17);
     connect(Bild17, &QToolButton::clicked, this, &Form1::Bild17_Click);
     connect(Bezeichnung3, &ClickLabel::clicked, this, &Form1::Bezeichnung3_Click);
-    connect(&m_platform.speech, &Speech::availabilityChanged, this, &Form1::showSpeechButton);
     Bezeichnung3->setCursor(Qt::PointingHandCursor);
-    showSpeechButton();
+    m_voice->showButton();
 
     // The left bar first, then the exercise around the board.
     OrderTabs(*this, {TwipRect{0, 0, BarWidth, WindowHeight}});
@@ -351,34 +334,14 @@ void Form1::Bild5_Click()
                                       MessageStyle::Question, QStringLiteral("ZEP100"))
         == Answer::No)
         return;
-    reportSaved(m_results.save());
+    m_results.save().tell(m_platform.dialogs);
     endProgram();
-}
-
-void Form1::reportSaved(const ResultsKeeper::Saved &saved)
-{
-    using Outcome = ResultsKeeper::Saved::Outcome;
-    if (saved.outcome == Outcome::Failed)
-        m_platform.dialogs.messageBox(
-            QStringLiteral("Die Ergebnisse konnten nicht in %1 gespeichert werden:\r%2")
-                .arg(ResultsFileName, saved.reason),
-            MessageStyle::Warning, QStringLiteral("ZEP100"));
-    if (saved.outcome == Outcome::SetAside)
-        m_platform.dialogs.messageBox(
-            QStringLiteral("Die Datei %1 konnte nicht vollständig gelesen werden und bleibt, "
-                           "wie sie ist.\rDie neuen Ergebnisse stehen in der Datei %2.")
-                .arg(ResultsFileName, saved.asideName),
-            MessageStyle::Warning, QStringLiteral("ZEP100"));
 }
 
 // Nobody is there to answer a box: what went wrong goes to the log.
 void Form1::SaveAndEnd()
 {
-    const ResultsKeeper::Saved saved = m_results.save();
-    if (saved.outcome == ResultsKeeper::Saved::Outcome::Failed)
-        qCWarning(lcResults) << "results not saved:" << saved.reason;
-    if (saved.outcome == ResultsKeeper::Saved::Outcome::SetAside)
-        qCWarning(lcResults) << "results set aside in" << saved.asideName;
+    m_results.save().log();
     endProgram();
 }
 
@@ -521,11 +484,11 @@ void Form1::AskNextNumber()
     if (m_state.ExerciseMode == Module1::FelderMode) {
         Bezeichnung3->setText(m_state.NumberWords[m_state.TargetNumber]);
     } else {
-        Bezeichnung3->setText(ZahlenQuestion);
+        Bezeichnung3->setText(ReadingAloud::ZahlenQuestion);
         PaintCell(*Bild11, m_state.TargetNumber, PaletteIndex::Yellow);
     }
-    m_proposalRest->stop();
-    sayQuestion();
+    m_voice->forgetProposal();
+    m_voice->sayQuestion();
     emit questionAsked(m_state.TargetNumber);
 }
 
@@ -610,15 +573,14 @@ void Form1::HBildlauf1_Change()
 {
     Bezeichnung3->setText(Digits(HBildlauf1->value()));
     if (m_state.ExerciseMode == Module1::ZahlenMode)
-        m_proposalRest->start();
+        m_voice->proposalMoved();
 }
 
 void Form1::Befehl1_Click()
 {
     if (!exerciseOpen())
         return;
-    m_proposalRest->stop();
-    sayProposal();
+    m_voice->sayConfirmedProposal();
     const int n = m_state.TargetNumber;
     if (HBildlauf1->value() != n) {
         CountError();
@@ -631,9 +593,7 @@ void Form1::Befehl1_Click()
     m_state.FoundCells = SetCell(m_state.FoundCells, n, u'1');
     CountHit();
     reportAnswer(n, true);
-    m_questionAfterProposal = true; // the child hears its number, then the next question
-    AskNextNumber();
-    m_questionAfterProposal = false;
+    m_voice->askAfterProposal([this] { AskNextNumber(); });
 }
 
 bool Form1::Form_KeyDown(int key, bool autoRepeat)
@@ -766,7 +726,7 @@ void Form1::Bild12_Click()
 {
     m_secondLanguage.switchLanguage(*Bild12, m_state.Language);
     m_state.BuildNumberWords();
-    showSpeechButton();
+    m_voice->showButton();
     Bezeichnung7_Click();
     Bezeichnung8_Click();
 }
@@ -801,85 +761,15 @@ void Form1::Bild3_Click() { DrawBoard(*Bild11, m_state.BoardLayout); }
 
 // ---- Reading aloud -----------------------------------------------------------------------
 
-Voice Form1::numberVoice() const { return Voice{Language::fromSetting(m_state.Language)}; }
-
-// The voices read most numerals better than the written words ("vierzig" comes out with
-// a voiced v), so the number is said as the language's list prescribes.
-QString Form1::spokenNumber(int n) const
-{
-    const Language *language = Language::find(numberVoice().language);
-    return language ? language->spoken(n, m_state.NumberWords[n]) : m_state.NumberWords[n];
-}
-
-// Says what the question label shows.
-void Form1::sayQuestion()
-{
-    if (m_state.ExerciseMode == Module1::FelderMode)
-        say(spokenNumber(m_state.TargetNumber), numberVoice());
-    else if (Bezeichnung3->text() == ZahlenQuestion)
-        say(ZahlenQuestion, Voice::German);
-    else
-        sayProposal();
-}
-
-void Form1::sayProposal() { say(spokenNumber(HBildlauf1->value()), numberVoice()); }
-
-// A repeating arrow goes on moving the bar at the keyboard's pace, however late a busy
-// program reads its repeats: the bar rests once the key is let go or the bar is at its end.
-void Form1::proposalRested()
-{
-    if (arrowMovesOn())
-        m_proposalRest->start();
-    else
-        sayProposal();
-}
-
-bool Form1::arrowMovesOn() const
-{
-    const int value = HBildlauf1->value();
-    const bool down = m_keys.isRepeating(Qt::Key_Left) || m_keys.isRepeating(Qt::Key_Up);
-    const bool up = m_keys.isRepeating(Qt::Key_Right) || m_keys.isRepeating(Qt::Key_Down);
-    return (down && value > HBildlauf1->minimum()) || (up && value < HBildlauf1->maximum());
-}
-
-void Form1::say(const QString &text, const Voice &voice)
-{
-    if (!m_speechOn || !m_platform.speech.missingReason(voice).isEmpty())
-        return;
-    if (std::exchange(m_questionAfterProposal, false))
-        m_platform.speech.sayAfter(text, voice);
-    else
-        m_platform.speech.say(text, voice);
-}
-
 void Form1::Bezeichnung3_Click()
 {
     if (!Bezeichnung3->text().isEmpty())
-        sayQuestion();
+        m_voice->sayQuestion();
 }
 
-void Form1::Bild17_Click()
-{
-    m_speechOn = !m_speechOn;
-    if (m_speechOn)
-        Bezeichnung3_Click();
-    else
-        m_platform.speech.silence();
-    showSpeechButton();
-}
+void Form1::Bild17_Click() { m_voice->toggle(); }
 
-// Greyed, with the reason as its tooltip, while the language has no voice.
-void Form1::showSpeechButton()
-{
-    const QString missing = m_platform.speech.missingReason(numberVoice());
-    const QString tip = !missing.isEmpty() ? missing : m_speechOn ? SpeakerOnTip : SpeakerOffTip;
-    Bild17->setEnabled(missing.isEmpty());
-    const QString picture = m_speechOn && missing.isEmpty() ? SpeakerOnPicture : SpeakerOffPicture;
-    if (Bild17->picture() != picture) // each picture is an SVG document parsed anew
-        Bild17->setPicture(picture);
-    Bild17->setToolTip(tip);
-    Bild17->setAccessibleDescription(tip);
-}
+bool Form1::speechOn() const { return m_voice->isOn(); }
 
 // ---- The other windows -------------------------------------------------------------------
 
@@ -919,7 +809,7 @@ void Form1::showAgain(const PatternLibrary &edited, const QString &picture)
     Bild12->setPicture(picture);
     m_secondLanguage.show(*Bild12, m_state.Language);
     m_state.BuildNumberWords();
-    showSpeechButton();
+    m_voice->showButton();
     Liste1->setEntries(edited.names);
     Liste1->setSelectedPosition(0);
     Liste2->setEntries(edited.cells);

@@ -10,7 +10,6 @@
 #include "Platform.h"
 #include "ResultsKeeper.h"
 #include "SecondLanguage.h"
-#include "Speech.h"
 
 #include <QWidget>
 #include <functional>
@@ -26,7 +25,7 @@ class PictureButton;
 class QMouseEvent;
 class QPushButton;
 class QScrollBar;
-class QTimer;
+class ReadingAloud;
 class ZEPLABEL;
 
 // The main window: the hundred chart on which the child practises.
@@ -88,7 +87,7 @@ public:
     // Reading aloud: the loudspeaker turns it off and on, a click on the question repeats it.
     void Bild17_Click();
     void Bezeichnung3_Click();
-    bool speechOn() const { return m_speechOn; }
+    bool speechOn() const;
 
     // LibraryOwner, for the editor window.
     PatternLibrary library() const override;
@@ -152,18 +151,9 @@ private:
     void showResults();
     void hideResults();
     void addResult(const QString &entry);
-    void reportSaved(const ResultsKeeper::Saved &saved);
     void endProgram();
     void reportAnswer(int given, bool right);
     int nextPlayablePattern(int from) const;
-    Voice numberVoice() const;
-    QString spokenNumber(int n) const;
-    void sayQuestion();
-    void sayProposal();
-    void say(const QString &text, const Voice &voice);
-    void proposalRested();
-    bool arrowMovesOn() const;
-    void showSpeechButton();
     void applySecondLanguage();
     bool swallowReturnPress(QWidget *receiver, const QMouseEvent &press);
 
@@ -176,8 +166,6 @@ private:
     std::unique_ptr<ZEPLABEL> m_info;
     KeyRepeats m_keys;
     bool m_ending = false;
-    QTimer *m_proposalRest = nullptr;
-    bool m_speechOn = true;
-    bool m_questionAfterProposal = false;
+    std::unique_ptr<ReadingAloud> m_voice;
     NameSource m_names;
 };

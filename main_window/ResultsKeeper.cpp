@@ -2,14 +2,41 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ResultsKeeper.h"
 
+#include "Dialogs.h"
 #include "Files.h"
 #include "TextFiles.h"
+
+#include <QLoggingCategory>
+
+Q_LOGGING_CATEGORY(lcResults, "zep.results")
 
 namespace {
 
 constexpr int MaxAsideFiles = 1000;
 
 } // namespace
+
+void ResultsKeeper::Saved::tell(Dialogs &dialogs) const
+{
+    if (outcome == Outcome::Failed)
+        dialogs.messageBox(QStringLiteral("Die Ergebnisse konnten nicht in %1 gespeichert werden:\r%2")
+                               .arg(ResultsFileName, reason),
+                           MessageStyle::Warning, QStringLiteral("ZEP100"));
+    if (outcome == Outcome::SetAside)
+        dialogs.messageBox(QStringLiteral("Die Datei %1 konnte nicht vollständig gelesen werden und "
+                                          "bleibt, wie sie ist.\rDie neuen Ergebnisse stehen in der "
+                                          "Datei %2.")
+                               .arg(ResultsFileName, asideName),
+                           MessageStyle::Warning, QStringLiteral("ZEP100"));
+}
+
+void ResultsKeeper::Saved::log() const
+{
+    if (outcome == Outcome::Failed)
+        qCWarning(lcResults) << "results not saved:" << reason;
+    if (outcome == Outcome::SetAside)
+        qCWarning(lcResults) << "results set aside in" << asideName;
+}
 
 ResultsKeeper::ResultsKeeper(Files &files) : m_files(files) {}
 

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 
+class Dialogs;
 class Files;
 
 // The results file of the working folder. Several programs may share the folder (classes
@@ -26,6 +27,11 @@ public:
         Outcome outcome = Outcome::Written;
         QString reason;
         QString asideName;
+
+        // Says in a box what went wrong, if anything.
+        void tell(Dialogs &dialogs) const;
+        // The same for an end that nobody watches (a logout, a signal).
+        void log() const;
     };
 
     explicit ResultsKeeper(Files &files);
