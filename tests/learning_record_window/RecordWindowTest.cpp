@@ -87,7 +87,8 @@ TEST_F(RecordWindowTest, DeletesOnlyAfterTheQuestionAndRenamesOrMerges)
 }
 
 // The export is UTF-8 CSV with a byte order mark and semicolons, one line per answer, and a
-// name that a spreadsheet would run as a formula comes back as text.
+// name that a spreadsheet would run as a formula comes back as text; the teacher exports
+// all children, only the chosen one, or nothing.
 TEST_F(RecordWindowTest, ExportsOneLinePerAnswerThatSpreadsheetsReadAsText)
 {
     fake.dialogs.inputs.enqueue(u"/schule/Lernstand.csv"_s);
@@ -106,9 +107,13 @@ TEST_F(RecordWindowTest, ExportsOneLinePerAnswerThatSpreadsheetsReadAsText)
     EXPECT_EQ(rows[4][0], u"2025-01-26T09:00:00+01:00"_s);
 
     window.chooseChild(1);
-    fake.dialogs.inputs.enqueue(u"nur-mia.csv"_s);
-    window.exportRecord(); // No: only the chosen child
+    fake.dialogs.inputs.append({u"nur-mia.csv"_s, u"abgebrochen.csv"_s});
+    fake.dialogs.answers.enqueue(Answer::No); // only the chosen child
+    window.exportRecord();
     EXPECT_EQ(ParseCsv(fake.files.files.value(u"nur-mia.csv"_s)).size(), 1 + 11);
+    window.exportRecord(); // Abbrechen, which Enter alone gives: nothing is written
+    EXPECT_EQ(fake.dialogs.last().style, MessageStyle::QuestionOrCancel);
+    EXPECT_FALSE(fake.files.files.contains(u"abgebrochen.csv"_s));
 }
 
 // A shorter retention asks first and then removes what is older at once.
