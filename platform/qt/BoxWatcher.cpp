@@ -7,13 +7,17 @@
 #include "WindowLook.h"
 #include "Zoom.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
 #include <QScreen>
 #include <QStyleOptionComboBox>
 #include <QStyleOptionFrame>
@@ -22,12 +26,15 @@
 namespace {
 
 constexpr char ZoomKeysProperty[] = "zepZoomKeys";
+constexpr char WidenedProperty[] = "zepWidened";
 // A window manager draws the title in its own font, often a wide sans-serif face in bold,
 // between the window's icon and its buttons.
 constexpr int TitleButtons = 5;
 constexpr double LargestShareOfScreen = 0.9;
 constexpr int LineEditMargin = 2; // on each side of a line edit's text, inside its frame
 constexpr int CursorRoom = 2;
+constexpr int MessageLineWidth = 500; // where a message box breaks its lines at a zoom of 1
+constexpr int SmallScreenWidth = 1024;
 
 int TitleWidth(const QWidget &box)
 {
@@ -53,6 +60,23 @@ int FieldWidth(QWidget &field, const QLineEdit &line, int textWidth)
     option.initFrom(&line);
     option.lineWidth = line.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &line);
     return line.style()->sizeFromContents(QStyle::CT_LineEdit, &option, QSize(inner, 0), &line).width();
+}
+
+// A message box breaks its lines at a width in pixels that does not grow with the text,
+// and never grows beyond a width it takes from the screen (lines longer than that are broken
+// anywhere). Lines as long as its width at the current zoom stay whole, within that limit.
+void WidenText(QMessageBox &box, int screenWidth)
+{
+    auto *text = box.findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
+    if (!text)
+        return;
+    const QFontMetrics metrics(text->font());
+    int longest = 0;
+    for (const QString &line : text->text().split(u'\n'))
+        longest = std::max(longest, metrics.horizontalAdvance(line));
+    const int largest = screenWidth <= SmallScreenWidth ? screenWidth : std::min(screenWidth - 480, 1000);
+    const int room = std::min<int>(MessageLineWidth * ScaleFactor(), largest * 3 / 4); // beside the sign
+    text->setMinimumWidth(std::min(longest, room));
 }
 
 } // namespace
@@ -82,6 +106,8 @@ bool BoxWatcher::eventFilter(QObject *watched, QEvent *event)
         return false;
     if (!watched->isWidgetType())
         return false;
+    if (auto *menu = qobject_cast<QMenu *>(watched); menu && type == QEvent::Show)
+        widen(*menu);
     auto *box = qobject_cast<QDialog *>(static_cast<QWidget *>(watched)->window());
     if (!box)
         return false;
@@ -126,12 +152,28 @@ void BoxWatcher::fit(QDialog &box)
                                   metrics.horizontalAdvance(QString(NameShown, u'N')));
         field.setMinimumWidth(std::min(FieldWidth(field, *line, text), widest - frame.left() - frame.right()));
     }
+    // The buttons' pictures grow with their text.
+    const int line = QFontMetrics(box.font()).height();
+    for (QAbstractButton *button : box.findChildren<QAbstractButton *>())
+        button->setIconSize(QSize(line, line) * 4 / 5);
+    if (auto *message = qobject_cast<QMessageBox *>(&box))
+        WidenText(*message, screen->availableGeometry().width());
     // A message box sizes itself from its controls; the row of buttons spans it.
     const int title = std::min(TitleWidth(box), widest);
     if (auto *buttons = box.findChild<QDialogButtonBox *>())
         buttons->setMinimumWidth(title - frame.left() - frame.right());
     else
         box.setMinimumWidth(title);
+}
+
+// A menu sizes the column of its ticks for a line of the usual height but draws it in
+// proportion to the line, so that at a large zoom its longest entry would lose letters.
+void BoxWatcher::widen(QMenu &menu)
+{
+    if (menu.property(WidenedProperty).isValid())
+        return;
+    menu.setProperty(WidenedProperty, true);
+    menu.setMinimumWidth(menu.width() + menu.fontMetrics().height());
 }
 
 bool BoxWatcher::keptFrom(QDialog &box, const QKeyEvent &key)

@@ -9,6 +9,7 @@
 class QDialog;
 class QFont;
 class QKeyEvent;
+class QMenu;
 
 // Gives every box of the program, as it opens, what the windows have, so that a box made
 // anywhere gets it without code of its own: its text as large as the windows' labels at
@@ -34,6 +35,7 @@ private:
     explicit BoxWatcher(QObject *parent);
     void opened(QDialog &box);
     static void fit(QDialog &box);
+    static void widen(QMenu &menu);
     bool keptFrom(QDialog &box, const QKeyEvent &key);
 
     struct Box
