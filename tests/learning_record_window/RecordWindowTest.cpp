@@ -6,6 +6,8 @@
 #include "PrintQueueJobs.h"
 #include "RecordFiles.h"
 #include "RecordWindowFixture.h"
+#include "Twips.h"
+#include "Zoom.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -21,6 +23,9 @@
 namespace {
 
 using namespace Qt::StringLiterals;
+
+// The main window's design size, from which the zoom takes its start on a screen.
+constexpr int Form1Width = 6390, Form1Height = 7680;
 
 // The list shows every child with answers, share right and last day; the first child's map
 // shows each cell's mastery in colour and to screen readers with its figures; pointing at a
@@ -59,6 +64,23 @@ TEST_F(RecordWindowTest, ShowsEveryChildAndTheChosenChildsMap)
     EXPECT_EQ(cell(1, 1), u"0"_s);
     EXPECT_EQ(window.shownMap().answers, 0);
     EXPECT_TRUE(window.whereKept->text().startsWith(u"Der Lernstand liegt im Ordner /schule/Lernstand."_s));
+}
+
+// On a 1920 × 1080 screen the map shows its right and bottom lines: along its first row and
+// column the last dark pixels lie on the cells' outer edge.
+TEST_F(RecordWindowTest, TheMapShowsItsOuterLinesOnAFullHdScreen)
+{
+    Zoom::instance().fitTo(QSizeF(1920 * 15, 1080 * 15), QSizeF(Form1Width, Form1Height));
+    const QImage shown = window.map->grab().toImage();
+    const int edge = int(10 * RecordWindow::MapCellTwips * ScaleFactor() / 15);
+    const auto dark = [&](int x, int y) { return qGray(shown.pixel(x, y)) < 128; };
+    int right = 0, bottom = 0;
+    for (int x = 0; x < shown.width(); ++x)
+        right = dark(x, edge / 20) ? x : right;
+    for (int y = 0; y < shown.height(); ++y)
+        bottom = dark(edge / 20, y) ? y : bottom;
+    EXPECT_GE(std::min(right, bottom), edge - 1) << right << " " << bottom << " " << edge;
+    Zoom::instance().setFactor(1);
 }
 
 // Deleting asks, naming the child, and then nothing of the child is left in any file;
