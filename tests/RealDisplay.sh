@@ -10,11 +10,11 @@
 #   RealDisplay.sh enter  FOLDER COUNTING_PROGRAM  a held Enter is one answer, idle and busy
 #   RealDisplay.sh return FOLDER COUNTING_PROGRAM  the press that brings the main window back
 #                                                  from the information window is no answer
-#   RealDisplay.sh praise FOLDER COUNTING_PROGRAM  the praise for a pattern solved by a held
+#   RealDisplay.sh boxes  FOLDER COUNTING_PROGRAM  one Enter in the name box takes the typed
+#                                                  name or the suggestion chosen with an arrow;
+#                                                  the praise for a pattern solved by a held
 #                                                  Enter stays until Enter is pressed afresh,
 #                                                  idle and busy
-#   RealDisplay.sh names  FOLDER COUNTING_PROGRAM  one Enter in the name box takes the typed
-#                                                  name, or the suggestion chosen with an arrow
 set -eu
 command=$1
 folder=$2
@@ -240,7 +240,7 @@ one_enter_name() {
 case $command in
 start) start_display ;;
 stop) stop_display ;;
-titles | enter | return | praise | names)
+titles | enter | return | boxes)
     program=$3
     [ -s "$folder/display" ] || fail "no display started"
     export DISPLAY=":$(cat "$folder/display")"
@@ -274,19 +274,15 @@ return)
     stop_load
     stop_program
     ;;
-praise)
+boxes)
     start_counting_program "$(library Eins 1)" --boxes
+    one_enter_name Ol "" Ol
+    one_enter_name Ol Down Olena
     click_at "$zahlen"
     held_praise idle
     start_load 60
     held_praise busy
     stop_load
-    stop_program
-    ;;
-names)
-    start_counting_program "$(library Eins 1)" --boxes
-    one_enter_name Ol "" Ol
-    one_enter_name Ol Down Olena
     stop_program
     ;;
 esac

@@ -130,10 +130,11 @@ Answer Ask(const QString &prompt, MessageStyle style, const QString &title, cons
     } else {
         box.setStandardButtons(QMessageBox::Ok);
     }
-    switch (box.exec()) {
-    case QMessageBox::Yes: return Answer::Yes;
-    case QMessageBox::No: return Answer::No;
-    case QMessageBox::Cancel: return Answer::Cancel;
+    const int result = box.exec();
+    switch (style) {
+    case MessageStyle::Question: return result == QMessageBox::Yes ? Answer::Yes : Answer::No;
+    case MessageStyle::QuestionOrCancel:
+        return result == QMessageBox::Yes ? Answer::Yes : result == QMessageBox::No ? Answer::No : Answer::Cancel;
     default: return Answer::Ok;
     }
 }

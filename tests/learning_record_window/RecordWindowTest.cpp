@@ -24,9 +24,6 @@ namespace {
 
 using namespace Qt::StringLiterals;
 
-// The main window's design size, from which the zoom takes its start on a screen.
-constexpr int Form1Width = 6390, Form1Height = 7680;
-
 // The list shows every child with answers, share right and last day; the first child's map
 // shows each cell's mastery in colour and to screen readers with its figures; pointing at a
 // cell or framing it shows them; the filters change what is counted.
@@ -70,17 +67,16 @@ TEST_F(RecordWindowTest, ShowsEveryChildAndTheChosenChildsMap)
 // column the last dark pixels lie on the cells' outer edge.
 TEST_F(RecordWindowTest, TheMapShowsItsOuterLinesOnAFullHdScreen)
 {
-    Zoom::instance().fitTo(QSizeF(1920 * 15, 1080 * 15), QSizeF(Form1Width, Form1Height));
+    Zoom::instance().fitTo(QSizeF(1920 * 15, 1080 * 15), QSizeF(6390, 7680)); // the main window's size
     const QImage shown = window.map->grab().toImage();
-    const int edge = int(10 * RecordWindow::MapCellTwips * ScaleFactor() / 15);
-    const auto dark = [&](int x, int y) { return qGray(shown.pixel(x, y)) < 128; };
+    const int edge = int(10 * RecordWindow::MapCellTwips * ScaleFactor() / 15), row = edge / 20;
     int right = 0, bottom = 0;
-    for (int x = 0; x < shown.width(); ++x)
-        right = dark(x, edge / 20) ? x : right;
-    for (int y = 0; y < shown.height(); ++y)
-        bottom = dark(edge / 20, y) ? y : bottom;
-    EXPECT_GE(std::min(right, bottom), edge - 1) << right << " " << bottom << " " << edge;
+    for (int i = 0; i < std::min(shown.width(), shown.height()); ++i) {
+        right = qGray(shown.pixel(i, row)) < 128 ? i : right;
+        bottom = qGray(shown.pixel(row, i)) < 128 ? i : bottom;
+    }
     Zoom::instance().setFactor(1);
+    EXPECT_GE(std::min(right, bottom), edge - 1) << right << " " << bottom << " " << edge;
 }
 
 // Deleting asks, naming the child, and then nothing of the child is left in any file;

@@ -5,7 +5,6 @@
 #include "WindowLook.h"
 #include "Zoom.h"
 
-#include <QDir>
 #include <QIcon>
 #include <QImage>
 #include <QPainter>
@@ -83,25 +82,5 @@ TEST_F(Pictures, WindowIconsAreTheirPicturesAtTheDesktopsSizes)
         ASSERT_EQ(sizes, (QList<QSize>{{16, 16}, {32, 32}, {64, 64}, {128, 128}})) << qPrintable(svg);
         for (QSize size : sizes)
             EXPECT_EQ(Shown(window.windowIcon(), size), Drawn(svg, size)) << qPrintable(svg);
-    }
-}
-
-// Each language's short name stays inside its card, clear of the card's edge, whatever its
-// script.
-TEST_F(Pictures, LanguageNamesStayInsideTheirCards)
-{
-    const QRect inside(12, 24, 104, 80); // within the card's edge at 128 pixels
-    const auto ink = [](QRgb pixel) { // the name's dark blue, alone or blended
-        return qAlpha(pixel) > 0 && qBlue(pixel) > qRed(pixel) + 40 && qBlue(pixel) > qGreen(pixel) + 40;
-    };
-    const QStringList pictures = QDir(QStringLiteral(":/icons")).entryList({QStringLiteral("lang_*.svg")});
-    ASSERT_EQ(pictures.size(), 16);
-    for (const QString &name : pictures) {
-        const QImage drawn = Drawn(QStringLiteral(":/icons/") + name, QSize(128, 128));
-        int outside = 0;
-        for (int y = 0; y < drawn.height(); ++y)
-            for (int x = 0; x < drawn.width(); ++x)
-                outside += !inside.contains(x, y) && ink(drawn.pixel(x, y));
-        EXPECT_EQ(outside, 0) << qPrintable(name);
     }
 }
