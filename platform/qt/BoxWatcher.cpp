@@ -35,6 +35,7 @@ constexpr int LineEditMargin = 2; // on each side of a line edit's text, inside 
 constexpr int CursorRoom = 2;
 constexpr int MessageLineWidth = 500; // where a message box breaks its lines at a zoom of 1
 constexpr int SmallScreenWidth = 1024;
+constexpr int SelectableTextMargins = 10; // a label whose text can be selected keeps 4 pixels around it
 
 int TitleWidth(const QWidget &box)
 {
@@ -76,7 +77,7 @@ void WidenText(QMessageBox &box, int screenWidth)
         longest = std::max(longest, metrics.horizontalAdvance(line));
     const int largest = screenWidth <= SmallScreenWidth ? screenWidth : std::min(screenWidth - 480, 1000);
     const int room = std::min<int>(MessageLineWidth * ScaleFactor(), largest * 3 / 4); // beside the sign
-    text->setMinimumWidth(std::min(longest, room));
+    text->setMinimumWidth(std::min(longest + SelectableTextMargins, room));
 }
 
 } // namespace
