@@ -1,0 +1,105 @@
+// SPDX-FileCopyrightText: 2026 ZEP contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "QtFiles.h"
+#include "QtPrinter.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+namespace {
+
+constexpr gid_t ClassGroup = 46100;
+constexpr int Colleagues = 46122;
+
+struct Made
+{
+    mode_t mode;
+    gid_t group;
+};
+
+Made Stat(const QString &path)
+{
+    struct stat st = {};
+    ::lstat(QFile::encodeName(path).constData(), &st);
+    return {st.st_mode & 07777, st.st_gid};
+}
+
+// Makes every kind of file and folder the program makes in the folder, under the umask.
+QString MakeEverything(const QString &folder, mode_t umask)
+{
+    const mode_t before = ::umask(umask);
+    QtFiles files;
+    const QString dir = folder + u'/';
+    files.append(dir + QStringLiteral("Mia.journal"), "1\n", {});
+    files.write(dir + QStringLiteral("Klasse.csv"), "Name\r\n");
+    files.write(dir + QStringLiteral("Kennwort.txt"), "$argon2id$\r\n", Writable::ByOwner);
+    files.lock(dir + QStringLiteral("ZEP100.INI"));
+    files.makeFolder(dir + QStringLiteral("Lernstand"));
+    const QString pdf = QtPrinter::ClaimPdfFile(folder, QStringLiteral("Lernstand-Mia"));
+    ::umask(before);
+    return pdf;
+}
+
+// Whatever the umask, what the program makes is as open as its folder and no more: owner
+// only in a private folder, the group's in a shared one (with its group, and the sticky
+// bit on a new folder), readable by all only where the folder is.
+TEST(FolderRights, NewFilesAndFoldersFollowTheirFolder)
+{
+    const struct
+    {
+        mode_t folder, file, byOwner, made;
+    } cases[] = {
+        {0700, 0600, 0600, 0700},
+        {02770, 0660, 0640, 03770},
+        {0755, 0644, 0644, 0755},
+    };
+    for (const auto &c : cases)
+        for (const mode_t umask : {mode_t(022), mode_t(077)}) {
+            QTemporaryDir folder;
+            ::chown(QFile::encodeName(folder.path()).constData(), 0, ClassGroup);
+            ::chmod(QFile::encodeName(folder.path()).constData(), c.folder);
+            const QString pdf = MakeEverything(folder.path(), umask);
+            const auto expect = [&](const QString &name, mode_t mode) {
+                const Made made = Stat(name.startsWith(u'/') ? name : folder.filePath(name));
+                EXPECT_EQ(made.mode, mode) << qPrintable(name) << " in " << std::oct << c.folder << " under " << umask;
+                EXPECT_EQ(made.group, ClassGroup) << qPrintable(name);
+            };
+            for (const QString &name : {u"Mia.journal"_qs, u"Klasse.csv"_qs, u".ZEP100.INI.lock"_qs, pdf})
+                expect(name, c.file);
+            expect(u"Kennwort.txt"_qs, c.byOwner);
+            expect(u"Lernstand"_qs, c.made);
+        }
+}
+
+// A default ACL that an administrator gave the folder decides alone: the colleagues it
+// names may read and write what the program makes, and the owner alone writes the password.
+TEST(FolderRights, ADefaultAclDecides)
+{
+    QTemporaryDir folder;
+    ::chown(QFile::encodeName(folder.path()).constData(), 0, ClassGroup);
+    ASSERT_EQ(::chmod(QFile::encodeName(folder.path()).constData(), 02770), 0);
+    ASSERT_EQ(QProcess::execute(QStringLiteral("setfacl"),
+                                {QStringLiteral("-d"), QStringLiteral("-m"),
+                                 QStringLiteral("u::rwx,g::---,g:%1:rwx,o::---").arg(Colleagues), folder.path()}),
+              0)
+        << "setfacl (package acl) is needed";
+    MakeEverything(folder.path(), 077);
+    const auto acl = [&](const QString &name) {
+        QProcess getfacl;
+        getfacl.start(QStringLiteral("getfacl"), {QStringLiteral("-cp"), folder.filePath(name)});
+        getfacl.waitForFinished();
+        return QString::fromUtf8(getfacl.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+    };
+    const QString group = QStringLiteral("group:%1:").arg(Colleagues);
+    EXPECT_TRUE(acl(u"Mia.journal"_qs).contains(group + u"rw-"));
+    EXPECT_TRUE(acl(u"Mia.journal"_qs).contains(u"mask::rw-"_qs));
+    EXPECT_TRUE(acl(u"Kennwort.txt"_qs).contains(u"mask::r--"_qs));
+    EXPECT_TRUE(acl(u"Lernstand"_qs).contains(group + u"rwx"));
+    EXPECT_NE(Stat(folder.filePath(u"Lernstand"_qs)).mode & S_ISVTX, 0u);
+}
+
+} // namespace
