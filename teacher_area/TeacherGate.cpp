@@ -60,7 +60,7 @@ bool TeacherGate::checked(const QString &typed)
     ++m_failures;
     const qint64 waitMs = std::min(LongestWaitMs, FirstWaitMs << std::min(m_failures - 1, 16));
     m_nextTryMs = m_clock.elapsedMs() + waitMs;
-    qCInfo(lcTeacherGate) << "a wrong password, the" << m_failures << "in a row";
+    qCInfo(lcTeacherGate) << "wrong passwords in a row:" << m_failures;
     tell(QStringLiteral("Das Kennwort stimmt nicht."));
     return false;
 }

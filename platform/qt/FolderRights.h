@@ -5,6 +5,7 @@
 #include "Files.h"
 
 #include <QByteArray>
+#include <sys/stat.h>
 #include <sys/types.h>
 
 // The rights of a new file or folder, taken from the folder it is made in, so that it is

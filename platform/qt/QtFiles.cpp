@@ -494,7 +494,7 @@ RewriteOutcome QtFiles::rewrite(const QString &name, qsizetype maxBytes,
     }
     const QString failed = decision.action == Rewrite::Action::Remove
         ? (::unlink(path.constData()) == 0 ? QString() : Reason(errno))
-        : replace(path, decision.bytes);
+        : replace(path, decision.bytes, Writable::AsFolder);
     if (!failed.isEmpty())
         return finish(failed);
     // An append that reached the old file after it was read is kept for the caller.

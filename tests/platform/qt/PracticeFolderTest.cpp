@@ -70,8 +70,8 @@ TEST(PracticeFolder, GoesOnWithoutAStarterAndReportsAFolderItCannotMake)
     Put(blocked.home.filePath(QStringLiteral("ZEP100")), "eine Datei");
     qputenv("HOME", blocked.home.path().toLocal8Bit());
     FakeDialogs dialogs;
-    PracticeFolder::EnterWhenAsked({QStringLiteral("zep100"), QStringLiteral("--practice-folder")},
-                                   dialogs);
+    EXPECT_TRUE(PracticeFolder::EnterWhenAsked({QStringLiteral("zep100"), QStringLiteral("--practice-folder")},
+                                               dialogs, QString()));
     qputenv("HOME", home);
     EXPECT_EQ(QDir::currentPath(), before);
     ASSERT_EQ(dialogs.shown.size(), 1);
