@@ -2,18 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TeacherOpening.h"
 
-#include "FakeClipboard.h"
-#include "FakeDialogs.h"
-#include "FakeProgramControl.h"
-#include "FakeRandom.h"
-#include "FakeScreen.h"
-#include "FakeSpeech.h"
 #include "ProgramWiring.h"
-#include "QtClock.h"
-#include "QtFiles.h"
-#include "QtPrinter.h"
-#include "QtRunIdentity.h"
 #include "RecordWindow.h"
+#include "ScriptedPlatform.h"
 
 #include <QApplication>
 #include <QDir>
@@ -39,18 +30,8 @@ void MeasureTeacherOpening(const QString &folder, const std::function<void(const
 {
     writeClassYear(folder);
     QDir::setCurrent(folder);
-    FakeDialogs dialogs; // the teacher's typing
-    QtPrinter printer(QtPrinter::Destination::PdfOnly);
-    FakeClipboard clipboard;
-    FakeRandom random;
-    FakeScreen screen;
-    QtFiles files;
-    FakeProgramControl program;
-    FakeSpeech speech;
-    QtClock clock;
-    QtRunIdentity run;
-    const Platform platform{dialogs, printer, clipboard, random, screen, files, program, speech, clock, run};
-    StoredTeacherPassword password(files, {}, {});
+    ScriptedPlatform services; // the teacher's typing comes from its boxes' script
+    StoredTeacherPassword password(services.files, {}, {});
     if (!password.keep(Password).isEmpty()) {
         std::printf("record window behind the password: the password could not be kept\n");
         return;
@@ -63,8 +44,8 @@ void MeasureTeacherOpening(const QString &folder, const std::function<void(const
         checks.append(timer.nsecsElapsed() / 1e6);
     }
     for (int i = 0; i < OpeningRuns; ++i) {
-        ProgramWiring zep(platform, {}, {});
-        dialogs.passwords.enqueue({Password});
+        ProgramWiring zep(services.platform, {}, {});
+        services.dialogs.passwords.enqueue({Password});
         timer.start();
         zep.openRecord();
         QApplication::processEvents();

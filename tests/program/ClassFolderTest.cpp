@@ -110,6 +110,9 @@ TEST_P(ClassFolder, EveryAnswerReachesTheRecordAndNothingIsOpenToOthers)
               0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Umasks, ClassFolder, testing::Values(mode_t(022), mode_t(077)));
+INSTANTIATE_TEST_SUITE_P(Umasks, ClassFolder, testing::Values(mode_t(022), mode_t(077)),
+                         [](const testing::TestParamInfo<mode_t> &umask) {
+                             return umask.param == 022 ? "Umask022" : "Umask077";
+                         });
 
 } // namespace

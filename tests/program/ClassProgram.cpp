@@ -9,18 +9,9 @@
 //   class_program FOLDER teacher PASSWORD    opens the record with the password (choosing it
 //                                            on the first opening) and prints "NAME ANSWERS"
 //                                            for every child, or "zu" when it stays closed
-#include "FakeClipboard.h"
-#include "FakeDialogs.h"
-#include "FakeProgramControl.h"
-#include "FakeRandom.h"
-#include "FakeScreen.h"
-#include "FakeSpeech.h"
 #include "ProgramWiring.h"
-#include "QtClock.h"
-#include "QtFiles.h"
-#include "QtPrinter.h"
-#include "QtRunIdentity.h"
 #include "RecordWindow.h"
+#include "ScriptedPlatform.h"
 #include "SystemSettings.h"
 
 #include <QApplication>
@@ -33,18 +24,9 @@ int main(int argc, char **argv)
     const QStringList args = app.arguments();
     if (args.size() < 4 || !QDir::setCurrent(args[1]))
         return 2;
-    FakeDialogs dialogs;
-    QtPrinter printer(QtPrinter::Destination::PdfOnly);
-    FakeClipboard clipboard;
-    FakeRandom random;
-    FakeScreen screen;
-    QtFiles files;
-    FakeProgramControl program;
-    FakeSpeech speech;
-    QtClock clock;
-    QtRunIdentity run;
-    const Platform platform{dialogs, printer, clipboard, random, screen, files, program, speech, clock, run};
-    ProgramWiring zep(platform, SystemSettings::Text(SystemSettings::TeacherPasswordKey), SystemSettings::Place());
+    ScriptedPlatform services;
+    FakeDialogs &dialogs = services.dialogs;
+    ProgramWiring zep(services.platform, SystemSettings::Text(SystemSettings::TeacherPasswordKey), SystemSettings::Place());
 
     if (args[2] == QStringLiteral("teacher")) {
         dialogs.passwords.enqueue({args[3], args[3]});
