@@ -29,9 +29,7 @@ FolderRights FolderRights::Of(const QByteArray &folder)
         return rights;
     rights.m_mode = st.st_mode & 0777;
     rights.m_group = st.st_gid;
-    rights.m_setgid = (st.st_mode & S_ISGID) != 0;
     rights.m_defaultAcl = HasDefaultAcl(folder);
-    rights.m_known = true;
     return rights;
 }
 
@@ -68,9 +66,9 @@ int FolderRights::createFile(const QByteArray &path, int flags, Writable writabl
         return fd;
     ::fchmod(fd, mode); // the umask took its part of the mode
     struct stat st;
-    // Without setgid, a shared folder's group is given by hand; an account outside it
-    // keeps its own group, which the mode then shuts out of nothing it may not see.
-    if (m_known && (m_mode & S_IRWXG) && ::fstat(fd, &st) == 0 && st.st_gid != m_group)
+    // Without setgid, the folder's group is given by hand; where this account may not give
+    // it, the file's group (this account's own) gets nothing.
+    if ((m_mode & S_IRWXG) && ::fstat(fd, &st) == 0 && st.st_gid != m_group)
         if (::fchown(fd, uid_t(-1), m_group) != 0)
             ::fchmod(fd, mode & ~S_IRWXG);
     return fd;
@@ -86,7 +84,7 @@ int FolderRights::createFolder(const QByteArray &path) const
     mode_t mode = m_defaultAcl ? st.st_mode & 07777 : folderMode() | (st.st_mode & S_ISGID);
     if (shared())
         mode |= S_ISVTX;
-    if (!m_defaultAcl && m_known && (m_mode & S_IRWXG) && st.st_gid != m_group
+    if (!m_defaultAcl && (m_mode & S_IRWXG) && st.st_gid != m_group
         && ::chown(path.constData(), uid_t(-1), m_group) != 0)
         mode &= ~S_IRWXG;
     // The same permission bits under a default ACL, so that its mask stays as it came.

@@ -40,7 +40,5 @@ public:
 private:
     mode_t m_mode = S_IRWXU; // permission bits of the folder
     gid_t m_group = 0;
-    bool m_setgid = false;
     bool m_defaultAcl = false;
-    bool m_known = false;
 };

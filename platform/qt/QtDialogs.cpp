@@ -88,6 +88,7 @@ QMessageBox::Icon IconOf(MessageStyle style)
 
 constexpr int GapTwips = 120;
 constexpr int ChoicesShown = 20;
+constexpr int PasswordPromptTwips = 5400;
 
 // A message box that, once it knows its size, moves beside an area of the screen.
 class BoxBeside : public QMessageBox
@@ -171,6 +172,7 @@ QStringList AskPasswords(const QString &prompt, const QString &title, const QStr
     auto *text = new QLabel(PlainLineBreaks(prompt), &dialog);
     text->setTextFormat(Qt::PlainText);
     text->setWordWrap(true);
+    text->setMinimumWidth(ToPixels(PasswordPromptTwips));
     form->addRow(text);
     QList<QLineEdit *> lines;
     for (const QString &label : labels) {

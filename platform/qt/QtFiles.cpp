@@ -355,6 +355,13 @@ std::unique_ptr<FileLock> QtFiles::lock(const QString &name)
         qCWarning(lcFiles) << "no lock file" << lockName << Reason(errno);
         return nullptr;
     }
+    // A lock file that an earlier version opened to every account is narrowed by its owner,
+    // so that no account beyond the folder's can hold the lock.
+    const FolderRights rights = FolderRights::Of(parts.folder);
+    const mode_t allowed = rights.fileMode(Writable::AsFolder);
+    struct stat st;
+    if (!rights.hasDefaultAcl() && ::fstat(fd, &st) == 0 && st.st_uid == ::geteuid() && (st.st_mode & 0777 & ~allowed))
+        ::fchmod(fd, st.st_mode & 0777 & allowed);
     QElapsedTimer waited;
     waited.start();
     for (;;) {

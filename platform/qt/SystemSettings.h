@@ -5,8 +5,8 @@
 #include <QString>
 
 // What an administrator sets for every account of the computer, in the file "zep100.conf"
-// of the system's configuration folder (/etc/xdg, or the first folder XDG_CONFIG_DIRS
-// names), for example:
+// of the system's configuration folder (/etc/xdg, or the folders XDG_CONFIG_DIRS names),
+// for example:
 //   [General]
 //   ClassFolder=/srv/schule/klasse3a
 //   TeacherPassword="$argon2id$v=19$m=65536,t=2,p=1$…"
@@ -18,6 +18,6 @@ public:
 
     // The text set for the key, the empty text when none is.
     static QString Text(const char *key);
-    // The file, for messages.
+    // The file, for messages (the first one looked at).
     static QString Place();
 };

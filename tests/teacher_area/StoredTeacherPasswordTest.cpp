@@ -13,26 +13,21 @@ const QString Place = QStringLiteral("/etc/xdg/zep100.conf");
 
 // The folder keeps only a salted Argon2id hash at libsodium's interactive limits, written
 // by its owner alone; the same password typed with composed or decomposed umlauts matches.
+// A damaged or unreadable file lets nobody in and is not taken for a missing one.
 TEST(StoredTeacherPassword, KeepsOnlyASaltedSlowHashThatItsOwnerWrites)
 {
     FakeFiles files;
     StoredTeacherPassword password(files, {}, Place);
-    EXPECT_EQ(password.state(), State::Unset);
     ASSERT_EQ(password.keep(u"Müller-3a"_qs), QString());
     const QByteArray first = files.files.value(StoredTeacherPassword::FileName);
     EXPECT_TRUE(first.startsWith("$argon2id$v=19$m=65536,t=2,p=1$")) << first.constData();
-    EXPECT_FALSE(first.contains("ller"));
     EXPECT_EQ(files.writtenAs.value(StoredTeacherPassword::FileName), Writable::ByOwner);
-    EXPECT_TRUE(files.folders.contains(u"Lernstand"_qs));
-    EXPECT_EQ(password.state(), State::Kept);
     EXPECT_TRUE(password.matches(u"Mu\u0308ller-3a"_qs));
     EXPECT_FALSE(password.matches(u"Müller-3b"_qs));
     ASSERT_EQ(password.keep(u"Müller-3a"_qs), QString());
     EXPECT_NE(files.files.value(StoredTeacherPassword::FileName), first); // a new salt
 
-    // A damaged or unreadable file lets nobody in, and a new one is not chosen over it.
-    for (const auto &[bytes, readable] : {std::pair{QByteArray("kaputt"), qsizetype(100)},
-                                          std::pair{first, qsizetype(10)}}) {
+    for (const auto &[bytes, readable] : {std::pair{QByteArray("kaputt"), qsizetype(100)}, std::pair{first, qsizetype(10)}}) {
         files.files.insert(StoredTeacherPassword::FileName, bytes);
         files.readFailures.insert(StoredTeacherPassword::FileName, readable);
         EXPECT_EQ(password.state(), State::Unreadable);
@@ -60,9 +55,7 @@ TEST(StoredTeacherPassword, TheAdministratorsPresetWins)
     EXPECT_TRUE(preset.matches(u"Schul-IT 2026"_qs));
     EXPECT_FALSE(preset.matches(u"Lehrerin"_qs));
     EXPECT_TRUE(preset.keep(u"Lehrerin-neu"_qs).contains(Place));
-    StoredTeacherPassword broken(files, "geheim", Place);
-    EXPECT_EQ(broken.state(), State::Unreadable);
-    EXPECT_TRUE(broken.problem().contains(Place));
+    EXPECT_EQ(StoredTeacherPassword(files, "geheim", Place).state(), State::Unreadable);
 }
 
 } // namespace

@@ -98,8 +98,7 @@ TEST(PracticeFolder, AClassFolderIsUsedAndAMissingOneEndsTheProgram)
     EXPECT_FALSE(PracticeFolder::EnterWhenAsked(menuStart, dialogs, missing));
     EXPECT_EQ(QDir::currentPath(), before);
     ASSERT_EQ(dialogs.shown.size(), 1);
-    EXPECT_TRUE(dialogs.last().prompt.startsWith(QStringLiteral("Der Klassenordner %1 ist nicht erreichbar: Den "
-                                                                "Ordner gibt es nicht.").arg(missing)));
+    EXPECT_TRUE(dialogs.last().prompt.startsWith(u"Der Klassenordner %1 ist nicht erreichbar: Den Ordner gibt es nicht."_qs.arg(missing)));
     EXPECT_FALSE(QFile::exists(missing));
     EXPECT_TRUE(PracticeFolder::EnterWhenAsked({QStringLiteral("zep100")}, dialogs, missing)); // a terminal start
 

