@@ -80,7 +80,8 @@ public:
     virtual FileContents read(const QString &name, qsizetype maxBytes) = 0;
     // Replaces the regular file (or creates it) as a whole or not at all; the empty text
     // on success, else the reason in German. A symbolic link is followed and stays. A file
-    // that is replaced keeps its rights (ByOwner takes the others' writing away).
+    // that is replaced keeps its rights within what the folder gives (ByOwner takes the
+    // others' writing away).
     virtual QString write(const QString &name, const QByteArray &bytes,
                           Writable writable = Writable::AsFolder) = 0;
     virtual QString currentDirectory() const = 0;

@@ -126,6 +126,22 @@ int OpenOrCreate(const QByteArray &path, int flags)
     }
 }
 
+// The rights of a file that replaces one with the mode: its own, but never more open than
+// the folder, and in a folder that a group shares, the group's as the folder gives them (a
+// file an earlier version made under a strict umask would shut the class out). Under a
+// default ACL the ACL decides.
+mode_t KeptMode(mode_t mode, const FolderRights &rights, Writable writable)
+{
+    mode &= 07777;
+    if (writable == Writable::ByOwner)
+        mode &= ~(S_IWGRP | S_IWOTH);
+    if (rights.hasDefaultAcl())
+        return mode;
+    const mode_t allowed = rights.fileMode(writable);
+    mode &= ~((S_IRWXG | S_IRWXO) & ~allowed);
+    return rights.shared() ? mode | (allowed & S_IRWXG) : mode;
+}
+
 // A new file beside the target with a free name ".BASE.tmp-XXXXXX"; the descriptor, or -1.
 int CreateTemporary(QByteArray &temporary, const PathParts &target, bool replacing, Writable writable)
 {
@@ -274,9 +290,7 @@ QString QtFiles::replace(const QByteArray &target, const QByteArray &bytes, Writ
     const PathParts parts = Split(target);
     RemoveLeftoverTemporaries(parts);
 
-    mode_t keptMode = 0;
-    if (replacing)
-        keptMode = (old.st_mode & 07777) & ~(writable == Writable::ByOwner ? S_IWGRP | S_IWOTH : 0);
+    const mode_t keptMode = replacing ? KeptMode(old.st_mode, FolderRights::Of(parts.folder), writable) : 0;
     QByteArray temporary;
     int fd = CreateTemporary(temporary, parts, replacing, writable);
     if (fd < 0)

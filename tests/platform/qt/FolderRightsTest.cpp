@@ -44,6 +44,9 @@ QString MakeEverything(const QString &folder, mode_t umask)
     ::close(earlier);
     files.lock(dir + QStringLiteral("Klasse.csv"));
     files.makeFolder(dir + QStringLiteral("Lernstand"));
+    files.write(dir + QStringLiteral("ZEP100.INI"), "alt\r\n");
+    ::chmod(QFile::encodeName(dir + QStringLiteral("ZEP100.INI")).constData(), 0606); // left so earlier
+    files.write(dir + QStringLiteral("ZEP100.INI"), "neu\r\n");
     const QString pdf = QtPrinter::ClaimPdfFile(folder, QStringLiteral("Lernstand-Mia"));
     ::umask(before);
     return pdf;
@@ -56,11 +59,11 @@ TEST(FolderRights, NewFilesAndFoldersFollowTheirFolder)
 {
     const struct
     {
-        mode_t folder, file, byOwner, made;
+        mode_t folder, file, byOwner, made, replaced;
     } cases[] = {
-        {0700, 0600, 0600, 0700},
-        {02770, 0660, 0640, 03770},
-        {0755, 0644, 0644, 0755},
+        {0700, 0600, 0600, 0700, 0600},
+        {02770, 0660, 0640, 03770, 0660},
+        {0755, 0644, 0644, 0755, 0604},
     };
     for (const auto &c : cases)
         for (const mode_t umask : {mode_t(022), mode_t(077)}) {
@@ -78,6 +81,7 @@ TEST(FolderRights, NewFilesAndFoldersFollowTheirFolder)
             for (const QString &name : {u"Mia.journal"_qs, u"Klasse.csv"_qs, u".ZEP100.INI.lock"_qs, u".Klasse.csv.lock"_qs, pdf})
                 expect(name, c.file);
             expect(u"Kennwort.txt"_qs, c.byOwner);
+            expect(u"ZEP100.INI"_qs, c.replaced);
             expect(u"Lernstand"_qs, c.made);
         }
 }
