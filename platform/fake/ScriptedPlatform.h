@@ -15,7 +15,8 @@
 #include "QtRunIdentity.h"
 
 // The services of a real run on the real files, clock and run name, with the boxes answered
-// from a script; no sound, no clipboard, sheets only as PDF files in the current folder.
+// from a script; no sound, no clipboard, sheets only as PDF files in the current folder:
+// for programs that run the program as another account or time it.
 struct ScriptedPlatform
 {
     FakeDialogs dialogs;
