@@ -47,11 +47,12 @@ constexpr int LegendGapTwips = 120;
 
 // The places of the controls, in twips.
 constexpr TwipRect ChildrenTitle{120, 120, 4200, 300};
-constexpr TwipRect ChildrenPlace{120, 420, 4200, 5400};
-constexpr TwipRect PrintPlace{120, 5940, 2040, 405};
-constexpr TwipRect ExportPlace{2280, 5940, 2040, 405};
-constexpr TwipRect RenamePlace{120, 6420, 2040, 405};
-constexpr TwipRect DeletePlace{2280, 6420, 2040, 405};
+constexpr TwipRect ChildrenPlace{120, 420, 4200, 4920};
+constexpr TwipRect PrintPlace{120, 5460, 2040, 405};
+constexpr TwipRect ExportPlace{2280, 5460, 2040, 405};
+constexpr TwipRect RenamePlace{120, 5940, 2040, 405};
+constexpr TwipRect DeletePlace{2280, 5940, 2040, 405};
+constexpr TwipRect PasswordPlace{120, 6420, 2040, 405};
 constexpr TwipRect RetentionTitlePlace{120, 6930, 1900, 375};
 constexpr TwipRect RetentionPlace{2040, 6900, 1500, 405};
 constexpr TwipRect ModeTitlePlace{4560, 150, 780, 330};
@@ -138,6 +139,10 @@ void RecordWindow::buildControls()
     renameButton = button(QStringLiteral("Umbenennen"), RenamePlace, &RecordWindow::renameChild);
     deleteButton = button(QStringLiteral("Löschen"), DeletePlace, &RecordWindow::deleteChild);
     printButton->setAccessibleDescription(QStringLiteral("Bericht für die Eltern drucken"));
+    passwordButton = new QPushButton(QStringLiteral("Kennwort ändern"), this);
+    Place(passwordButton, PasswordPlace);
+    SetControlFont(*passwordButton, SansFont(ControlPoints, true));
+    connect(passwordButton, &QPushButton::clicked, this, &RecordWindow::passwordChangeWanted);
 
     title(QStringLiteral("Aufbewahren:"), RetentionTitlePlace)->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     retentionDays = new QSpinBox(this);

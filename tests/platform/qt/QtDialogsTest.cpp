@@ -98,6 +98,27 @@ TEST(QtDialogs, QuestionsStandBesideTheAreaTheyTalkAbout)
     EXPECT_FALSE(shownAt.intersects(area));
 }
 
+// The password box shows dots for what is typed and hands back each line in order;
+// cancelled, it hands back nothing.
+TEST(QtDialogs, ThePasswordBoxHidesWhatIsTyped)
+{
+    const QStringList labels{u"Neues Kennwort:"_s, u"Noch einmal:"_s};
+    const auto ask = [&](bool accept) {
+        const auto type = [accept](QDialog &box) {
+            for (QLineEdit *line : box.findChildren<QLineEdit *>()) {
+                EXPECT_EQ(line->echoMode(), QLineEdit::Password);
+                line->insert(line->accessibleName());
+            }
+            accept ? box.accept() : box.reject();
+        };
+        return WithOpenBox(type, [&] {
+            return QtDialogs().passwordBox(u"Bitte wählen Sie ein Kennwort:"_s, u"K e n n w o r t"_s, labels);
+        });
+    };
+    EXPECT_EQ(ask(true), labels);
+    EXPECT_EQ(ask(false), QStringList());
+}
+
 // Boxes and menus show their text as large as the windows' labels on a 4K screen, and a
 // box follows Ctrl+Plus while it is open, as the windows do.
 TEST(QtDialogs, BoxesAndMenusGrowWithTheWindowsAndFollowTheZoomKeys)
