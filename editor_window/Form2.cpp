@@ -26,7 +26,10 @@
 #include "Worksheets.h"
 
 #include <QCloseEvent>
+#include <QLoggingCategory>
 #include <QPainter>
+
+Q_LOGGING_CATEGORY(lcLibrary, "zep.library")
 
 namespace {
 
@@ -155,6 +158,7 @@ void Form2::open(const PatternLibrary &library)
     if (!m_loaded) {
         Form_Load();
         m_loaded = true;
+        m_saved = library; // the main window does not change the library it loaded
     }
     Liste1->setEntries(library.names);
     Liste2->setEntries(library.cells);
@@ -327,16 +331,57 @@ void Form2::Bild5_Click()
                                       MessageStyle::Question, SaveTitle)
         == Answer::No)
         return;
+    saveLibrary();
+}
+
+// The save after its question: true when the library was written.
+bool Form2::saveLibrary()
+{
     const QString fileName = AskFileName(m_platform.dialogs, m_platform.files, SaveTitle, PatternFileName);
     if (fileName.isEmpty())
-        return;
-    const QString failure = m_platform.files.write(fileName, WritePatternFile(listedLibrary()));
+        return false;
+    const PatternLibrary library = listedLibrary();
+    const QString failure = m_platform.files.write(fileName, WritePatternFile(library));
     if (!failure.isEmpty()) {
         TellNotSaved(m_platform.dialogs, fileName, failure, SaveTitle);
-        return;
+        return false;
     }
+    m_saved = library;
     m_platform.dialogs.messageBox(QStringLiteral("Die angezeigte Datei wurde gespeichert!\r"),
                                   MessageStyle::Ok, fileName);
+    return true;
+}
+
+bool Form2::unsaved() const
+{
+    return m_loaded && (Liste1->entries() != m_saved.names || Liste2->entries() != m_saved.cells);
+}
+
+bool Form2::mayEnd()
+{
+    if (!unsaved())
+        return true;
+    switch (m_platform.dialogs.messageBox(QStringLiteral("Die Bilder wurden geändert. Jetzt sichern?"),
+                                          MessageStyle::QuestionOrCancel, SaveTitle)) {
+    case Answer::Yes: return saveLibrary();
+    case Answer::No: return true;
+    default: return false;
+    }
+}
+
+QString Form2::keepAside()
+{
+    if (!unsaved())
+        return QString();
+    const QString name = AsideName(m_platform.files, PatternFileName);
+    const QString failure = name.isEmpty() ? QStringLiteral("kein freier Name")
+                                           : m_platform.files.write(name, WritePatternFile(listedLibrary()));
+    if (!failure.isEmpty()) {
+        qCWarning(lcLibrary) << "changed patterns not kept:" << failure;
+        return QString();
+    }
+    qCWarning(lcLibrary) << "changed patterns kept in" << name;
+    return name;
 }
 
 void Form2::Bild8_Click()

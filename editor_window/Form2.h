@@ -3,6 +3,7 @@
 #pragma once
 
 #include "BoardCells.h"
+#include "PatternFile.h"
 #include "Platform.h"
 #include "WorksheetHost.h"
 
@@ -15,7 +16,6 @@ class LibraryOwner;
 class ListBox;
 class Module1;
 class PictureButton;
-struct PatternLibrary;
 
 // The editor window in which the teacher keeps the pattern library.
 class Form2 : public QWidget, public WorksheetHost, public BoardCells
@@ -46,6 +46,16 @@ public:
     void Bild14_Click();
     void Bild1_Click();
     void Bild15_Click();
+
+    // Whether the library has changes that no save has written.
+    bool unsaved() const;
+    // Before the program ends: asks whether to save the changes first, and saves them on
+    // "Ja"; false when the program is to stay (the teacher cancels, or the save did not
+    // happen).
+    bool mayEnd();
+    // For an end that nobody watches (a logout, a signal): the unsaved library goes into a
+    // file beside the library file, which stays as it is. Its name, or empty.
+    QString keepAside();
 
     // WorksheetHost
     Module1 &state() override { return m_state; }
@@ -85,9 +95,11 @@ private:
     QString askNewName(const QString &preset);
     int findName(const QString &name) const;
     PatternLibrary listedLibrary() const; // the two lists, nothing selected
+    bool saveLibrary();
 
     Module1 &m_state;
     Platform m_platform;
     LibraryOwner &m_owner;
     bool m_loaded = false;
+    PatternLibrary m_saved; // as the file holds it: loaded at start or saved since
 };

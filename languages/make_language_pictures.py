@@ -35,9 +35,10 @@ def main():
     for code, name in short_names():
         if code in ("de", "en"):
             continue
-        # Arabic letters are small for their size, and they join: larger, also for four.
+        # Arabic letters are small for their size: two of them larger; a joined word of
+        # four is as wide as five Latin letters and takes a smaller size to stay on the card.
         arabic = any("\u0600" <= c <= "\u06ff" for c in name)
-        size = (13 if len(name) <= 2 else 11) if arabic else 11
+        size = (13 if len(name) <= 2 else 9) if arabic else 11
         with open(os.path.join(ICONS, f"lang_{code}.svg"), "w", encoding="utf-8") as out:
             out.write(TEMPLATE.format(code=code, name=name, size=size, baseline=20))
 

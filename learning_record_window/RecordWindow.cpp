@@ -62,6 +62,8 @@ constexpr TwipRect PeriodPlace{8220, 120, 3540, 390};
 constexpr int MapLeft = 4560;
 constexpr int MapTop = 600;
 constexpr int MapTwips = 10 * RecordWindow::MapCellTwips;
+// Room right of and below the cells, so that their outer lines are whole at every zoom.
+constexpr int MapSurfaceTwips = MapTwips + 60;
 constexpr TwipRect LegendPlace{9000, 600, 2760, 2400};
 constexpr TwipRect FiguresPlace{9000, 3120, 2760, 1680};
 constexpr TwipRect CellPlace{4560, 4890, 7200, 480};
@@ -171,14 +173,14 @@ void RecordWindow::buildControls()
         });
     }
 
-    map = new BoardSurface(QSize(MapTwips, MapTwips), MapCellTwips, Qt::white, this);
+    map = new BoardSurface(QSize(MapSurfaceTwips, MapSurfaceTwips), MapCellTwips, Qt::white, this);
     map->setCells(this);
     map->setAccessibleName(QStringLiteral("Lernstand auf dem Hunderterfeld"));
     map->setMouseTracking(true);
     QFont numbers = SansFont(MapNumberPoints, false);
     numbers.setStretch(90);
     map->setFont(numbers);
-    Place(map, MapLeft, MapTop, MapTwips, MapTwips);
+    Place(map, MapLeft, MapTop, MapSurfaceTwips, MapSurfaceTwips);
     connect(map, &DrawingSurface::mouseMoved, this, &RecordWindow::showCell);
     connect(map, &BoardSurface::cursorMoved, this, &RecordWindow::showCell);
     map->installEventFilter(this);
@@ -376,12 +378,16 @@ void RecordWindow::exportRecord()
     if (fileName.isEmpty())
         return;
     int child = -1;
-    if (m_record.children.size() > 1
-        && m_platform.dialogs.messageBox(QStringLiteral("Die Antworten aller Kinder exportieren?\r"
-                                                        "Mit „Nein“ nur die von „%1“.").arg(chosenName()),
-                                         MessageStyle::Question, ExportTitle)
-            == Answer::No)
-        child = m_child;
+    if (m_record.children.size() > 1) {
+        const Answer all = m_platform.dialogs.messageBox(QStringLiteral("Die Antworten aller Kinder exportieren?\r"
+                                                                        "Mit „Nein“ nur die von „%1“.")
+                                                             .arg(chosenName()),
+                                                         MessageStyle::QuestionOrCancel, ExportTitle);
+        if (all == Answer::Cancel)
+            return;
+        if (all == Answer::No)
+            child = m_child;
+    }
     m_platform.program.setBusy(true);
     const QString failure = m_platform.files.write(fileName, ExportCsv(m_record, child));
     m_platform.program.setBusy(false);

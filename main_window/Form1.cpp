@@ -334,6 +334,8 @@ void Form1::Bild5_Click()
                                       MessageStyle::Question, QStringLiteral("ZEP100"))
         == Answer::No)
         return;
+    if (m_editor && !m_editor->mayEnd()) // patterns changed and not saved
+        return;
     m_results.save().tell(m_platform.dialogs);
     endProgram();
 }
@@ -341,6 +343,8 @@ void Form1::Bild5_Click()
 // Nobody is there to answer a box: what went wrong goes to the log.
 void Form1::SaveAndEnd()
 {
+    if (m_editor)
+        m_editor->keepAside();
     m_results.save().log();
     endProgram();
 }

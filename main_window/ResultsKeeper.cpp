@@ -10,12 +10,6 @@
 
 Q_LOGGING_CATEGORY(lcResults, "zep.results")
 
-namespace {
-
-constexpr int MaxAsideFiles = 1000;
-
-} // namespace
-
 void ResultsKeeper::Saved::tell(Dialogs &dialogs) const
 {
     if (outcome == Outcome::Failed)
@@ -72,18 +66,14 @@ ResultsKeeper::Saved ResultsKeeper::setAside()
 {
     if (m_added.isEmpty())
         return {Saved::Outcome::Kept, {}, {}};
-    for (int n = 1; n <= MaxAsideFiles; ++n) {
-        const QString name =
-            ResultsFileName + QStringLiteral(".neu") + (n > 1 ? QString::number(n) : QString());
-        if (m_files.exists(name))
-            continue;
-        const QString failure = m_files.write(name, WriteResultsFile(MergeResults({}, m_added)));
-        if (!failure.isEmpty())
-            return {Saved::Outcome::Failed, failure, {}};
-        m_added.clear();
-        return {Saved::Outcome::SetAside, {}, name};
-    }
-    return {Saved::Outcome::Failed, QStringLiteral("Es gibt schon zu viele Dateien %1.neu….")
-                                        .arg(ResultsFileName),
-            {}};
+    const QString name = AsideName(m_files, ResultsFileName);
+    if (name.isEmpty())
+        return {Saved::Outcome::Failed, QStringLiteral("Es gibt schon zu viele Dateien %1.neu….")
+                                            .arg(ResultsFileName),
+                {}};
+    const QString failure = m_files.write(name, WriteResultsFile(MergeResults({}, m_added)));
+    if (!failure.isEmpty())
+        return {Saved::Outcome::Failed, failure, {}};
+    m_added.clear();
+    return {Saved::Outcome::SetAside, {}, name};
 }

@@ -11,9 +11,11 @@ enum class MessageStyle {
     Warning = 48,     // OK, warning icon
     Information = 64, // OK, information icon
     Question = 292,   // Yes and No, question icon, No preselected
+    // Yes, No and Cancel, question icon, Cancel preselected: Enter alone changes nothing
+    QuestionOrCancel = 547,
 };
 
-enum class Answer { Ok = 1, Yes = 6, No = 7 };
+enum class Answer { Ok = 1, Cancel = 2, Yes = 6, No = 7 };
 
 // The longest name a user or a pattern may have, in UTF-16 code units (a character
 // beyond the Basic Multilingual Plane counts two).

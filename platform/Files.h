@@ -117,6 +117,10 @@ public:
     virtual QString remove(const QString &name) = 0;
 };
 
+// Beside a file that must stay as it is: the first of NAME.neu, NAME.neu2, … that nothing
+// has yet; the empty text when a thousand are taken.
+QString AsideName(const Files &files, const QString &name);
+
 // The full path of a name in the current directory, written as the system writes paths,
 // for messages and for the file name box's preset.
 QString ShownPath(const Files &files, const QString &name);

@@ -10,6 +10,11 @@
 #   RealDisplay.sh enter  FOLDER COUNTING_PROGRAM  a held Enter is one answer, idle and busy
 #   RealDisplay.sh return FOLDER COUNTING_PROGRAM  the press that brings the main window back
 #                                                  from the information window is no answer
+#   RealDisplay.sh boxes  FOLDER COUNTING_PROGRAM  one Enter in the name box takes the typed
+#                                                  name or the suggestion chosen with an arrow;
+#                                                  the praise for a pattern solved by a held
+#                                                  Enter stays until Enter is pressed afresh,
+#                                                  idle and busy
 set -eu
 command=$1
 folder=$2
@@ -118,17 +123,25 @@ stop_load() {
     load_pids=""
 }
 
-# The counting program on a library of every cell but 1, so that no exercise ends and
-# Enter on the start value 1 is always a wrong answer.
+# The counting program on library $1, with the arguments after it.
 start_counting_program() {
-    library="$folder/all-but-one.txt"
-    printf 'Alle außer 1\r\n0%s\r\n' "$(printf '1%.0s' $(seq 99))" >"$library"
-    start_program "" "$library"
+    start_program "" "$@"
     window_of "Z E P" >/dev/null
     wait_active "Z E P"
     set -- $(ask)
-    zahlen="$3 $4" info="$5 $6" cell="$7 $8"
+    zahlen="$3 $4" info="$5 $6" cell="$7 $8" users="$9 ${10}"
 }
+
+# A library of one pattern, named $1, with the cells whose characters $2 gives from cell 1 on.
+library() {
+    file="$folder/$1.txt"
+    printf '%s\r\n%s\r\n' "$1" "$(printf '%-100s' "$2" | tr ' ' 0)" >"$file"
+    echo "$file"
+}
+
+# Every cell but 1, so that no exercise ends and Enter on the start value 1 is always a
+# wrong answer.
+all_but_one() { library "Alle außer 1" "0$(printf '1%.0s' $(seq 99))"; }
 
 # F12 makes the program print its counters and places; it comes after all input before it.
 ask() {
@@ -143,6 +156,9 @@ ask() {
 }
 
 counters() { ask | cut -d ' ' -f 1,2; }
+
+# The title of the open box ("-" for none) and the user's name, as "TITLE|NAME".
+box_and_name() { ask | cut -d ' ' -f 11-; }
 
 # Waits until the window manager has made the program's window whose title begins with $1
 # the active one (a program before it may have had a window of that title).
@@ -192,10 +208,39 @@ return_press() {
     [ "$judged" -eq 0 ] || fail "$phase: the return press was judged in $judged of $runs runs"
 }
 
+# Enter held in Zahlen mode on the one cell of pattern "Eins": it solves the pattern, and
+# the praise stays open through the key's repeats until a fresh press of Enter.
+held_praise() {
+    for _ in $(seq "$runs"); do
+        xdotool keydown Return sleep 1.2 keyup Return
+        wait_active "Eins"
+        shown=$(box_and_name)
+        [ "${shown%%|*}" = "Eins" ] || fail "$1: the praise was not open after the held Enter ($shown)"
+        xdotool key Return
+        wait_active "Z E P"
+        shown=$(box_and_name)
+        [ "${shown%%|*}" = "-" ] || fail "$1: a fresh Enter did not close the praise ($shown)"
+    done
+    echo "$1: the praise stayed through the held Enter in $runs of $runs runs"
+}
+
+# Types $1 into the new-user box, then the keys $2, then one Enter: the box closes and the
+# user is $3.
+one_enter_name() {
+    click_at "$users"
+    wait_active "Benutzer eingeben"
+    xdotool type "$1"
+    [ -z "$2" ] || xdotool key $2
+    xdotool key Return
+    shown=$(box_and_name)
+    [ "$shown" = "-|$3" ] || fail "typed '$1', keys '$2', one Enter: box and user '$shown' instead of '-|$3'"
+    echo "ok: typed '$1', keys '$2', one Enter: '$3'"
+}
+
 case $command in
 start) start_display ;;
 stop) stop_display ;;
-titles | enter | return)
+titles | enter | return | boxes)
     program=$3
     [ -s "$folder/display" ] || fail "no display started"
     export DISPLAY=":$(cat "$folder/display")"
@@ -213,7 +258,7 @@ titles)
     stop_program
     ;;
 enter)
-    start_counting_program
+    start_counting_program "$(all_but_one)"
     click_at "$zahlen"
     held_enter idle
     start_load 40
@@ -222,10 +267,21 @@ enter)
     stop_program
     ;;
 return)
-    start_counting_program
+    start_counting_program "$(all_but_one)"
     return_press idle
     start_load 30
     return_press busy
+    stop_load
+    stop_program
+    ;;
+boxes)
+    start_counting_program "$(library Eins 1)" --boxes
+    one_enter_name Ol "" Ol
+    one_enter_name Ol Down Olena
+    click_at "$zahlen"
+    held_praise idle
+    start_load 60
+    held_praise busy
     stop_load
     stop_program
     ;;

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QEvent>
 #include <QHash>
 
 class QKeyEvent;
@@ -16,6 +17,9 @@ class KeyRepeats
 public:
     // Takes a key press or release; true for a press that repeats a held key.
     bool isRepeat(const QKeyEvent &event);
+    // The same for a key event given by its facts (key: a Qt key or a key code of the
+    // server, used alike for all events given).
+    bool isRepeat(QEvent::Type type, int key, quint64 timestamp, bool flaggedRepeat);
     // Whether the key is held and repeating: its last press was a repeat, not yet followed
     // by a release.
     bool isRepeating(int key) const;

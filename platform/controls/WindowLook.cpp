@@ -75,7 +75,7 @@ void SetUpWindow(QWidget &window, const QString &caption, const QString &icon, i
     window.setWindowTitle(caption);
     window.setWindowIcon(WindowIcon(icon));
     SetWindowTwips(window, QSize(widthTwips, heightTwips));
-    SetControlFont(window, SansFont(9.75, true));
+    SetControlFont(window, SansFont(WindowPoints, true));
     window.setAutoFillBackground(true);
     QPalette colours = window.palette();
     colours.setColor(QPalette::Window, background);

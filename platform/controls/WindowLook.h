@@ -15,6 +15,9 @@ inline const QColor Cyan(0, 255, 255);
 inline const QColor LightGrey(192, 192, 192);
 inline const QColor LightYellow(255, 255, 224);
 
+// The size of the windows' own font, which their labels use unless they name another.
+constexpr double WindowPoints = 9.75;
+
 // The sans-serif face of the windows at a size in points.
 QFont SansFont(double points, bool bold);
 

@@ -8,9 +8,11 @@ Answer FakeDialogs::messageBox(const QString &prompt, MessageStyle style, const 
     shown.append({Shown::Message, prompt, title, style, {}, {}});
     if (whileOpen)
         whileOpen();
-    if (style != MessageStyle::Question)
+    if (style != MessageStyle::Question && style != MessageStyle::QuestionOrCancel)
         return Answer::Ok;
-    return answers.isEmpty() ? Answer::No : answers.dequeue();
+    if (!answers.isEmpty())
+        return answers.dequeue();
+    return style == MessageStyle::Question ? Answer::No : Answer::Cancel;
 }
 
 Answer FakeDialogs::questionBeside(const QString &prompt, const QString &title, const QRect &keepClear)

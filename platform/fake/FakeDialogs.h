@@ -11,8 +11,8 @@
 #include <functional>
 
 // Answers message and input boxes from queues and records every box shown.
-// Questions take their answers from the queue, No when it is empty; an empty input
-// queue cancels input boxes.
+// Questions take their answers from the queue, the preselected answer (No, or Cancel where
+// offered) when it is empty; an empty input queue cancels input boxes.
 class FakeDialogs : public Dialogs
 {
 public:

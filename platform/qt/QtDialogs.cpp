@@ -2,8 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "QtDialogs.h"
 
+#include "BoxWatcher.h"
 #include "Twips.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QCompleter>
@@ -11,6 +13,7 @@
 #include <QFormLayout>
 #include <QLabel>
 #include <QInputDialog>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QScreen>
@@ -81,7 +84,8 @@ QMessageBox::Icon IconOf(MessageStyle style)
     case MessageStyle::Ok: return QMessageBox::NoIcon;
     case MessageStyle::Warning: return QMessageBox::Warning;
     case MessageStyle::Information: return QMessageBox::Information;
-    case MessageStyle::Question: return QMessageBox::Question;
+    case MessageStyle::Question:
+    case MessageStyle::QuestionOrCancel: return QMessageBox::Question;
     }
     return QMessageBox::NoIcon;
 }
@@ -123,14 +127,53 @@ Answer Ask(const QString &prompt, MessageStyle style, const QString &title, cons
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::No);
         box.setEscapeButton(QMessageBox::No);
+    } else if (style == MessageStyle::QuestionOrCancel) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        box.setDefaultButton(QMessageBox::Cancel);
+        box.setEscapeButton(QMessageBox::Cancel);
     } else {
         box.setStandardButtons(QMessageBox::Ok);
     }
     const int result = box.exec();
-    if (style != MessageStyle::Question)
-        return Answer::Ok;
-    return result == QMessageBox::Yes ? Answer::Yes : Answer::No;
+    switch (style) {
+    case MessageStyle::Question: return result == QMessageBox::Yes ? Answer::Yes : Answer::No;
+    case MessageStyle::QuestionOrCancel:
+        return result == QMessageBox::Yes ? Answer::Yes : result == QMessageBox::No ? Answer::No : Answer::Cancel;
+    default: return Answer::Ok;
+    }
 }
+
+// Enter in the list of suggestions takes the one chosen with the arrow keys, else what is
+// typed, and closes the box at once, as Enter does in the line.
+class OneEnter : public QObject
+{
+public:
+    OneEnter(QInputDialog &box, QCompleter &suggestions, QLineEdit &line)
+        : QObject(&box), m_box(box), m_suggestions(suggestions), m_line(line)
+    {
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key != Qt::Key_Return && key != Qt::Key_Enter)
+            return false;
+        QAbstractItemView *list = m_suggestions.popup();
+        if (const QModelIndex chosen = list->currentIndex(); chosen.isValid())
+            m_line.setText(chosen.data(m_suggestions.completionRole()).toString());
+        list->hide();
+        m_box.accept();
+        return true;
+    }
+
+private:
+    QInputDialog &m_box;
+    QCompleter &m_suggestions;
+    QLineEdit &m_line;
+};
 
 // With choices, the line is an editable list: a child who cannot type its name picks it.
 // Their completion only offers, so that Enter takes what was typed.
@@ -150,8 +193,10 @@ QString AskText(const QString &prompt, const QString &title, const QString &pres
     if (list) {
         list->setMaxVisibleItems(ChoicesShown);
         list->setAccessibleName(PlainLineBreaks(prompt));
-        if (QCompleter *completer = list->completer())
+        if (QCompleter *completer = list->completer(); completer && list->lineEdit()) {
             completer->setCompletionMode(QCompleter::PopupCompletion);
+            completer->popup()->installEventFilter(new OneEnter(dialog, *completer, *list->lineEdit()));
+        }
     }
     dialog.setTextValue(preset);
     if (maxLength != Dialogs::NoLengthLimit)
@@ -195,6 +240,8 @@ QStringList AskPasswords(const QString &prompt, const QString &title, const QStr
 }
 
 } // namespace
+
+QtDialogs::QtDialogs() { BoxWatcher::installOnce(); }
 
 Answer QtDialogs::messageBox(const QString &prompt, MessageStyle style, const QString &title)
 {

@@ -4,9 +4,12 @@
 
 #include "Dialogs.h"
 
+// The boxes on the desktop; each box gets what BoxWatcher gives every box of the program.
 class QtDialogs : public Dialogs
 {
 public:
+    QtDialogs();
+
     Answer messageBox(const QString &prompt, MessageStyle style, const QString &title) override;
     Answer questionBeside(const QString &prompt, const QString &title, const QRect &keepClear) override;
     QString inputBox(const QString &prompt, const QString &title, const QString &preset,

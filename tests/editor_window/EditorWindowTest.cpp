@@ -353,6 +353,46 @@ TEST_F(EditorTest, EndeOrClosingHandsLibraryAndLanguageBackBeforeTheExerciseStar
     }
 }
 
+// Ending the program with patterns changed and never saved asks first: Abbrechen (what
+// Enter alone gives) stays, Nein ends with the file as it was, Ja saves and stays when the
+// save did not happen; saved patterns end without the question. A logout or a signal keeps
+// the changed library beside the file, in the file's encoding, next to an earlier one.
+TEST_F(EditorTest, ChangedPatternsAreAskedForOrKeptAtTheEnd)
+{
+    fake.files.writeFailures[u"/nur/lesen/ZEP100.TXT"_s] = u"Zugriff verweigert"_s;
+    const struct { QList<Answer> answers; QStringList names; int boxes; bool ends, saved; } cases[] = {
+        {{Answer::Yes}, {}, 2, false, false},
+        {{Answer::Yes, Answer::No}, {}, 2, true, false},
+        {{Answer::Yes, Answer::Yes}, {u"/nur/lesen/ZEP100.TXT"_s}, 4, false, false},
+        {{Answer::Yes, Answer::Yes}, {u"ZEP100.TXT"_s}, 4, true, true},
+        {{Answer::Yes}, {}, 1, true, true}, // saved by the case before
+    };
+    open({{"Eins", MarkedCells({1})}});
+    rightClick(CellCentre(2));
+    editor->Bild1_Click();
+    for (const auto &c : cases) {
+        fake.dialogs.shown.clear();
+        fake.dialogs.answers.append(c.answers);
+        fake.dialogs.inputs.append(c.names);
+        const int quits = fake.program.quits;
+        form->Bild5_Click();
+        EXPECT_EQ(fake.dialogs.shown.size(), c.boxes);
+        EXPECT_EQ(std::pair(fake.program.quits - quits, box(c.boxes - 1).style == MessageStyle::QuestionOrCancel),
+                  std::pair(c.ends ? 1 : 0, c.boxes == 2));
+        EXPECT_EQ(fake.files.files.value(u"ZEP100.TXT"_s).contains(MarkedCells({1, 2}).toLatin1()), c.saved);
+    }
+
+    open({{"Bär", MarkedCells({1})}});
+    newPattern(u"Kuş"_s);
+    const QByteArray file = fake.files.files.value(u"ZEP100.TXT"_s);
+    fake.files.files[u"ZEP100.TXT.neu"_s] = "vom letzten Mal";
+    form->SaveAndEnd();
+    EXPECT_EQ(std::pair(fake.files.files.value(u"ZEP100.TXT"_s), fake.files.files.value(u"ZEP100.TXT.neu"_s)),
+              std::pair(file, QByteArray("vom letzten Mal")));
+    EXPECT_TRUE(fake.files.files.value(u"ZEP100.TXT.neu2"_s).startsWith("\xEF\xBB\xBF" "B\xC3\xA4r\r\n"
+                                                                          "1000"));
+}
+
 // Each marked cell among the first hundred once, three to a line, in the current language.
 TEST_F(EditorTest, ExportListsTheMarkedCellsAndLeavesThePatternAlone)
 {

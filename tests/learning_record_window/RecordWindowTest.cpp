@@ -6,6 +6,8 @@
 #include "PrintQueueJobs.h"
 #include "RecordFiles.h"
 #include "RecordWindowFixture.h"
+#include "Twips.h"
+#include "Zoom.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -61,6 +63,22 @@ TEST_F(RecordWindowTest, ShowsEveryChildAndTheChosenChildsMap)
     EXPECT_TRUE(window.whereKept->text().startsWith(u"Der Lernstand liegt im Ordner /schule/Lernstand."_s));
 }
 
+// On a 1920 × 1080 screen the map shows its right and bottom lines: along its first row and
+// column the last dark pixels lie on the cells' outer edge.
+TEST_F(RecordWindowTest, TheMapShowsItsOuterLinesOnAFullHdScreen)
+{
+    Zoom::instance().fitTo(QSizeF(1920 * 15, 1080 * 15), QSizeF(6390, 7680)); // the main window's size
+    const QImage shown = window.map->grab().toImage();
+    const int edge = int(10 * RecordWindow::MapCellTwips * ScaleFactor() / 15), row = edge / 20;
+    int right = 0, bottom = 0;
+    for (int i = 0; i < std::min(shown.width(), shown.height()); ++i) {
+        right = qGray(shown.pixel(i, row)) < 128 ? i : right;
+        bottom = qGray(shown.pixel(row, i)) < 128 ? i : bottom;
+    }
+    Zoom::instance().setFactor(1);
+    EXPECT_GE(std::min(right, bottom), edge - 1) << right << " " << bottom << " " << edge;
+}
+
 // Deleting asks, naming the child, and then nothing of the child is left in any file;
 // renaming onto an existing name merges.
 TEST_F(RecordWindowTest, DeletesOnlyAfterTheQuestionAndRenamesOrMerges)
@@ -87,7 +105,8 @@ TEST_F(RecordWindowTest, DeletesOnlyAfterTheQuestionAndRenamesOrMerges)
 }
 
 // The export is UTF-8 CSV with a byte order mark and semicolons, one line per answer, and a
-// name that a spreadsheet would run as a formula comes back as text.
+// name that a spreadsheet would run as a formula comes back as text; the teacher exports
+// all children, only the chosen one, or nothing.
 TEST_F(RecordWindowTest, ExportsOneLinePerAnswerThatSpreadsheetsReadAsText)
 {
     fake.dialogs.inputs.enqueue(u"/schule/Lernstand.csv"_s);
@@ -106,9 +125,13 @@ TEST_F(RecordWindowTest, ExportsOneLinePerAnswerThatSpreadsheetsReadAsText)
     EXPECT_EQ(rows[4][0], u"2025-01-26T09:00:00+01:00"_s);
 
     window.chooseChild(1);
-    fake.dialogs.inputs.enqueue(u"nur-mia.csv"_s);
-    window.exportRecord(); // No: only the chosen child
+    fake.dialogs.inputs.append({u"nur-mia.csv"_s, u"abgebrochen.csv"_s});
+    fake.dialogs.answers.enqueue(Answer::No); // only the chosen child
+    window.exportRecord();
     EXPECT_EQ(ParseCsv(fake.files.files.value(u"nur-mia.csv"_s)).size(), 1 + 11);
+    window.exportRecord(); // Abbrechen, which Enter alone gives: nothing is written
+    EXPECT_EQ(fake.dialogs.last().style, MessageStyle::QuestionOrCancel);
+    EXPECT_FALSE(fake.files.files.contains(u"abgebrochen.csv"_s));
 }
 
 // A shorter retention asks first and then removes what is older at once.

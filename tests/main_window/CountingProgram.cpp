@@ -2,23 +2,27 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
 // The main window with the test doubles of the platform, on the library file given as the
-// argument, for tests that drive it with real key and mouse events on a real display. F12
-// in any of its windows prints one line:
-//   HITS ERRORS ZAHLEN_X ZAHLEN_Y INFO_X INFO_Y CELL_X CELL_Y
-// the two counters as shown, then the screen positions of the label "Zahlen", of the
-// information button and of cell 96. Since the key travels the same queue as the input
-// before it, the line tells what that input did.
+// first argument, for tests that drive it with real key and mouse events on a real display;
+// with --boxes its boxes are the desktop's own, and the new-user box offers "Olena" and
+// "Ben". F12 in any of its windows and boxes prints one line:
+//   HITS ERRORS ZAHLEN_X ZAHLEN_Y INFO_X INFO_Y CELL_X CELL_Y USERS_X USERS_Y BOX|USER
+// the two counters as shown, the screen positions of the label "Zahlen", of the
+// information button, of cell 96 and of the new-user button, then the title of the open
+// box ("-" for none) and the user's name. Since the key travels the same queue as the
+// input before it, the line tells what that input did.
 #include "BoardSurface.h"
 #include "ClickLabel.h"
 #include "FakePlatform.h"
 #include "Form1.h"
 #include "Module1.h"
 #include "PictureButton.h"
+#include "QtDialogs.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QKeyEvent>
 #include <cstdio>
+#include <optional>
 
 namespace {
 
@@ -52,9 +56,13 @@ private:
         const QPoint info = centre(m_window.Bild8);
         const QRect cell = m_window.Bild11->cellPixels(ProbeCell);
         const QPoint board = m_window.Bild11->mapToGlobal(cell.center());
-        std::printf("%s %s %d %d %d %d %d %d\n", qPrintable(m_window.Bezeichnung1->text()),
+        const QPoint users = centre(m_window.Bild10);
+        const QWidget *box = QApplication::activeModalWidget();
+        std::printf("%s %s %d %d %d %d %d %d %d %d %s|%s\n", qPrintable(m_window.Bezeichnung1->text()),
                     qPrintable(m_window.Bezeichnung2->text()), zahlen.x(), zahlen.y(), info.x(),
-                    info.y(), board.x(), board.y());
+                    info.y(), board.x(), board.y(), users.x(), users.y(),
+                    qPrintable(box ? box->windowTitle() : QStringLiteral("-")),
+                    qPrintable(m_window.Bezeichnung9->text()));
         std::fflush(stdout);
     }
 
@@ -71,8 +79,15 @@ int main(int argc, char **argv)
         return 2;
     FakePlatform fake;
     fake.files.files.insert(QStringLiteral("ZEP100.TXT"), library.readAll());
+    std::optional<QtDialogs> boxes;
+    if (app.arguments().contains(QStringLiteral("--boxes")))
+        boxes.emplace();
+    const Platform &f = fake.platform;
+    const Platform platform{boxes ? static_cast<Dialogs &>(*boxes) : f.dialogs, f.printer, f.clipboard, f.random,
+                            f.screen, f.files, f.program, f.speech, f.clock, f.run};
     Module1 state;
-    Form1 window(state, fake.platform);
+    Form1 window(state, platform);
+    window.setNameSource([] { return QStringList{QStringLiteral("Olena"), QStringLiteral("Ben")}; });
     CounterProbe probe(window);
     app.installEventFilter(&probe); // after the window's own filter, so it sees F12 first
     window.Form_Load();
