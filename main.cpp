@@ -5,6 +5,7 @@
 #include "Form1.h"
 #include "LearningRecorder.h"
 #include "Module1.h"
+#include "MyNumbers.h"
 #include "PickableNames.h"
 #include "PracticeFolder.h"
 #include "QtClipboard.h"
@@ -68,6 +69,7 @@ int main(int argc, char **argv)
     QObject::connect(&window, &Form1::questionAsked, &recorder, &LearningRecorder::questionAsked);
     QObject::connect(&window, &Form1::answerGiven, &recorder, &LearningRecorder::answerGiven);
     QObject::connect(&window, &Form1::exerciseSolved, &recorder, &LearningRecorder::exerciseSolved);
+    QObject::connect(&window, &Form1::boardCovered, &recorder, &LearningRecorder::boardCovered);
     QObject::connect(&speech, &Speech::sayingStarted, &recorder, &LearningRecorder::wordStartedSounding);
     // Told once the answer's handler has ended, not in the middle of it.
     QObject::connect(
@@ -79,6 +81,8 @@ int main(int argc, char **argv)
         },
         Qt::QueuedConnection);
     window.setNameSource([&] { return PickableNames(files, recorder.knownNames()); });
+    // The child's own numbers, its practice and its new stars.
+    MyNumbers myNumbers(window, state, platform);
     // The teacher's window on the record, opened from the editor.
     std::unique_ptr<RecordWindow> recordWindow;
     QObject::connect(&window, &Form1::recordWanted, &window, [&] {
@@ -86,6 +90,8 @@ int main(int argc, char **argv)
             recordWindow = std::make_unique<RecordWindow>(platform);
             QObject::connect(recordWindow.get(), &RecordWindow::recordChanged, &recorder,
                              &LearningRecorder::reloadNames);
+            QObject::connect(recordWindow.get(), &RecordWindow::recordChanged, &myNumbers,
+                             &MyNumbers::recordChanged);
         }
         recordWindow->open();
     });

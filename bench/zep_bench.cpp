@@ -11,6 +11,7 @@
 //   zep_bench                     all figures
 //   zep_bench --desktop [program] only the start on a desktop, of this build's program or another
 //   zep_bench --record            only the learning record's figures
+//   zep_bench --progress          only the numbers' stages (how well a child knows them)
 //   zep_bench --startup [factor]  (internal) one start-up, reported to the parent process
 #include "Cells.h"
 #include "DesktopStart.h"
@@ -24,6 +25,7 @@
 #include "ListBox.h"
 #include "Module1.h"
 #include "ProgramModule.h"
+#include "ProgressFigures.h"
 #include "QtClipboard.h"
 #include "QtClock.h"
 #include "QtDialogs.h"
@@ -576,6 +578,10 @@ int main(int argc, char **argv)
         return RunStartup(app.arguments().value(2, QStringLiteral("1")).toDouble(), fonts);
     fonts.finish();
 
+    if (app.arguments().contains(QStringLiteral("--progress"))) {
+        MeasureProgress();
+        return 0;
+    }
     QTemporaryDir recordFolder, classFolder;
     if (app.arguments().contains(QStringLiteral("--record"))) {
         MeasureRecording(recordFolder.path());
@@ -611,5 +617,6 @@ int main(int argc, char **argv)
     MeasureSpeech();
     MeasureRecording(recordFolder.path());
     MeasureRecordWindow(app.applicationFilePath(), classFolder.path());
+    MeasureProgress();
     return 0;
 }

@@ -10,6 +10,7 @@
 #   RealDisplay.sh enter  FOLDER COUNTING_PROGRAM  a held Enter is one answer, idle and busy
 #   RealDisplay.sh return FOLDER COUNTING_PROGRAM  the press that brings the main window back
 #                                                  from the information window is no answer
+#   RealDisplay.sh run    FOLDER PROGRAM [ARG...]  runs a test program on the display
 set -eu
 command=$1
 folder=$2
@@ -195,6 +196,11 @@ return_press() {
 case $command in
 start) start_display ;;
 stop) stop_display ;;
+run)
+    [ -s "$folder/display" ] || fail "no display started"
+    shift 2
+    DISPLAY=":$(cat "$folder/display")" exec "$@"
+    ;;
 titles | enter | return)
     program=$3
     [ -s "$folder/display" ] || fail "no display started"

@@ -42,6 +42,20 @@ TEST_F(PrintedReport, ReachesTheDefaultQueue)
     EXPECT_TRUE(QDir(fake.pdfFolder.path()).isEmpty());
 }
 
+// The worksheet from Mia's misses and its solution reach the queue as two jobs, without a
+// word to the teacher but the question.
+TEST_F(PrintedReport, TheWorksheetAndItsSolutionReachTheQueue)
+{
+    const qsizetype before = jobs.count();
+    fake.dialogs.answers.enqueue(Answer::Yes);
+    window.printSheets();
+    EXPECT_EQ(fake.dialogs.titles(), QStringList{u"D r u c k e n"_s});
+    const QStringList added = jobs.after(before, 2);
+    ASSERT_EQ(added.size(), 2);
+    EXPECT_TRUE(PdfText(added[0]).contains(u"Zahlenfeld für Mia"_s));
+    EXPECT_TRUE(PdfText(added[1]).contains(u"Lösung: Zahlenfeld für Mia"_s));
+}
+
 // A queue that refuses jobs: the page is a PDF named after the child, and the teacher reads
 // the printer, its reason and the file.
 TEST_F(PrintedReport, WhatTheQueueRefusesBecomesAPdf)
