@@ -6,14 +6,10 @@
 
 namespace MapTexts {
 
-namespace {
-
 QString Count(int count, const char *one, const char *many)
 {
     return QStringLiteral("%1 %2").arg(count).arg(QString::fromUtf8(count == 1 ? one : many));
 }
-
-} // namespace
 
 QString StageName(Stage stage)
 {

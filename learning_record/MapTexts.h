@@ -12,6 +12,8 @@
 // The figures of a learning map in plain German, the same in the window and on paper.
 namespace MapTexts {
 
+// "1 Zahl", "3 Zahlen": the count with the word in the form it needs.
+QString Count(int count, const char *one, const char *many);
 // "sicher", "im Übungskasten 2", "gesehen", "neu"
 QString StageName(Stage stage);
 // How the stages are worked out, in a few sentences for teachers and parents.

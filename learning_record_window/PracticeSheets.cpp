@@ -5,6 +5,7 @@
 #include "Cells.h"
 #include "Clock.h"
 #include "Dialogs.h"
+#include "MapTexts.h"
 #include "Printer.h"
 #include "ProgramControl.h"
 #include "Random.h"
@@ -83,9 +84,8 @@ void PracticeSheets::printForClass(const Record &record)
         return;
     }
     if (m_platform.dialogs.messageBox(QStringLiteral("Für jedes Kind mit Zahlen zum Üben ein Zahlenfeld mit "
-                                                     "Lösungsblatt drucken?\r(%1 %2)")
-                                          .arg(sheets.size())
-                                          .arg(sheets.size() == 1 ? QStringLiteral("Kind") : QStringLiteral("Kinder")),
+                                                     "Lösungsblatt drucken?\r(%1)")
+                                          .arg(MapTexts::Count(int(sheets.size()), "Kind", "Kinder")),
                                       MessageStyle::Question, PrintTitle)
         == Answer::No)
         return;

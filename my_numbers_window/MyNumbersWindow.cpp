@@ -18,6 +18,7 @@
 namespace {
 
 using namespace WindowLook;
+using MapTexts::Count;
 
 constexpr TwipRect HeadingPlace{260, 120, 5000, 600};
 constexpr int ChartLeft = 260;
@@ -27,11 +28,6 @@ constexpr TwipRect HintPlace{260, 5910, 5000, 300};
 constexpr TwipRect TodayPlace{260, 6240, 5000, 420};
 constexpr TwipRect PractisePlace{260, 6780, 1800, 495};
 constexpr TwipRect GoOnPlace{2180, 6780, 3080, 495};
-
-QString Count(int count, const char *one, const char *many)
-{
-    return QStringLiteral("%1 %2").arg(count).arg(QString::fromUtf8(count == 1 ? one : many));
-}
 
 } // namespace
 
