@@ -7,7 +7,7 @@
 #include <QWidget>
 
 BoardCover::BoardCover(QWidget &window, const QWidget &board, const QList<QWidget *> &overlays)
-    : QObject(&window), m_window(window), m_board(board), m_overlays(overlays)
+    : m_window(window), m_board(board), m_overlays(overlays)
 {
     m_window.installEventFilter(this);
     for (QWidget *overlay : m_overlays)

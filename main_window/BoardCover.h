@@ -9,6 +9,7 @@ class QWidget;
 
 // Tells whether the child can see the board: not while an overlay lies over it (the help
 // panel, the solution picture, the results), a box is open or the window is not active.
+// The window owns it and ends it before its own widgets, whose last events it must not see.
 class BoardCover : public QObject
 {
     Q_OBJECT

@@ -260,8 +260,8 @@ void Form1::buildControls()
     connect(Bezeichnung3, &ClickLabel::clicked, this, &Form1::Bezeichnung3_Click);
     Bezeichnung3->setCursor(Qt::PointingHandCursor);
     m_voice->showButton();
-    m_cover = new BoardCover(*this, *Bild11, {Bild9, Bild16, Liste4});
-    connect(m_cover, &BoardCover::changed, this, &Form1::boardCovered);
+    m_cover = std::make_unique<BoardCover>(*this, *Bild11, QList<QWidget *>{Bild9, Bild16, Liste4});
+    connect(m_cover.get(), &BoardCover::changed, this, &Form1::boardCovered);
 
     // The left bar first, then the exercise around the board.
     OrderTabs(*this, {TwipRect{0, 0, BarWidth, WindowHeight}});

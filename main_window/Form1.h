@@ -186,7 +186,7 @@ private:
     bool m_ending = false;
     std::unique_ptr<ReadingAloud> m_voice;
     NameSource m_names;
-    BoardCover *m_cover = nullptr;
+    std::unique_ptr<BoardCover> m_cover;
     ExerciseLead *m_lead = nullptr;
     std::function<QString()> m_solvedNote;
 };
