@@ -52,8 +52,11 @@ Progress Progress::Of(std::span<const StoredAnswer> answers, const QDateTime &no
         stageAfter->clear();
     const StoredAnswer *before = nullptr;
     for (const StoredAnswer &answer : answers) {
-        if (answer.asked < 1 || answer.asked > CellCount)
+        if (answer.asked < 1 || answer.asked > CellCount) {
+            if (stageAfter)
+                stageAfter->push_back(Stage::New);
             continue;
+        }
         Track &track = tracks[answer.asked];
         const qint64 day = LocalDay(answer.utcSeconds, answer.offsetSeconds);
         if (!answer.right()) {
@@ -74,8 +77,10 @@ Progress Progress::Of(std::span<const StoredAnswer> answers, const QDateTime &no
             case Stage::Seen:
                 if (day > track.lastRightDay) {
                     track.lastRightDay = day;
-                    if (++track.rightDays >= SecureDays)
-                        track.stage = Stage::Secure, track.since = day;
+                    if (++track.rightDays >= SecureDays) {
+                        track.stage = Stage::Secure;
+                        track.since = day;
+                    }
                 }
                 break;
             case Stage::Secure:
