@@ -2,12 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "EspeakSpeech.h"
 #include "FontConfigurationReader.h"
-#include "Form1.h"
-#include "LearningRecorder.h"
-#include "Module1.h"
-#include "MyNumbers.h"
-#include "PickableNames.h"
 #include "PracticeFolder.h"
+#include "ProgramWiring.h"
 #include "QtClipboard.h"
 #include "QtClock.h"
 #include "QtDialogs.h"
@@ -17,24 +13,23 @@
 #include "QtRandom.h"
 #include "QtRunIdentity.h"
 #include "QtScreen.h"
-#include "RecordFiles.h"
-#include "RecordWindow.h"
+#include "StoredTeacherPassword.h"
+#include "SystemSettings.h"
 #include "TerminationSignals.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QSessionManager>
-#include <QTimer>
 #include <QTranslator>
-#include <memory>
-
-namespace {
-// The learning record's old answers go once the window is up and has asked its first number.
-constexpr int RecordStartUpDelayMs = 2000;
-}
+#include <cstring>
 
 int main(int argc, char **argv)
 {
+    // For the administrator: the system-wide setting's line for a password read from the
+    // standard input, without a window.
+    if (argc == 2 && std::strcmp(argv[1], StoredTeacherPassword::HashOption) == 0)
+        return StoredTeacherPassword::PrintSettingLine(SystemSettings::TeacherPasswordKey);
+
     FontConfigurationReader fonts;
     QApplication app(argc, argv);
     // No display name: the desktop would append it to every window and box title, and
@@ -49,7 +44,9 @@ int main(int argc, char **argv)
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
 
     QtDialogs dialogs;
-    PracticeFolder::EnterWhenAsked(app.arguments(), dialogs);
+    if (!PracticeFolder::EnterWhenAsked(app.arguments(), dialogs,
+                                        SystemSettings::Text(SystemSettings::ClassFolderKey)))
+        return 1;
     QtPrinter printer;
     QtClipboard clipboard;
     QtRandom random;
@@ -60,52 +57,16 @@ int main(int argc, char **argv)
     QtClock clock;
     QtRunIdentity run;
     const Platform platform{dialogs, printer, clipboard, random, screen, files, program, speech, clock, run};
-
-    Module1 state;
-    Form1 window(state, platform);
-
-    // The learning record follows the play from outside the window.
-    LearningRecorder recorder(files, clock, run);
-    QObject::connect(&window, &Form1::questionAsked, &recorder, &LearningRecorder::questionAsked);
-    QObject::connect(&window, &Form1::answerGiven, &recorder, &LearningRecorder::answerGiven);
-    QObject::connect(&window, &Form1::exerciseSolved, &recorder, &LearningRecorder::exerciseSolved);
-    QObject::connect(&window, &Form1::boardCovered, &recorder, &LearningRecorder::boardCovered);
-    QObject::connect(&speech, &Speech::sayingStarted, &recorder, &LearningRecorder::wordStartedSounding);
-    // Told once the answer's handler has ended, not in the middle of it.
-    QObject::connect(
-        &recorder, &LearningRecorder::cannotWrite, &window,
-        [&](const QString &reason) {
-            dialogs.messageBox(LearningRecorder::CannotWriteMessage(ShownPath(files, RecordFiles::Folder), reason),
-                               MessageStyle::Warning,
-                               QStringLiteral("Lernstand"));
-        },
-        Qt::QueuedConnection);
-    window.setNameSource([&] { return PickableNames(files, recorder.knownNames()); });
-    // The child's own numbers, its practice and its new stars.
-    MyNumbers myNumbers(window, state, platform);
-    // The teacher's window on the record, opened from the editor.
-    std::unique_ptr<RecordWindow> recordWindow;
-    QObject::connect(&window, &Form1::recordWanted, &window, [&] {
-        if (!recordWindow) {
-            recordWindow = std::make_unique<RecordWindow>(platform);
-            QObject::connect(recordWindow.get(), &RecordWindow::recordChanged, &recorder,
-                             &LearningRecorder::reloadNames);
-            QObject::connect(recordWindow.get(), &RecordWindow::recordChanged, &myNumbers,
-                             &MyNumbers::recordChanged);
-        }
-        recordWindow->open();
-    });
+    ProgramWiring zep(platform, SystemSettings::Text(SystemSettings::TeacherPasswordKey), SystemSettings::Place());
 
     // A logout or a request to terminate saves the results as the exit button's "Ja" does.
     TerminationSignals termination;
-    QObject::connect(&termination, &TerminationSignals::received, &window, &Form1::SaveAndEnd);
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, &window,
-                     [&window](QSessionManager &) { window.SaveAndEnd(); });
+    QObject::connect(&termination, &TerminationSignals::received, &zep.window, &Form1::SaveAndEnd);
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &zep.window,
+                     [&zep](QSessionManager &) { zep.window.SaveAndEnd(); });
     fonts.finish(); // the load handler may already show a box
-    window.Form_Load();
-    window.show();
-    QTimer::singleShot(RecordStartUpDelayMs, &recorder, &LearningRecorder::startUp);
+    zep.start();
     const int exitCode = app.exec();
-    recorder.finish();
+    zep.finish();
     return exitCode;
 }

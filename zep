@@ -13,13 +13,14 @@ ROOT=$(pwd)
 BUILD="$ROOT/build"
 PACKAGES="cmake g++ make qt6-base-dev qt6-svg-dev qt6-translations-l10n fonts-liberation2
 libgl-dev googletest libgtest-dev xvfb xdotool poppler-utils clang libclang-rt-14-dev
-libcups2-dev cups
+libcups2-dev cups libsodium-dev
 libespeak-ng-dev espeak-ng-data pulseaudio pulseaudio-utils
 lintian desktop-file-utils appstream dpkg-dev fakeroot file
 openbox at-spi2-core dbus-daemon dbus-bin"
 PACKAGES="$PACKAGES qt6-multimedia-dev fonts-dejavu-core"
-# Only for the tests: the independent sources the number-word tables are checked against.
-TEST_PACKAGES="python3-icu python3-num2words libnumbertext-tools libnumbertext-data"
+# Only for the tests: the independent sources the number-word tables are checked against,
+# and the tools that give a folder a default ACL.
+TEST_PACKAGES="python3-icu python3-num2words libnumbertext-tools libnumbertext-data acl"
 
 # Installs what is missing of the packages named in $1.
 install_missing() {

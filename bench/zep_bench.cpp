@@ -12,6 +12,7 @@
 //   zep_bench --desktop [program] only the start on a desktop, of this build's program or another
 //   zep_bench --record            only the learning record's figures
 //   zep_bench --progress          only the numbers' stages (how well a child knows them)
+//   zep_bench --teacher           only the record's window opened behind the password
 //   zep_bench --startup [factor]  (internal) one start-up, reported to the parent process
 #include "Cells.h"
 #include "DesktopStart.h"
@@ -38,6 +39,7 @@
 #include "RecordFiles.h"
 #include "RecordWindow.h"
 #include "SoundMonitor.h"
+#include "TeacherOpening.h"
 #include "Twips.h"
 #include "Zoom.h"
 
@@ -588,6 +590,10 @@ int main(int argc, char **argv)
         MeasureRecordWindow(app.applicationFilePath(), classFolder.path());
         return 0;
     }
+    if (app.arguments().contains(QStringLiteral("--teacher"))) {
+        MeasureTeacherOpening(classFolder.path(), WriteClassYear);
+        return 0;
+    }
     QTemporaryDir folder;
     QFile::copy(QStringLiteral(ZEP_STARTER_LIBRARY), folder.filePath(QStringLiteral("ZEP100.TXT")));
     if (const qsizetype at = app.arguments().indexOf(QStringLiteral("--desktop")); at >= 0) {
@@ -618,5 +624,6 @@ int main(int argc, char **argv)
     MeasureRecording(recordFolder.path());
     MeasureRecordWindow(app.applicationFilePath(), classFolder.path());
     MeasureProgress();
+    MeasureTeacherOpening(classFolder.path(), [](const QString &) {}); // the year is there
     return 0;
 }

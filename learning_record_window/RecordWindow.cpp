@@ -48,13 +48,14 @@ constexpr int LegendGapTwips = 90;
 
 // The places of the controls, in twips.
 constexpr TwipRect ChildrenTitle{120, 120, 4200, 300};
-constexpr TwipRect ChildrenPlace{120, 420, 4200, 4920};
-constexpr TwipRect SheetsPlace{120, 5460, 2040, 405};
-constexpr TwipRect ClassPlace{2280, 5460, 2040, 405};
-constexpr TwipRect PrintPlace{120, 5940, 2040, 405};
-constexpr TwipRect ExportPlace{2280, 5940, 2040, 405};
-constexpr TwipRect RenamePlace{120, 6420, 2040, 405};
-constexpr TwipRect DeletePlace{2280, 6420, 2040, 405};
+constexpr TwipRect ChildrenPlace{120, 420, 4200, 4440};
+constexpr TwipRect SheetsPlace{120, 4980, 2040, 405};
+constexpr TwipRect ClassPlace{2280, 4980, 2040, 405};
+constexpr TwipRect PrintPlace{120, 5460, 2040, 405};
+constexpr TwipRect ExportPlace{2280, 5460, 2040, 405};
+constexpr TwipRect RenamePlace{120, 5940, 2040, 405};
+constexpr TwipRect DeletePlace{2280, 5940, 2040, 405};
+constexpr TwipRect PasswordPlace{120, 6420, 2040, 405};
 constexpr TwipRect RetentionTitlePlace{120, 6930, 1900, 375};
 constexpr TwipRect RetentionPlace{2040, 6900, 1500, 405};
 constexpr TwipRect ModeTitlePlace{4560, 150, 780, 330};
@@ -143,6 +144,10 @@ void RecordWindow::buildControls()
     printButton->setAccessibleDescription(QStringLiteral("Bericht für die Eltern drucken"));
     sheetsButton->setAccessibleDescription(QStringLiteral("Zahlenfeld aus den Fehlern drucken"));
     classButton->setAccessibleDescription(QStringLiteral("Die ganze Klasse ohne Namen zeigen"));
+    passwordButton = new QPushButton(QStringLiteral("Kennwort ändern"), this);
+    Place(passwordButton, PasswordPlace);
+    SetControlFont(*passwordButton, SansFont(ControlPoints, true));
+    connect(passwordButton, &QPushButton::clicked, this, &RecordWindow::passwordChangeWanted);
 
     title(QStringLiteral("Aufbewahren:"), RetentionTitlePlace)->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     retentionDays = new QSpinBox(this);

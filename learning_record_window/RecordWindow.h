@@ -22,8 +22,8 @@ class QTreeWidget;
 // The teacher's window "Lernstand": every child in the record at the left; the chosen
 // child's learning map on the hundred chart with the figures of the cell pointed at or
 // framed, the diagnosis and the trend; the parents' report, the export, worksheets from the
-// child's misses, deleting and renaming a child, and how long the record keeps answers.
-// "Klasse" shows the class as a whole instead, naming no child.
+// child's misses, deleting and renaming a child, how long the record keeps answers, and the
+// teacher's password. "Klasse" shows the class as a whole instead, naming no child.
 class RecordWindow : public QWidget, public BoardCells
 {
     Q_OBJECT
@@ -65,12 +65,15 @@ public:
     DrawingSurface *legend;
     QLabel *totals, *cellFigures, *whereKept;
     QPlainTextEdit *diagnosis; // with the trend below it
-    QPushButton *printButton, *exportButton, *deleteButton, *renameButton, *sheetsButton, *classButton;
+    QPushButton *printButton, *exportButton, *deleteButton, *renameButton, *passwordButton, *sheetsButton,
+        *classButton;
     QSpinBox *retentionDays;
 
 signals:
     // The record was changed here (a child deleted or renamed, old answers removed).
     void recordChanged();
+    // "Kennwort ändern" was clicked.
+    void passwordChangeWanted();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -45,6 +45,10 @@ public:
     // order given) to pick from; typing works as in inputBox.
     virtual QString inputBoxWithChoices(const QString &prompt, const QString &title,
                                         const QStringList &choices, int maxLength = NoLengthLimit) = 0;
+    // A box with one line per label whose text shows only as dots, for passwords: the texts
+    // typed, in the order of the labels, or an empty list when the box is cancelled.
+    virtual QStringList passwordBox(const QString &prompt, const QString &title,
+                                    const QStringList &labels) = 0;
     virtual void beep() = 0;
 };
 

@@ -59,6 +59,10 @@ struct RewriteOutcome
     QByteArray addedMeanwhile;
 };
 
+// Who may write a file that the program makes: everyone who may write in its folder, or
+// its owner alone (the others who may read in the folder read it).
+enum class Writable { AsFolder, ByOwner };
+
 // Held until destroyed.
 class FileLock
 {
@@ -66,7 +70,8 @@ public:
     virtual ~FileLock() = default;
 };
 
-// Files named by plain names live in the current directory.
+// Files named by plain names live in the current directory. A file or folder that the
+// program makes is never more open than the folder it is made in.
 class Files
 {
 public:
@@ -74,8 +79,11 @@ public:
     // Reads at most maxBytes bytes of a regular file; anything else is not opened.
     virtual FileContents read(const QString &name, qsizetype maxBytes) = 0;
     // Replaces the regular file (or creates it) as a whole or not at all; the empty text
-    // on success, else the reason in German. A symbolic link is followed and stays.
-    virtual QString write(const QString &name, const QByteArray &bytes) = 0;
+    // on success, else the reason in German. A symbolic link is followed and stays. A file
+    // that is replaced keeps its rights within what the folder gives (ByOwner takes the
+    // others' writing away).
+    virtual QString write(const QString &name, const QByteArray &bytes,
+                          Writable writable = Writable::AsFolder) = 0;
     virtual QString currentDirectory() const = 0;
     // Whether anything (a file, a folder, a link) has that name.
     virtual bool exists(const QString &name) const = 0;
@@ -89,7 +97,9 @@ public:
 
     // The names in a folder, hidden ones included; empty when it cannot be read.
     virtual QStringList entries(const QString &folder) = 0;
-    // Makes the folder unless it is there; the empty text on success, else the reason.
+    // Makes the folder unless it is there; the empty text on success, else the reason. A
+    // folder made where others may write gets the sticky bit: no account removes or
+    // renames another's files in it.
     virtual QString makeFolder(const QString &name) = 0;
     // Appends bytes to the regular file (made when missing; a link is not followed), but
     // only while the name stands for the file as expected: an expected stamp that does not

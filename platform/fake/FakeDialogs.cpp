@@ -49,3 +49,11 @@ QStringList FakeDialogs::titles() const
         result.append(box.title);
     return result;
 }
+
+QStringList FakeDialogs::passwordBox(const QString &prompt, const QString &title, const QStringList &labels)
+{
+    shown.append({Shown::Password, prompt, title, MessageStyle::Ok, {}, {}, NoLengthLimit, labels});
+    if (whileOpen)
+        whileOpen();
+    return passwords.isEmpty() ? QStringList() : passwords.dequeue();
+}

@@ -18,14 +18,14 @@ class FakeDialogs : public Dialogs
 public:
     struct Shown
     {
-        enum Kind { Message, Input } kind;
+        enum Kind { Message, Input, Password } kind;
         QString prompt;
         QString title;
         MessageStyle style = MessageStyle::Ok;
         QString preset;
         QRect keepClear; // for questions shown beside an area
         int maxLength = NoLengthLimit;
-        QStringList choices{}; // of an input box with choices
+        QStringList choices{}; // of an input box with choices; a password box's labels
     };
 
     Answer messageBox(const QString &prompt, MessageStyle style, const QString &title) override;
@@ -34,10 +34,12 @@ public:
                      int maxLength = NoLengthLimit) override;
     QString inputBoxWithChoices(const QString &prompt, const QString &title, const QStringList &choices,
                                 int maxLength = NoLengthLimit) override;
+    QStringList passwordBox(const QString &prompt, const QString &title, const QStringList &labels) override;
     void beep() override { ++beeps; }
 
     QQueue<Answer> answers;
     QQueue<QString> inputs;
+    QQueue<QStringList> passwords; // an empty queue cancels password boxes
     QList<Shown> shown;
     int beeps = 0;
     // Runs while a box is open, after it was recorded (for checks made "during" a box).

@@ -38,9 +38,10 @@ FileContents FakeFiles::read(const QString &name, qsizetype maxBytes)
     return contents;
 }
 
-QString FakeFiles::write(const QString &name, const QByteArray &bytes)
+QString FakeFiles::write(const QString &name, const QByteArray &bytes, Writable writable)
 {
     writes.append(name);
+    writtenAs.insert(name, writable);
     const auto failure = writeFailures.constFind(name);
     if (failure != writeFailures.constEnd())
         return *failure;

@@ -15,7 +15,8 @@ class FakeFiles : public Files
 {
 public:
     FileContents read(const QString &name, qsizetype maxBytes) override;
-    QString write(const QString &name, const QByteArray &bytes) override;
+    QString write(const QString &name, const QByteArray &bytes,
+                  Writable writable = Writable::AsFolder) override;
     QString currentDirectory() const override { return directory; }
     bool exists(const QString &name) const override { return files.contains(name); }
     std::unique_ptr<FileLock> lock(const QString &name) override;
@@ -37,6 +38,7 @@ public:
     QHash<QString, qsizetype> readFailures;
     QStringList reads;
     QStringList writes;
+    QHash<QString, Writable> writtenAs; // by the last write of each name
     QSet<QString> locked;
     // Runs each time a name is locked (another program's doings while the lock is held).
     std::function<void(const QString &)> whenLocked;

@@ -12,12 +12,30 @@
 #include <QLoggingCategory>
 
 #include <cerrno>
+#include <sys/stat.h>
+#include <unistd.h>
 
 Q_LOGGING_CATEGORY(lcPracticeFolder, "zep.practicefolder")
 
 namespace {
 
 QString Shown(const QString &path) { return QDir::toNativeSeparators(path); }
+
+// Why this account cannot work in the class folder; empty when it can.
+QString Unreachable(const QString &folder)
+{
+    const QByteArray path = QFile::encodeName(folder);
+    struct stat st;
+    if (folder.isEmpty() || !QDir::isAbsolutePath(folder))
+        return QStringLiteral("Der Eintrag ist kein vollständiger Pfad.");
+    if (::stat(path.constData(), &st) != 0)
+        return QtFiles::Reason(errno);
+    if (!S_ISDIR(st.st_mode))
+        return QStringLiteral("Unter diesem Namen steht kein Ordner.");
+    if (::access(path.constData(), R_OK | W_OK | X_OK) != 0)
+        return QStringLiteral("Diesem Konto fehlt die Berechtigung, dort zu lesen und zu schreiben.");
+    return {};
+}
 
 } // namespace
 
@@ -26,13 +44,28 @@ PracticeFolder::PracticeFolder(const QString &homeDirectory, const QString &star
 {
 }
 
-QString PracticeFolder::path() const { return QDir(m_home).filePath(QLatin1String(FolderName)); }
+PracticeFolder PracticeFolder::ClassFolder(const QString &path, const QString &starterLibrary)
+{
+    PracticeFolder folder(QString(), starterLibrary);
+    folder.m_classFolder = path;
+    return folder;
+}
+
+QString PracticeFolder::path() const
+{
+    return m_classFolder.isEmpty() ? QDir(m_home).filePath(QLatin1String(FolderName)) : m_classFolder;
+}
 
 QString PracticeFolder::prepare() const
 {
-    if (!QDir(m_home).mkpath(QLatin1String(FolderName)))
+    QtFiles files;
+    if (!m_classFolder.isEmpty()) {
+        if (const QString why = Unreachable(m_classFolder); !why.isEmpty())
+            return QStringLiteral("Der Klassenordner %1 ist nicht erreichbar: %2").arg(Shown(path()), why);
+    } else if (!files.makeFolder(path()).isEmpty()) { // as open as the home folder, no more
         return QStringLiteral("Der Übungsordner %1 kann nicht angelegt werden.")
             .arg(Shown(path()));
+    }
 
     const QString library = QDir(path()).filePath(PatternFileName);
     const QFileInfo present(library);
@@ -40,7 +73,6 @@ QString PracticeFolder::prepare() const
         return QString();
 
     // Without a starter library the program starts with its own note on the missing file.
-    QtFiles files;
     const FileContents starter = files.read(m_starterLibrary, MaxTextFileBytes);
     if (!starter.opened) {
         qCWarning(lcPracticeFolder) << "no starter library:" << m_starterLibrary;
@@ -66,17 +98,28 @@ QString PracticeFolder::enter() const
     return QString();
 }
 
-void PracticeFolder::EnterWhenAsked(const QStringList &arguments, Dialogs &dialogs)
+bool PracticeFolder::EnterWhenAsked(const QStringList &arguments, Dialogs &dialogs, const QString &classFolder)
 {
     if (!arguments.contains(QLatin1String(MenuStartOption)))
-        return;
+        return true;
+    if (!classFolder.isEmpty()) {
+        const QString failure = ClassFolder(classFolder, InstalledStarterLibrary()).enter();
+        if (failure.isEmpty())
+            return true;
+        dialogs.messageBox(failure + QStringLiteral("\rDas Programm endet hier, damit nichts an einer anderen "
+                                                    "Stelle gespeichert wird. Bitte wenden Sie sich an die "
+                                                    "Schul-IT."),
+                           MessageStyle::Warning, QStringLiteral("ZEP100"));
+        return false;
+    }
     const QString failure = PracticeFolder(QDir::homePath(), InstalledStarterLibrary()).enter();
     if (failure.isEmpty())
-        return;
+        return true;
     const QString staying =
         QStringLiteral("\rDie Dateien werden im Ordner %1 gelesen und gespeichert.")
             .arg(Shown(QDir::currentPath()));
     dialogs.messageBox(failure + staying, MessageStyle::Warning, QStringLiteral("ZEP100"));
+    return true;
 }
 
 QString PracticeFolder::InstalledStarterLibrary()

@@ -7,6 +7,9 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QCompleter>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -85,6 +88,7 @@ QMessageBox::Icon IconOf(MessageStyle style)
 
 constexpr int GapTwips = 120;
 constexpr int ChoicesShown = 20;
+constexpr int PasswordPromptTwips = 5400;
 
 // A message box that, once it knows its size, moves beside an area of the screen.
 class BoxBeside : public QMessageBox
@@ -158,6 +162,38 @@ QString AskText(const QString &prompt, const QString &title, const QString &pres
     return dialog.textValue();
 }
 
+// One hidden line per label; the typed texts stay in the box's own memory only.
+QStringList AskPasswords(const QString &prompt, const QString &title, const QStringList &labels)
+{
+    QDialog dialog(QApplication::activeWindow());
+    dialog.setProperty(QtDialogs::DialogProperty, true);
+    dialog.setWindowTitle(title);
+    auto *form = new QFormLayout(&dialog);
+    auto *text = new QLabel(PlainLineBreaks(prompt), &dialog);
+    text->setTextFormat(Qt::PlainText);
+    text->setWordWrap(true);
+    text->setMinimumWidth(ToPixels(PasswordPromptTwips));
+    form->addRow(text);
+    QList<QLineEdit *> lines;
+    for (const QString &label : labels) {
+        auto *line = new QLineEdit(&dialog);
+        line->setEchoMode(QLineEdit::Password);
+        line->setAccessibleName(label);
+        form->addRow(label, line);
+        lines.append(line);
+    }
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    form->addRow(buttons);
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    QStringList typed;
+    for (QLineEdit *line : lines)
+        typed.append(line->text());
+    return typed;
+}
+
 } // namespace
 
 Answer QtDialogs::messageBox(const QString &prompt, MessageStyle style, const QString &title)
@@ -198,6 +234,11 @@ QString QtDialogs::inputBoxWithChoices(const QString &prompt, const QString &tit
                                        const QStringList &choices, int maxLength)
 {
     return AskText(prompt, title, QString(), choices, maxLength);
+}
+
+QStringList QtDialogs::passwordBox(const QString &prompt, const QString &title, const QStringList &labels)
+{
+    return AskPasswords(prompt, title, labels);
 }
 
 void QtDialogs::beep() { QApplication::beep(); }

@@ -13,6 +13,7 @@ public:
                      int maxLength = NoLengthLimit) override;
     QString inputBoxWithChoices(const QString &prompt, const QString &title, const QStringList &choices,
                                 int maxLength = NoLengthLimit) override;
+    QStringList passwordBox(const QString &prompt, const QString &title, const QStringList &labels) override;
     void beep() override;
 
     // The program's own boxes carry this property, so that closing one is not taken

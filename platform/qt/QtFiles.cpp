@@ -2,10 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "QtFiles.h"
 
+#include "FolderRights.h"
+
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLoggingCategory>
+#include <QRandomGenerator>
 #include <QThread>
 
 #include <cctype>
@@ -110,11 +113,53 @@ void RemoveLeftoverTemporaries(const PathParts &target)
     ::closedir(folder);
 }
 
-mode_t CurrentUmask()
+// Opens the file, or makes it with the rights its folder gives when nothing has the name.
+int OpenOrCreate(const QByteArray &path, int flags)
 {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return mask;
+    for (;;) {
+        const int fd = ::open(path.constData(), flags);
+        if (fd >= 0 || errno != ENOENT)
+            return fd;
+        const int made = FolderRights::ForEntryAt(path).createFile(path, flags, Writable::AsFolder);
+        if (made >= 0 || errno != EEXIST)
+            return made;
+    }
+}
+
+// The rights of a file that replaces one with the mode: its own, but never more open than
+// the folder, and in a folder that a group shares, the group's as the folder gives them (a
+// file an earlier version made under a strict umask would shut the class out). Under a
+// default ACL the ACL decides.
+mode_t KeptMode(mode_t mode, const FolderRights &rights, Writable writable)
+{
+    mode &= 07777;
+    if (writable == Writable::ByOwner)
+        mode &= ~(S_IWGRP | S_IWOTH);
+    if (rights.hasDefaultAcl())
+        return mode;
+    const mode_t allowed = rights.fileMode(writable);
+    mode &= ~((S_IRWXG | S_IRWXO) & ~allowed);
+    return rights.shared() ? mode | (allowed & S_IRWXG) : mode;
+}
+
+// A new file beside the target with a free name ".BASE.tmp-XXXXXX"; the descriptor, or -1.
+int CreateTemporary(QByteArray &temporary, const PathParts &target, bool replacing, Writable writable)
+{
+    static constexpr char Letters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    constexpr int Tries = 100;
+    for (int attempt = 0; attempt < Tries; ++attempt) {
+        QByteArray random(TemporaryRandomChars, Qt::Uninitialized);
+        for (char &c : random)
+            c = Letters[QRandomGenerator::system()->bounded(int(sizeof Letters - 1))];
+        temporary = target.folder + '/' + TemporaryPrefix(target.base) + random;
+        const int flags = O_RDWR | O_NOFOLLOW | O_CLOEXEC;
+        // A replaced file's own rights are given once it is made.
+        const int fd = replacing ? ::open(temporary.constData(), flags | O_CREAT | O_EXCL, S_IRUSR | S_IWUSR)
+                                 : FolderRights::Of(target.folder).createFile(temporary, flags, writable);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
+    }
+    return -1;
 }
 
 QString NotRegular(mode_t mode)
@@ -226,15 +271,15 @@ FileContents QtFiles::read(const QString &name, qsizetype maxBytes)
     return contents;
 }
 
-QString QtFiles::write(const QString &name, const QByteArray &bytes)
+QString QtFiles::write(const QString &name, const QByteArray &bytes, Writable writable)
 {
     const std::optional<QByteArray> target = FollowLinks(Path(name));
     if (!target)
         return Reason(ELOOP);
-    return replace(*target, bytes);
+    return replace(*target, bytes, writable);
 }
 
-QString QtFiles::replace(const QByteArray &target, const QByteArray &bytes)
+QString QtFiles::replace(const QByteArray &target, const QByteArray &bytes, Writable writable)
 {
     struct stat old;
     const bool replacing = ::stat(target.constData(), &old) == 0;
@@ -245,9 +290,9 @@ QString QtFiles::replace(const QByteArray &target, const QByteArray &bytes)
     const PathParts parts = Split(target);
     RemoveLeftoverTemporaries(parts);
 
-    QByteArray temporary = parts.folder + '/' + TemporaryPrefix(parts.base)
-        + QByteArray(TemporaryRandomChars, 'X');
-    int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
+    const mode_t keptMode = replacing ? KeptMode(old.st_mode, FolderRights::Of(parts.folder), writable) : 0;
+    QByteArray temporary;
+    int fd = CreateTemporary(temporary, parts, replacing, writable);
     if (fd < 0)
         return Reason(errno);
     // A second descriptor holds a lock until the rename, so that another save of the same
@@ -263,9 +308,12 @@ QString QtFiles::replace(const QByteArray &target, const QByteArray &bytes)
             ::close(lockFd);
         return Reason(error);
     };
-    ::fchmod(fd, replacing ? old.st_mode & 07777 : 0666 & ~CurrentUmask());
+    if (replacing)
+        ::fchmod(fd, keptMode);
     if (replacing && ::geteuid() == 0 && ::fchown(fd, old.st_uid, old.st_gid) != 0)
         qCInfo(lcFiles) << "the owner of" << target << "could not be kept";
+    else if (replacing && ::fchown(fd, uid_t(-1), old.st_gid) != 0) // kept where this account may
+        qCDebug(lcFiles) << "the group of" << target << "is the folder's or this account's now";
 
     if (const int error = writeAll(fd, bytes))
         return fail(error);
@@ -315,15 +363,19 @@ std::unique_ptr<FileLock> QtFiles::lock(const QString &name)
 {
     const PathParts parts = Split(Path(name));
     const QByteArray lockName = parts.folder + "/." + parts.base + ".lock";
-    const int fd = ::open(lockName.constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0666);
+    // Whoever may write in the folder may lock: the lock file is as open as the folder.
+    const int fd = OpenOrCreate(lockName, O_RDWR | O_NOFOLLOW | O_CLOEXEC);
     if (fd < 0) {
         qCWarning(lcFiles) << "no lock file" << lockName << Reason(errno);
         return nullptr;
     }
-    // Every user of a shared folder has to be able to lock the same file.
+    // A lock file that an earlier version opened to every account is narrowed by its owner,
+    // so that no account beyond the folder's can hold the lock.
+    const FolderRights rights = FolderRights::Of(parts.folder);
+    const mode_t allowed = rights.fileMode(Writable::AsFolder);
     struct stat st;
-    if (::fstat(fd, &st) == 0 && st.st_uid == ::geteuid())
-        ::fchmod(fd, 0666);
+    if (!rights.hasDefaultAcl() && ::fstat(fd, &st) == 0 && st.st_uid == ::geteuid() && (st.st_mode & 0777 & ~allowed))
+        ::fchmod(fd, st.st_mode & 0777 & allowed);
     QElapsedTimer waited;
     waited.start();
     for (;;) {
@@ -355,13 +407,15 @@ QStringList QtFiles::entries(const QString &folder)
 
 QString QtFiles::makeFolder(const QString &name)
 {
-    if (::mkdir(Path(name).constData(), 0777) == 0)
+    const QByteArray path = Path(name);
+    const int error = FolderRights::ForEntryAt(path).createFolder(path);
+    if (error == 0)
         return {};
     struct stat st;
-    if (errno == EEXIST && ::stat(Path(name).constData(), &st) == 0 && S_ISDIR(st.st_mode))
+    if (error == EEXIST && ::stat(path.constData(), &st) == 0 && S_ISDIR(st.st_mode))
         return {};
-    return errno == EEXIST ? QStringLiteral("Unter diesem Namen steht schon eine Datei, kein Ordner.")
-                           : Reason(errno);
+    return error == EEXIST ? QStringLiteral("Unter diesem Namen steht schon eine Datei, kein Ordner.")
+                           : Reason(error);
 }
 
 AppendOutcome QtFiles::append(const QString &name, const QByteArray &bytes, const FileStamp &expected)
@@ -369,8 +423,7 @@ AppendOutcome QtFiles::append(const QString &name, const QByteArray &bytes, cons
     AppendOutcome outcome;
     const QByteArray path = Path(name);
     // Non-blocking, so that a pipe under this name cannot hold the program up.
-    const int fd = ::open(path.constData(), O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC,
-                          0666);
+    const int fd = OpenOrCreate(path, O_WRONLY | O_APPEND | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         outcome.error = Reason(errno);
         return outcome;
@@ -462,7 +515,7 @@ RewriteOutcome QtFiles::rewrite(const QString &name, qsizetype maxBytes,
     }
     const QString failed = decision.action == Rewrite::Action::Remove
         ? (::unlink(path.constData()) == 0 ? QString() : Reason(errno))
-        : replace(path, decision.bytes);
+        : replace(path, decision.bytes, Writable::AsFolder);
     if (!failed.isEmpty())
         return finish(failed);
     // An append that reached the old file after it was read is kept for the caller.

@@ -31,7 +31,8 @@ public:
     explicit QtFiles(SystemCalls calls = {}, std::chrono::milliseconds lockWait = DefaultLockWait);
 
     FileContents read(const QString &name, qsizetype maxBytes) override;
-    QString write(const QString &name, const QByteArray &bytes) override;
+    QString write(const QString &name, const QByteArray &bytes,
+                  Writable writable = Writable::AsFolder) override;
     QString currentDirectory() const override;
     bool exists(const QString &name) const override;
     // Locks ".NAME.lock" beside the file; the lock file stays for the next program.
@@ -49,7 +50,7 @@ public:
     static QString Reason(int error);
 
 private:
-    QString replace(const QByteArray &target, const QByteArray &bytes);
+    QString replace(const QByteArray &target, const QByteArray &bytes, Writable writable);
     int writeAll(int fd, const QByteArray &bytes);
 
     SystemCalls m_calls;

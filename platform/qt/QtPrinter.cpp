@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "QtPrinter.h"
 
+#include "FolderRights.h"
 #include "PrintQueue.h"
 #include "TwipCanvas.h"
 
@@ -13,7 +14,10 @@
 #include <QPrinter>
 #include <QTemporaryDir>
 
+#include <cerrno>
+#include <fcntl.h>
 #include <memory>
+#include <unistd.h>
 
 namespace {
 
@@ -49,9 +53,12 @@ public:
                 m_error = QStringLiteral("Es ist kein Platz für den Druckauftrag frei.");
             m_printer.setOutputFileName(m_spool.filePath(SpoolName));
         } else {
-            m_pdfFile = QtPrinter::FreePdfName(pdfFolder, sheetName);
+            m_pdfFile = QtPrinter::ClaimPdfFile(pdfFolder, sheetName);
             m_printer.setPageLayout(QtPrinter::PdfLayout());
             m_printer.setOutputFileName(m_pdfFile);
+            if (m_pdfFile.isEmpty())
+                m_error = QStringLiteral("Im Ordner %1 kann keine Datei angelegt werden.")
+                              .arg(QDir::toNativeSeparators(pdfFolder));
         }
         if (m_error.isEmpty() && !m_painter.begin(&m_printer))
             m_error = QStringLiteral("Das Blatt konnte nicht angelegt werden.");
@@ -103,8 +110,11 @@ private:
             return;
         m_refusedBy = m_queue->displayName();
         m_queue.reset();
-        m_pdfFile = QtPrinter::FreePdfName(m_pdfFolder, m_sheetName);
-        if (!QFile::copy(spoolFile, m_pdfFile))
+        m_pdfFile = QtPrinter::ClaimPdfFile(m_pdfFolder, m_sheetName);
+        QFile spooled(spoolFile), kept(m_pdfFile);
+        const bool copied = !m_pdfFile.isEmpty() && spooled.open(QIODevice::ReadOnly)
+            && kept.open(QIODevice::WriteOnly) && kept.write(spooled.readAll()) == spooled.size() && kept.flush();
+        if (!copied)
             m_error = QStringLiteral("Der Drucker „%1“ hat das Blatt nicht angenommen: %2\r"
                                      "Die Datei %3 konnte nicht geschrieben werden.")
                           .arg(m_refusedBy, m_refusal, m_pdfFile);
@@ -137,13 +147,23 @@ QtPrinter::QtPrinter(Destination destination, QString pdfFolder)
 {
 }
 
-QString QtPrinter::FreePdfName(const QString &folder, const QString &sheetName)
+QString QtPrinter::ClaimPdfFile(const QString &folder, const QString &sheetName)
 {
+    constexpr int MostNumbers = 10000;
     const QDir dir(folder);
-    QString name = dir.filePath(sheetName + QStringLiteral(".pdf"));
-    for (int number = 2; QFileInfo::exists(name); ++number)
-        name = dir.filePath(QStringLiteral("%1-%2.pdf").arg(sheetName).arg(number));
-    return name;
+    const FolderRights rights = FolderRights::Of(QFile::encodeName(folder));
+    for (int number = 1; number <= MostNumbers; ++number) {
+        const QString name = dir.filePath(number == 1 ? sheetName + QStringLiteral(".pdf")
+                                                      : QStringLiteral("%1-%2.pdf").arg(sheetName).arg(number));
+        const int fd = rights.createFile(QFile::encodeName(name), O_WRONLY | O_NOFOLLOW | O_CLOEXEC, Writable::AsFolder);
+        if (fd >= 0) {
+            ::close(fd);
+            return name;
+        }
+        if (errno != EEXIST)
+            return {};
+    }
+    return {};
 }
 
 QPageLayout QtPrinter::PdfLayout()

@@ -140,6 +140,8 @@ TEST_F(RecordWindowTest, TheParentsPageBecomesAPdfNamedAfterTheChild)
     const QDir pdfs(fake.pdfFolder.path());
     EXPECT_EQ(pdfs.entryList(QDir::Files), (QStringList{u"Lernstand-Mia-2.pdf"_s, u"Lernstand-Mia.pdf"_s}));
     EXPECT_TRUE(fake.dialogs.last().prompt.endsWith(pdfs.filePath(u"Lernstand-Mia-2.pdf"_s)));
+    // As private as its folder, whatever the umask lets through.
+    EXPECT_FALSE(QFile::permissions(pdfs.filePath(u"Lernstand-Mia.pdf"_s)) & (QFile::ReadGroup | QFile::ReadOther));
     const QString page = PdfText(pdfs.filePath(u"Lernstand-Mia.pdf"_s));
     for (const QString &expected : {u"Lernstand von Mia"_s, u"Zeitraum: Schuljahr (seit 01.08.2025)"_s,
                                     u"im Übungskasten: 1 Zahl (1 fällig)"_s, u"Zahlendreher: 2 von 2 Fehlern, z. B. 74 statt 47"_s,

@@ -52,4 +52,23 @@ stop_running
 # Ended as a session ends, it saved its results where it was started.
 [ -f "$work/elsewhere/ZEP100.INI" ] || fail "a terminal start did not work in its start folder"
 ! grep "module not loaded" "$work/messages" || fail "the installed program misses a module"
+
+# An administrator's class folder takes the place of ~/ZEP100 for every account; a missing
+# one stops the start at its message, with nothing written anywhere else.
+mkdir -p "$work/xdg" "$work/class-home" "$work/klasse3a"
+printf '[General]\nClassFolder=%s\n' "$work/klasse3a" >"$work/xdg/zep100.conf"
+export XDG_CONFIG_DIRS="$work/xdg"
+start "$work/class-home" "$@"
+stop_running
+[ -s "$work/klasse3a/ZEP100.TXT" ] || fail "the class folder got no library"
+[ -f "$work/klasse3a/ZEP100.INI" ] || fail "the menu start did not work in the class folder"
+rm -r "$work/klasse3a" "$work/elsewhere/ZEP100.INI"
+start "$work/class-home" "$@"
+sleep 1
+kill -0 "$pid" 2>/dev/null || fail "a missing class folder ended the program without a message"
+kill -KILL "$pid"
+wait "$pid" || true
+pid=
+[ ! -e "$work/class-home/ZEP100" ] && [ ! -e "$work/elsewhere/ZEP100.INI" ] && [ ! -e "$work/klasse3a" ] \
+    || fail "a missing class folder let the program write elsewhere"
 echo "menu start ($command) made and kept $library"

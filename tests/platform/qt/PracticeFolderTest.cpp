@@ -70,8 +70,8 @@ TEST(PracticeFolder, GoesOnWithoutAStarterAndReportsAFolderItCannotMake)
     Put(blocked.home.filePath(QStringLiteral("ZEP100")), "eine Datei");
     qputenv("HOME", blocked.home.path().toLocal8Bit());
     FakeDialogs dialogs;
-    PracticeFolder::EnterWhenAsked({QStringLiteral("zep100"), QStringLiteral("--practice-folder")},
-                                   dialogs);
+    EXPECT_TRUE(PracticeFolder::EnterWhenAsked({QStringLiteral("zep100"), QStringLiteral("--practice-folder")},
+                                               dialogs, QString()));
     qputenv("HOME", home);
     EXPECT_EQ(QDir::currentPath(), before);
     ASSERT_EQ(dialogs.shown.size(), 1);
@@ -83,6 +83,28 @@ TEST(PracticeFolder, GoesOnWithoutAStarterAndReportsAFolderItCannotMake)
         << prompt.toStdString();
     EXPECT_TRUE(prompt.contains(before));
     EXPECT_EQ(Contents(folder), "eine Datei");
+}
+
+// An administrator's class folder is used, never made; a missing one is named, and the
+// program ends rather than keep the class's files anywhere else.
+TEST(PracticeFolder, AClassFolderIsUsedAndAMissingOneEndsTheProgram)
+{
+    Home h;
+    Put(h.starter, Starter);
+    const QString before = QDir::currentPath();
+    const QString missing = h.home.filePath(QStringLiteral("klasse3a"));
+    const QStringList menuStart{QStringLiteral("zep100"), QStringLiteral("--practice-folder")};
+    FakeDialogs dialogs;
+    EXPECT_FALSE(PracticeFolder::EnterWhenAsked(menuStart, dialogs, missing));
+    EXPECT_EQ(QDir::currentPath(), before);
+    ASSERT_EQ(dialogs.shown.size(), 1);
+    EXPECT_TRUE(dialogs.last().prompt.startsWith(u"Der Klassenordner %1 ist nicht erreichbar: Den Ordner gibt es nicht."_qs.arg(missing)));
+    EXPECT_FALSE(QFile::exists(missing));
+    EXPECT_TRUE(PracticeFolder::EnterWhenAsked({QStringLiteral("zep100")}, dialogs, missing)); // a terminal start
+
+    ASSERT_TRUE(QDir().mkdir(missing));
+    EXPECT_EQ(PracticeFolder::ClassFolder(missing, h.starter).prepare(), QString());
+    EXPECT_EQ(Contents(missing + QStringLiteral("/ZEP100.TXT")), Starter);
 }
 
 } // namespace

@@ -91,3 +91,25 @@ TEST(QtDialogs, QuestionsStandBesideTheAreaTheyTalkAbout)
     EXPECT_TRUE(available.contains(shownAt)) << shownAt.x() << "," << shownAt.y();
     EXPECT_FALSE(shownAt.intersects(area));
 }
+
+// The password box shows dots for what is typed and hands back each line in order;
+// cancelled, it hands back nothing.
+TEST(QtDialogs, ThePasswordBoxHidesWhatIsTyped)
+{
+    using namespace Qt::StringLiterals;
+    const QStringList labels{u"Neues Kennwort:"_s, u"Noch einmal:"_s};
+    const auto ask = [&](bool accept) {
+        QTimer::singleShot(0, [accept] {
+            auto *box = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            for (QLineEdit *line : box->findChildren<QLineEdit *>()) {
+                EXPECT_EQ(line->echoMode(), QLineEdit::Password);
+                line->insert(line->accessibleName());
+            }
+            accept ? box->accept() : box->reject();
+        });
+        return QtDialogs().passwordBox(u"Bitte wählen Sie ein Kennwort:"_s, u"K e n n w o r t"_s, labels);
+    };
+    EXPECT_EQ(ask(true), labels);
+    EXPECT_EQ(ask(false), QStringList());
+}
