@@ -11,6 +11,7 @@
 //   zep_bench                     all figures
 //   zep_bench --desktop [program] only the start on a desktop, of this build's program or another
 //   zep_bench --record            only the learning record's figures
+//   zep_bench --progress          only the numbers' stages (how well a child knows them)
 //   zep_bench --teacher           only the record's window opened behind the password
 //   zep_bench --startup [factor]  (internal) one start-up, reported to the parent process
 #include "Cells.h"
@@ -25,6 +26,7 @@
 #include "ListBox.h"
 #include "Module1.h"
 #include "ProgramModule.h"
+#include "ProgressFigures.h"
 #include "QtClipboard.h"
 #include "QtClock.h"
 #include "QtDialogs.h"
@@ -578,6 +580,10 @@ int main(int argc, char **argv)
         return RunStartup(app.arguments().value(2, QStringLiteral("1")).toDouble(), fonts);
     fonts.finish();
 
+    if (app.arguments().contains(QStringLiteral("--progress"))) {
+        MeasureProgress();
+        return 0;
+    }
     QTemporaryDir recordFolder, classFolder;
     if (app.arguments().contains(QStringLiteral("--record"))) {
         MeasureRecording(recordFolder.path());
@@ -617,6 +623,7 @@ int main(int argc, char **argv)
     MeasureSpeech();
     MeasureRecording(recordFolder.path());
     MeasureRecordWindow(app.applicationFilePath(), classFolder.path());
+    MeasureProgress();
     MeasureTeacherOpening(classFolder.path(), [](const QString &) {}); // the year is there
     return 0;
 }

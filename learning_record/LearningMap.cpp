@@ -12,33 +12,22 @@ namespace {
 
 constexpr qint64 SecondsPerDay = 86400;
 constexpr int SchoolYearMonth = 8;
-constexpr int SecureRun = 3;   // right answers in a row that make a number "sicher"
-constexpr int PatternMinimum = 2;
+constexpr double SlowFactor = 2;
 
-qint64 Median(std::vector<quint32> &values)
+// -1 without values.
+template <typename Value> double Median(std::vector<Value> &values)
 {
     if (values.empty())
         return -1;
     const size_t middle = values.size() / 2;
     std::nth_element(values.begin(), values.begin() + qsizetype(middle), values.end());
-    const qint64 upper = values[middle];
+    const double upper = values[middle];
     if (values.size() % 2 == 1)
         return upper;
-    const qint64 lower = *std::max_element(values.begin(), values.begin() + qsizetype(middle));
-    return (lower + upper) / 2;
+    return (*std::max_element(values.begin(), values.begin() + qsizetype(middle)) + upper) / 2;
 }
 
-Mastery MasteryOf(const std::vector<bool> &results, int wrong)
-{
-    const auto size = qsizetype(results.size());
-    if (size == 0)
-        return Mastery::NotAsked;
-    if (size >= SecureRun && std::all_of(results.end() - SecureRun, results.end(), [](bool r) { return r; }))
-        return Mastery::Secure;
-    if (!results.back() || 2 * wrong >= size)
-        return Mastery::NeedsPractice;
-    return Mastery::Unsure;
-}
+size_t ModeIndex(const StoredAnswer &answer) { return answer.mode == RecordedAnswer::Mode::Felder ? 0 : 1; }
 
 // The local midnight that begins a day, at the offset in force now.
 qint64 DayStart(const QDate &day, const QDateTime &now)
@@ -75,12 +64,6 @@ qint64 AnswerFilter::since(const QDateTime &now) const
     return std::numeric_limits<qint64>::min();
 }
 
-int LearningMap::count(Mastery mastery) const
-{
-    return int(std::count_if(numbers.begin() + 1, numbers.end(),
-                             [mastery](const NumberFigures &n) { return n.mastery == mastery; }));
-}
-
 int LearningMap::slowNumbers() const
 {
     return int(std::count_if(numbers.begin() + 1, numbers.end(), [](const NumberFigures &n) { return n.slow; }));
@@ -90,24 +73,23 @@ LearningMap LearningMap::Of(const std::vector<StoredAnswer> &answers, const Answ
                             const QDateTime &now)
 {
     LearningMap map;
+    map.progress = Progress::Of(answers, now);
     const qint64 since = filter.since(now);
     std::array<std::vector<quint32>, CellCount + 1> times;
-    std::array<std::vector<bool>, CellCount + 1> results;
     std::array<QMap<int, int>, CellCount + 1> wrongGiven;
-    std::vector<quint32> allTimes;
+    std::array<std::vector<quint32>, 2> modeTimes;
     std::array<int, ErrorTypeCount> typeCounts{};
     std::array<QMap<std::pair<int, int>, int>, ErrorTypeCount> typeCases;
 
     for (const StoredAnswer &answer : answers) {
-        if (!filter.takes(answer, since))
+        if (!filter.takes(answer, since) || answer.asked < 1 || answer.asked > CellCount)
             continue;
         const int n = answer.asked;
         NumberFigures &figures = map.numbers[size_t(n)];
         ++figures.answers;
         ++map.answers;
         times[size_t(n)].push_back(answer.ms);
-        allTimes.push_back(answer.ms);
-        results[size_t(n)].push_back(answer.right());
+        modeTimes[ModeIndex(answer)].push_back(answer.ms);
         if (answer.right()) {
             ++map.right;
             continue;
@@ -118,20 +100,26 @@ LearningMap LearningMap::Of(const std::vector<StoredAnswer> &answers, const Answ
         ++typeCounts[type];
         ++typeCases[type][{n, answer.given}];
     }
+    for (size_t mode = 0; mode < 2; ++mode)
+        map.medianMs[mode] = qint64(Median(modeTimes[mode]));
 
-    map.medianMs = Median(allTimes);
+    // Each answer's time against the child's usual time in its mode.
+    std::array<std::vector<double>, CellCount + 1> ratios;
+    for (const StoredAnswer &answer : answers)
+        if (filter.takes(answer, since) && answer.asked >= 1 && answer.asked <= CellCount
+            && map.medianMs[ModeIndex(answer)] > 0)
+            ratios[answer.asked].push_back(double(answer.ms) / double(map.medianMs[ModeIndex(answer)]));
     for (int n = 1; n <= CellCount; ++n) {
         NumberFigures &figures = map.numbers[size_t(n)];
-        figures.medianMs = Median(times[size_t(n)]);
-        figures.slow = figures.answers > 0 && map.medianMs > 0 && figures.medianMs > 2 * map.medianMs;
-        figures.mastery = MasteryOf(results[size_t(n)], figures.wrong);
+        figures.medianMs = qint64(Median(times[size_t(n)]));
+        figures.slow = !ratios[size_t(n)].empty() && Median(ratios[size_t(n)]) > SlowFactor;
         for (auto it = wrongGiven[size_t(n)].cbegin(); it != wrongGiven[size_t(n)].cend(); ++it)
             figures.wrongGiven.append({it.key(), it.value()});
         std::stable_sort(figures.wrongGiven.begin(), figures.wrongGiven.end(),
                          [](const auto &a, const auto &b) { return a.second > b.second; });
     }
     for (int type = 0; type < ErrorTypeCount; ++type) {
-        if (typeCounts[size_t(type)] < PatternMinimum)
+        if (typeCounts[size_t(type)] == 0)
             continue;
         ErrorPattern pattern{ErrorType(type), typeCounts[size_t(type)], 0, 0};
         int most = 0;

@@ -3,19 +3,13 @@
 #pragma once
 
 #include "Diagnosis.h"
+#include "Progress.h"
 #include "Record.h"
 
 #include <QDateTime>
 #include <QList>
 #include <array>
 #include <utility>
-
-enum class Mastery {
-    NotAsked,      // noch nicht gefragt
-    Secure,        // sicher: the last three answers right
-    Unsure,        // unsicher
-    NeedsPractice, // Übungsbedarf: the last answer wrong, or at least half wrong
-};
 
 // Which answers the teacher looks at.
 struct AnswerFilter
@@ -36,12 +30,13 @@ struct NumberFigures
     int answers = 0;
     int wrong = 0;
     qint64 medianMs = -1;
-    bool slow = false; // the median more than twice the child's own
-    Mastery mastery = Mastery::NotAsked;
+    // Its answers took more than twice as long as the child's usual answer in the same
+    // mode (the median of the answers' times against the child's median in their mode).
+    bool slow = false;
     QList<std::pair<int, int>> wrongGiven; // (answer given, times), most frequent first
 };
 
-// An error type named as a pattern of the child: it happened at least twice.
+// An error type of the child's wrong answers.
 struct ErrorPattern
 {
     ErrorType type = ErrorType::WeitDaneben;
@@ -50,16 +45,17 @@ struct ErrorPattern
     int exampleGiven = 0;
 };
 
-// What a child's answers in the filter say, number by number and as a whole.
+// What a child's answers in the filter say, number by number and as a whole, beside how
+// well the child knows each number now (from all its answers, whatever the filter).
 struct LearningMap
 {
     std::array<NumberFigures, 101> numbers{}; // 1..100
+    Progress progress;
     int answers = 0;
     int right = 0;
-    qint64 medianMs = -1;
-    QList<ErrorPattern> patterns; // most frequent first
+    std::array<qint64, 2> medianMs{-1, -1}; // Felder, Zahlen
+    QList<ErrorPattern> patterns; // every type that occurred, most frequent first
     int wrong() const { return answers - right; }
-    int count(Mastery mastery) const;
     int slowNumbers() const;
 
     // answers oldest first.

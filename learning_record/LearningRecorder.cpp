@@ -60,6 +60,7 @@ void LearningRecorder::reloadNames()
 void LearningRecorder::questionAsked(int)
 {
     m_askedAt = m_clock.elapsedMs();
+    m_coveredAtAsk = coveredMsUntil(m_askedAt);
     m_soundedAt.reset();
     m_answeredSinceQuestion = false;
 }
@@ -67,14 +68,33 @@ void LearningRecorder::questionAsked(int)
 // Only the first sound after the question counts: a repeat asked for later does not.
 void LearningRecorder::wordStartedSounding()
 {
-    if (!m_answeredSinceQuestion && !m_soundedAt)
+    if (!m_answeredSinceQuestion && !m_soundedAt) {
         m_soundedAt = m_clock.elapsedMs();
+        m_coveredAtSound = coveredMsUntil(*m_soundedAt);
+    }
+}
+
+void LearningRecorder::boardCovered(bool covered)
+{
+    const qint64 now = m_clock.elapsedMs();
+    if (covered && !m_coveredSince)
+        m_coveredSince = now;
+    if (!covered && m_coveredSince)
+        m_coveredMs += now - *std::exchange(m_coveredSince, std::nullopt);
+}
+
+qint64 LearningRecorder::coveredMsUntil(qint64 elapsedMs) const
+{
+    return m_coveredMs + (m_coveredSince ? std::max<qint64>(elapsedMs - *m_coveredSince, 0) : 0);
 }
 
 void LearningRecorder::answerGiven(const GivenAnswer &given)
 {
     const bool felder = given.mode == Module1::FelderMode;
-    const qint64 from = felder && m_soundedAt ? *m_soundedAt : m_askedAt;
+    const bool fromSound = felder && m_soundedAt;
+    const qint64 from = fromSound ? *m_soundedAt : m_askedAt;
+    const qint64 now = m_clock.elapsedMs();
+    const qint64 covered = coveredMsUntil(now) - (fromSound ? m_coveredAtSound : m_coveredAtAsk);
     m_answeredSinceQuestion = true;
     RecordedAnswer answer;
     answer.time = m_clock.now();
@@ -86,7 +106,7 @@ void LearningRecorder::answerGiven(const GivenAnswer &given)
     answer.pattern = given.patternName;
     answer.asked = given.asked;
     answer.given = given.given;
-    answer.ms = std::max<qint64>(m_clock.elapsedMs() - from, 0);
+    answer.ms = std::max<qint64>(now - from - covered, 0);
     m_namesSinceRead.insert(answer.name);
     if (!m_names.contains(answer.name)) {
         m_names.append(answer.name);

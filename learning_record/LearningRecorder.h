@@ -20,7 +20,8 @@ struct GivenAnswer;
 
 // Follows the child's play and keeps every answer in the learning record: what was asked,
 // what was given, and how long it took from the question being shown (in Felder mode with
-// reading aloud, from its word beginning to sound). Each answer is appended to the run's
+// reading aloud, from its word beginning to sound), without the time the board was covered.
+// Each answer is appended to the run's
 // journal at once, a few system calls; what may take long (putting the journals on the
 // disk, the removal of old answers, reading the names) runs on a thread of its own.
 class LearningRecorder : public QObject
@@ -41,6 +42,9 @@ public:
 
     void questionAsked(int number);
     void wordStartedSounding();
+    // While the child cannot see the board (a panel or a box over it, another window in
+    // front), the answer's time does not run.
+    void boardCovered(bool covered);
     void answerGiven(const GivenAnswer &answer);
     // The end of an exercise: what was written goes onto the disk.
     void exerciseSolved();
@@ -63,6 +67,7 @@ signals:
 
 private:
     template <typename Work> void post(Work work);
+    qint64 coveredMsUntil(qint64 elapsedMs) const;
     void tried(const QString &failure);
     void takeNames(const QStringList &names);
 
@@ -77,6 +82,11 @@ private:
     quint64 m_seq = 0;
     qint64 m_askedAt = 0;
     std::optional<qint64> m_soundedAt;
+    // The board's covered time, as a second stopwatch that runs only while it is covered.
+    qint64 m_coveredMs = 0;
+    std::optional<qint64> m_coveredSince;
+    qint64 m_coveredAtAsk = 0;
+    qint64 m_coveredAtSound = 0;
     bool m_answeredSinceQuestion = false;
     QStringList m_names;
     QSet<QString> m_namesSinceRead;

@@ -6,24 +6,30 @@
 
 namespace MapTexts {
 
-namespace {
-
 QString Count(int count, const char *one, const char *many)
 {
     return QStringLiteral("%1 %2").arg(count).arg(QString::fromUtf8(count == 1 ? one : many));
 }
 
-} // namespace
-
-QString MasteryName(Mastery mastery)
+QString StageName(Stage stage)
 {
-    switch (mastery) {
-    case Mastery::NotAsked: return QStringLiteral("noch nicht gefragt");
-    case Mastery::Secure: return QStringLiteral("sicher");
-    case Mastery::Unsure: return QStringLiteral("unsicher");
-    case Mastery::NeedsPractice: return QStringLiteral("Übungsbedarf");
+    switch (stage) {
+    case Stage::New: return QStringLiteral("neu");
+    case Stage::Seen: return QStringLiteral("gesehen");
+    case Stage::Secure: return QStringLiteral("sicher");
+    default: break;
     }
-    return {};
+    return QStringLiteral("im Übungskasten %1").arg(BoxOf(stage));
+}
+
+QString StageRule()
+{
+    return QStringLiteral(
+        "Eine Zahl, bei der sich das Kind vertut, kommt in Übungskasten 1. Ist sie wieder dran "
+        "(in Kasten 1 sofort, in Kasten 2 nach einem Tag, in Kasten 3 nach drei, in Kasten 4 nach "
+        "sieben Tagen) und beim ersten Versuch richtig, rückt sie einen Kasten weiter; aus Kasten 4 "
+        "wird sie sicher, ein neuer Fehler bringt sie in Kasten 1 zurück. Eine Zahl ohne Fehler ist "
+        "gesehen und wird sicher, wenn sie an drei verschiedenen Tagen beim ersten Versuch richtig war.");
 }
 
 QString Day(const QDate &day)
@@ -55,19 +61,32 @@ QStringList Figures(const LearningMap &map)
 {
     const QString none = QStringLiteral("–");
     const auto numbers = [](int count) { return Count(count, "Zahl", "Zahlen"); };
+    QStringList times;
+    for (const auto &[mode, median] : {std::pair("Felder", map.medianMs[0]), std::pair("Zahlen", map.medianMs[1])})
+        if (median >= 0)
+            times.append(QStringLiteral("%1 %2").arg(QLatin1String(mode), Seconds(median)));
+    const Progress &progress = map.progress;
+    const int boxed = progress.count(Stage::Box1) + progress.count(Stage::Box2) + progress.count(Stage::Box3)
+        + progress.count(Stage::Box4);
     return {QStringLiteral("Antworten: %1").arg(map.answers),
             QStringLiteral("davon richtig: %1").arg(map.answers ? Percent(map.right, map.answers) : none),
-            QStringLiteral("Antwortzeit (Median): %1").arg(map.medianMs >= 0 ? Seconds(map.medianMs) : none),
-            QStringLiteral("sicher: %1").arg(numbers(map.count(Mastery::Secure))),
-            QStringLiteral("unsicher: %1").arg(numbers(map.count(Mastery::Unsure))),
-            QStringLiteral("Übungsbedarf: %1").arg(numbers(map.count(Mastery::NeedsPractice))),
-            QStringLiteral("noch nicht gefragt: %1").arg(numbers(map.count(Mastery::NotAsked))),
+            QStringLiteral("Median: %1").arg(times.isEmpty() ? none : times.join(QStringLiteral(", "))),
+            QStringLiteral("sicher: %1").arg(numbers(progress.count(Stage::Secure))),
+            QStringLiteral("im Übungskasten: %1 (%2 fällig)").arg(numbers(boxed)).arg(progress.due().size()),
+            QStringLiteral("gesehen: %1").arg(numbers(progress.count(Stage::Seen))),
+            QStringLiteral("neu: %1").arg(numbers(progress.count(Stage::New))),
             QStringLiteral("langsam: %1").arg(numbers(map.slowNumbers()))};
 }
 
-QString CellFigures(int n, const NumberFigures &figures)
+QString CellFigures(int n, const NumberFigures &figures, const NumberProgress &progress)
 {
-    QString text = QStringLiteral("%1: %2").arg(n).arg(MasteryName(figures.mastery));
+    QString text = QStringLiteral("%1: %2").arg(n).arg(StageName(progress.stage));
+    if (progress.stage != Stage::New)
+        text += QStringLiteral(" seit ") + Day(progress.since);
+    if (progress.box() > 0)
+        text += progress.overdueDays > 0 ? QStringLiteral(", fällig seit ") + Day(progress.due)
+            : progress.overdueDays == 0  ? QStringLiteral(", heute fällig")
+                                         : QStringLiteral(", fällig am ") + Day(progress.due);
     if (figures.answers == 0)
         return text;
     if (figures.slow)
@@ -91,23 +110,39 @@ QStringList Diagnosis(const LearningMap &map)
     if (map.wrong() == 0)
         return {QStringLiteral("Im gewählten Zeitraum war jede Antwort richtig.")};
     QStringList lines;
-    int named = 0;
-    for (const ErrorPattern &pattern : map.patterns) {
-        named += pattern.count;
+    for (const ErrorPattern &pattern : map.patterns)
         lines.append(QStringLiteral("%1: %2 von %3, z. B. %4 statt %5")
                          .arg(ErrorTypeName(pattern.type))
                          .arg(pattern.count)
                          .arg(Count(map.wrong(), "Fehler", "Fehlern"))
                          .arg(pattern.exampleGiven)
                          .arg(pattern.exampleAsked));
-    }
-    const int single = map.wrong() - named;
-    if (lines.isEmpty())
-        lines.append(QStringLiteral("Keine Fehlerart kam mehr als einmal vor (%1).")
-                         .arg(Count(single, "Fehler", "Fehler")));
-    else if (single > 0)
-        lines.append(QStringLiteral("Einzelne andere Fehler: %1").arg(single));
     return lines;
+}
+
+QStringList ClassFigures(const ClassMap &map)
+{
+    return {Count(map.children, "Kind", "Kinder"),
+            QStringLiteral("mit Zahlen im Übungskasten: %1").arg(map.practising),
+            QStringLiteral("Auf dem Feld: bei wie vielen Kindern die Zahl im Übungskasten ist")};
+}
+
+QString ClassDiagnosis(const ClassMap &map)
+{
+    if (map.mostMissed.isEmpty())
+        return QStringLiteral("Im gewählten Zeitraum war jede Antwort der Klasse richtig.");
+    QStringList numbers;
+    for (int n : map.mostMissed)
+        numbers.append(QStringLiteral("%1 (%2-mal)").arg(n).arg(map.missed[size_t(n)]));
+    return QStringLiteral("Am häufigsten falsch im gewählten Zeitraum: ") + numbers.join(QStringLiteral(", "));
+}
+
+QString ClassCell(int n, const ClassMap &map)
+{
+    return QStringLiteral("%1: bei %2 im Übungskasten, %3-mal falsch")
+        .arg(n)
+        .arg(Count(map.inBox[size_t(n)], "Kind", "Kindern"))
+        .arg(map.missed[size_t(n)]);
 }
 
 QString Trend(const WeekTrend &trend)

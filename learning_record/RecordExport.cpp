@@ -5,6 +5,8 @@
 #include "Csv.h"
 #include "Diagnosis.h"
 #include "JournalLine.h"
+#include "MapTexts.h"
+#include "Progress.h"
 #include "Record.h"
 
 QByteArray ExportCsv(const Record &record, int child)
@@ -12,14 +14,18 @@ QByteArray ExportCsv(const Record &record, int child)
     QByteArray bytes = CsvDocument({{QStringLiteral("Zeit"), QStringLiteral("Name"), QStringLiteral("Modus"),
                                      QStringLiteral("Sprache"), QStringLiteral("Bild"), QStringLiteral("Gefragt"),
                                      QStringLiteral("Antwort"), QStringLiteral("Richtig"),
-                                     QStringLiteral("Millisekunden"), QStringLiteral("Fehlerart")}});
+                                     QStringLiteral("Millisekunden"), QStringLiteral("Fehlerart"),
+                                     QStringLiteral("Stand")}});
     const QString yes = QStringLiteral("ja"), no = QStringLiteral("nein");
     const QString felder = QStringLiteral("Felder"), zahlen = QStringLiteral("Zahlen");
     for (qsizetype i = 0; i < record.children.size(); ++i) {
         if (child >= 0 && i != child)
             continue;
         const ChildAnswers &answers = record.children[i];
-        for (const StoredAnswer &answer : answers.answers) {
+        std::vector<Stage> stages;
+        Progress::Of(answers.answers, QDateTime(), &stages);
+        for (size_t k = 0; k < answers.answers.size(); ++k) {
+            const StoredAnswer &answer = answers.answers[k];
             const QStringList cells{
                 QString::fromLatin1(IsoTime(answer.utcSeconds, answer.offsetSeconds)),
                 answers.name,
@@ -30,7 +36,8 @@ QByteArray ExportCsv(const Record &record, int child)
                 QString::number(answer.given),
                 answer.right() ? yes : no,
                 QString::number(answer.ms),
-                answer.right() ? QString() : ErrorTypeName(ClassifyError(answer.asked, answer.given))};
+                answer.right() ? QString() : ErrorTypeName(ClassifyError(answer.asked, answer.given)),
+                MapTexts::StageName(stages[k])};
             bytes += CsvLine(cells);
         }
     }

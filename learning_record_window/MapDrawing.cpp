@@ -6,30 +6,27 @@
 #include "MapTexts.h"
 #include "TwipCanvas.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace MapDrawing {
 
 namespace {
 
 const QColor Ink(Qt::black);
+const QColor SecureGreen(150, 220, 150);
+const QColor BoxFilling(255, 165, 125);
+const QColor StarGold(255, 200, 0);
+const QColor StarEdge(150, 100, 0);
 constexpr double NumberTopShare = 0.08; // of a cell, above its number
 constexpr double OutlineShare = 0.012;  // line widths, as shares of a cell
 constexpr double MarkLineShare = 0.05;
-constexpr double TwipsPerPoint = 20;
-constexpr double SignShare = 0.85; // of the mark's height
+constexpr double DotShare = 0.18;  // the dot's radius, of the mark's width
 
 QRectF Quarter(const QRectF &cell, bool right)
 {
     const QSizeF size = cell.size() / 2;
     return QRectF(QPointF(cell.left() + (right ? size.width() : 0), cell.top() + size.height()), size);
-}
-
-void DrawTick(TwipCanvas &canvas, const QRectF &area)
-{
-    const auto at = [&](double x, double y) {
-        return QPointF(area.left() + x * area.width(), area.top() + y * area.height());
-    };
-    canvas.line(at(0.15, 0.5), at(0.4, 0.78));
-    canvas.line(at(0.4, 0.78), at(0.85, 0.18));
 }
 
 void DrawHourglass(TwipCanvas &canvas, const QRectF &area)
@@ -42,39 +39,52 @@ void DrawHourglass(TwipCanvas &canvas, const QRectF &area)
     canvas.line(glass.bottomLeft(), glass.bottomRight());
 }
 
-// A "?" or "!" in bold, centred in the area and as high as it.
-void DrawSign(TwipCanvas &canvas, const QRectF &area, const QString &sign)
+// A five-pointed star filling the area.
+void DrawStar(TwipCanvas &canvas, const QRectF &area)
 {
-    const QFont kept = canvas.font();
-    QFont bold = kept;
-    bold.setBold(true);
-    bold.setPointSizeF(area.height() / TwipsPerPoint * SignShare);
-    canvas.setFont(bold);
-    canvas.setPrintCursor(QPointF(area.center().x() - canvas.textWidth(sign) / 2,
-                                  area.center().y() - canvas.lineHeight() / 2));
-    canvas.print(sign, TwipCanvas::After::Stay);
-    canvas.setFont(kept);
+    QList<QPointF> corners;
+    const double radius = std::min(area.width(), area.height()) / 2;
+    const QPointF centre = area.center() + QPointF(0, radius * 0.1);
+    for (int corner = 0; corner < 10; ++corner) {
+        const double angle = M_PI * (corner / 5.0 - 0.5);
+        const double reach = corner % 2 ? radius * 0.45 : radius;
+        corners.append(centre + QPointF(std::cos(angle), std::sin(angle)) * reach);
+    }
+    canvas.setForeground(StarEdge);
+    canvas.setFillColor(StarGold);
+    canvas.polygon(corners);
+}
+
+void DrawDot(TwipCanvas &canvas, const QRectF &area)
+{
+    QList<QPointF> corners;
+    const double radius = std::min(area.width(), area.height()) * DotShare;
+    for (int corner = 0; corner < 16; ++corner)
+        corners.append(area.center() + QPointF(std::cos(M_PI * corner / 8), std::sin(M_PI * corner / 8)) * radius);
+    canvas.setFillColor(Ink);
+    canvas.polygon(corners);
 }
 
 } // namespace
 
-QColor MasteryColour(Mastery mastery)
+void DrawCell(TwipCanvas &canvas, const QRectF &cell, Stage stage, bool slow, int number)
 {
-    switch (mastery) {
-    case Mastery::Secure: return QColor(150, 220, 150);
-    case Mastery::Unsure: return QColor(255, 230, 130);
-    case Mastery::NeedsPractice: return QColor(255, 165, 125);
-    case Mastery::NotAsked: break;
-    }
-    return Qt::white;
-}
-
-void DrawCell(TwipCanvas &canvas, const QRectF &cell, Mastery mastery, bool slow, int number)
-{
-    canvas.setForeground(Ink);
+    const int box = BoxOf(stage);
     canvas.setLineWidthTwips(cell.width() * OutlineShare);
-    canvas.setFillColor(MasteryColour(mastery));
+    canvas.setFillStyle(TwipCanvas::FillStyle::Solid);
+    canvas.setForeground(Ink);
+    canvas.setFillColor(stage == Stage::Secure ? SecureGreen : Qt::white);
     canvas.box(cell);
+    if (box > 0) {
+        const double filled = cell.height() * box / 5;
+        canvas.setForeground(BoxFilling);
+        canvas.setFillColor(BoxFilling);
+        canvas.box(QRectF(cell.left(), cell.bottom() - filled, cell.width(), filled));
+        canvas.setForeground(Ink);
+        canvas.setFillStyle(TwipCanvas::FillStyle::Transparent);
+        canvas.box(cell);
+        canvas.setFillStyle(TwipCanvas::FillStyle::Solid);
+    }
     if (number > 0) {
         canvas.setPrintCursor(QPointF(cell.left(), cell.top() + cell.height() * NumberTopShare));
         canvas.print(TwipCanvas::asNumber(number), TwipCanvas::After::Stay);
@@ -82,13 +92,13 @@ void DrawCell(TwipCanvas &canvas, const QRectF &cell, Mastery mastery, bool slow
     // Beside a number the marks take the lower quarters; alone (in the legend) the cell.
     const QRectF markArea = number > 0 ? Quarter(cell, true) : cell;
     const QRectF slowArea = number > 0 ? Quarter(cell, false) : cell;
-    canvas.setLineWidthTwips(markArea.width() * MarkLineShare * 2);
-    switch (mastery) {
-    case Mastery::Secure: DrawTick(canvas, markArea); break;
-    case Mastery::Unsure: DrawSign(canvas, markArea, QStringLiteral("?")); break;
-    case Mastery::NeedsPractice: DrawSign(canvas, markArea, QStringLiteral("!")); break;
-    case Mastery::NotAsked: break;
-    }
+    canvas.setLineWidthTwips(markArea.width() * MarkLineShare);
+    if (stage == Stage::Secure)
+        DrawStar(canvas, markArea);
+    else if (stage == Stage::Seen)
+        DrawDot(canvas, markArea);
+    canvas.setForeground(Ink);
+    canvas.setLineWidthTwips(slowArea.width() * MarkLineShare * 2);
     if (slow)
         DrawHourglass(canvas, slowArea);
 }
@@ -99,7 +109,38 @@ void DrawMap(TwipCanvas &canvas, const LearningMap &map, QPointF origin, double 
         const NumberFigures &figures = map.numbers[size_t(n)];
         const QRectF cell(origin.x() + cellTwips * CellColumn(n), origin.y() + cellTwips * CellRow(n),
                           cellTwips, cellTwips);
-        DrawCell(canvas, cell, figures.mastery, figures.slow, n);
+        DrawCell(canvas, cell, map.progress.numbers[size_t(n)].stage, figures.slow, n);
+    }
+}
+
+void DrawClassMap(TwipCanvas &canvas, const ClassMap &map, QPointF origin, double cellTwips)
+{
+    const int most = std::max(1, *std::max_element(map.inBox.begin() + 1, map.inBox.end()));
+    canvas.setFillStyle(TwipCanvas::FillStyle::Solid);
+    canvas.setLineWidthTwips(cellTwips * OutlineShare);
+    for (int n = 1; n <= CellCount; ++n) {
+        const QRectF cell(origin.x() + cellTwips * CellColumn(n), origin.y() + cellTwips * CellRow(n), cellTwips,
+                          cellTwips);
+        const double share = double(map.inBox[size_t(n)]) / most;
+        const QColor white(Qt::white);
+        canvas.setForeground(Ink);
+        canvas.setFillColor(QColor::fromRgbF(white.redF() + (BoxFilling.redF() - 1) * share,
+                                             white.greenF() + (BoxFilling.greenF() - 1) * share,
+                                             white.blueF() + (BoxFilling.blueF() - 1) * share));
+        canvas.box(cell);
+        canvas.setPrintCursor(QPointF(cell.left(), cell.top() + cell.height() * NumberTopShare));
+        canvas.print(TwipCanvas::asNumber(n), TwipCanvas::After::Stay);
+        if (map.inBox[size_t(n)] == 0)
+            continue;
+        const QString children = QString::number(map.inBox[size_t(n)]);
+        const QFont kept = canvas.font();
+        QFont bold = kept;
+        bold.setBold(true);
+        canvas.setFont(bold);
+        canvas.setPrintCursor(QPointF(cell.right() - canvas.textWidth(children) - cellTwips * 0.1,
+                                      cell.bottom() - canvas.lineHeight()));
+        canvas.print(children, TwipCanvas::After::Stay);
+        canvas.setFont(kept);
     }
 }
 
@@ -107,20 +148,20 @@ double DrawLegend(TwipCanvas &canvas, QPointF origin, double cellTwips, double g
 {
     struct Entry
     {
-        Mastery mastery;
+        Stage stage;
         bool slow;
         QString text;
     };
     const Entry entries[] = {
-        {Mastery::Secure, false, MapTexts::MasteryName(Mastery::Secure)},
-        {Mastery::Unsure, false, MapTexts::MasteryName(Mastery::Unsure)},
-        {Mastery::NeedsPractice, false, MapTexts::MasteryName(Mastery::NeedsPractice)},
-        {Mastery::NotAsked, false, MapTexts::MasteryName(Mastery::NotAsked)},
-        {Mastery::NotAsked, true, QStringLiteral("langsam")},
+        {Stage::Secure, false, MapTexts::StageName(Stage::Secure)},
+        {Stage::Box2, false, QStringLiteral("im Übungskasten 1–4")},
+        {Stage::Seen, false, MapTexts::StageName(Stage::Seen)},
+        {Stage::New, false, MapTexts::StageName(Stage::New)},
+        {Stage::New, true, QStringLiteral("langsam")},
     };
     double y = origin.y();
     for (const Entry &entry : entries) {
-        DrawCell(canvas, QRectF(origin.x(), y, cellTwips, cellTwips), entry.mastery, entry.slow, 0);
+        DrawCell(canvas, QRectF(origin.x(), y, cellTwips, cellTwips), entry.stage, entry.slow, 0);
         canvas.setForeground(Ink);
         canvas.setPrintCursor(QPointF(origin.x() + cellTwips * 1.25, y + (cellTwips - canvas.lineHeight()) / 2));
         canvas.print(entry.text, TwipCanvas::After::Stay);

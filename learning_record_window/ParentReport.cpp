@@ -10,6 +10,8 @@
 #include "TwipCanvas.h"
 #include "WindowLook.h"
 
+#include <algorithm>
+
 namespace {
 
 // Narrow enough for A4 and Letter with the margins of any printer.
@@ -61,11 +63,11 @@ void Bulleted(TwipCanvas &canvas, const QString &text)
     PrintWrapped(canvas, text, Indent, PageWidth - Indent);
 }
 
-QString NumbersToPractise(const LearningMap &map)
+QString NumbersInBoxes(const Progress &progress)
 {
     QStringList numbers;
     for (int n = 1; n <= CellCount; ++n)
-        if (map.numbers[size_t(n)].mastery == Mastery::NeedsPractice)
+        if (progress.numbers[size_t(n)].box() > 0)
             numbers.append(QString::number(n));
     return numbers.join(QStringLiteral(", "));
 }
@@ -106,18 +108,24 @@ PrintOutcome PrintParentReport(Printer &printer, const ReportFacts &facts)
 
     canvas.setFont(SansFont(10.5, false));
     canvas.setPrintCursor(QPointF(0, MapTop + 10 * ReportCellTwips + SectionGap));
-    if (const QString numbers = NumbersToPractise(facts.map); !numbers.isEmpty())
-        PrintWrapped(canvas, QStringLiteral("Übungsbedarf bei: ") + numbers, 0, PageWidth);
+    if (const QString numbers = NumbersInBoxes(facts.map.progress); !numbers.isEmpty())
+        PrintWrapped(canvas, QStringLiteral("Im Übungskasten: ") + numbers, 0, PageWidth);
+    canvas.setFont(SansFont(9, false));
+    PrintWrapped(canvas, QStringLiteral("So rechnet das Programm: ") + MapTexts::StageRule(), 0, PageWidth);
+    canvas.setFont(SansFont(10.5, false));
 
     Heading(canvas, QStringLiteral("Das fällt auf"));
     for (const QString &line : MapTexts::Diagnosis(facts.map))
         Bulleted(canvas, line);
     Bulleted(canvas, MapTexts::Trend(facts.trend));
 
-    if (!facts.map.patterns.isEmpty()) {
+    // A tip for each error that came more than once: one slip is no pattern to practise.
+    const auto repeated = [](const ErrorPattern &pattern) { return pattern.count > 1; };
+    if (std::ranges::any_of(facts.map.patterns, repeated)) {
         Heading(canvas, QStringLiteral("So können Sie üben"));
         for (const ErrorPattern &pattern : facts.map.patterns)
-            Bulleted(canvas, ErrorTypeName(pattern.type) + QStringLiteral(": ") + PracticeTip(pattern.type));
+            if (repeated(pattern))
+                Bulleted(canvas, ErrorTypeName(pattern.type) + QStringLiteral(": ") + PracticeTip(pattern.type));
     }
     return job->finish();
 }

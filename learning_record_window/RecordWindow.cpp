@@ -10,6 +10,7 @@
 #include "MapDrawing.h"
 #include "MapTexts.h"
 #include "ParentReport.h"
+#include "PracticeSheets.h"
 #include "Printer.h"
 #include "ProgramControl.h"
 #include "RecordExport.h"
@@ -42,12 +43,14 @@ const QString RetentionTitle = QStringLiteral("A u f b e w a h r e n");
 const QString ExportName = QStringLiteral("Lernstand.csv");
 constexpr double ControlPoints = 9;
 constexpr double MapNumberPoints = 7.5;
-constexpr int LegendCellTwips = 360;
-constexpr int LegendGapTwips = 120;
+constexpr int LegendCellTwips = 300;
+constexpr int LegendGapTwips = 90;
 
 // The places of the controls, in twips.
 constexpr TwipRect ChildrenTitle{120, 120, 4200, 300};
-constexpr TwipRect ChildrenPlace{120, 420, 4200, 4920};
+constexpr TwipRect ChildrenPlace{120, 420, 4200, 4440};
+constexpr TwipRect SheetsPlace{120, 4980, 2040, 405};
+constexpr TwipRect ClassPlace{2280, 4980, 2040, 405};
 constexpr TwipRect PrintPlace{120, 5460, 2040, 405};
 constexpr TwipRect ExportPlace{2280, 5460, 2040, 405};
 constexpr TwipRect RenamePlace{120, 5940, 2040, 405};
@@ -64,8 +67,8 @@ constexpr int MapTop = 600;
 constexpr int MapTwips = 10 * RecordWindow::MapCellTwips;
 // Room right of and below the cells, so that their outer lines are whole at every zoom.
 constexpr int MapSurfaceTwips = MapTwips + 60;
-constexpr TwipRect LegendPlace{9000, 600, 2760, 2400};
-constexpr TwipRect FiguresPlace{9000, 3120, 2760, 1680};
+constexpr TwipRect LegendPlace{9000, 600, 2760, 1950};
+constexpr TwipRect FiguresPlace{9000, 2640, 2760, 2160};
 constexpr TwipRect CellPlace{4560, 4890, 7200, 480};
 constexpr TwipRect DiagnosisPlace{4560, 5400, 7200, 1890};
 constexpr TwipRect WherePlace{120, 7350, 11640, 300};
@@ -138,7 +141,11 @@ void RecordWindow::buildControls()
     exportButton = button(QStringLiteral("Exportieren"), ExportPlace, &RecordWindow::exportRecord);
     renameButton = button(QStringLiteral("Umbenennen"), RenamePlace, &RecordWindow::renameChild);
     deleteButton = button(QStringLiteral("Löschen"), DeletePlace, &RecordWindow::deleteChild);
+    sheetsButton = button(QStringLiteral("Arbeitsblatt"), SheetsPlace, &RecordWindow::printSheets);
+    classButton = button(QStringLiteral("Klasse"), ClassPlace, &RecordWindow::showClass);
     printButton->setAccessibleDescription(QStringLiteral("Bericht für die Eltern drucken"));
+    sheetsButton->setAccessibleDescription(QStringLiteral("Zahlenfeld aus den Fehlern drucken"));
+    classButton->setAccessibleDescription(QStringLiteral("Die ganze Klasse ohne Namen zeigen"));
     passwordButton = new QPushButton(QStringLiteral("Kennwort ändern"), this);
     Place(passwordButton, PasswordPlace);
     SetControlFont(*passwordButton, SansFont(ControlPoints, true));
@@ -188,6 +195,8 @@ void RecordWindow::buildControls()
     legend = new DrawingSurface(QSize(LegendPlace.width, LegendPlace.height), Qt::white, this);
     legend->setFont(SansFont(ControlPoints, false));
     legend->setAccessibleName(QStringLiteral("Legende"));
+    legend->setToolTip(MapTexts::StageRule());
+    legend->setAccessibleDescription(MapTexts::StageRule());
     Place(legend, LegendPlace);
     MapDrawing::DrawLegend(*legend, QPointF(0, 0), LegendCellTwips, LegendGapTwips);
 
@@ -276,12 +285,13 @@ void RecordWindow::fillChildList()
             childList->setCurrentItem(item);
     }
     const bool any = !m_record.children.isEmpty();
-    for (QPushButton *command : {printButton, exportButton, deleteButton, renameButton})
+    for (QPushButton *command : {printButton, exportButton, deleteButton, renameButton, sheetsButton, classButton})
         command->setEnabled(any);
 }
 
 void RecordWindow::chooseChild(int index)
 {
+    m_classShown = false;
     m_child = index >= 0 && index < m_record.children.size() ? index : -1;
     for (int row = 0; row < childList->topLevelItemCount(); ++row) {
         QTreeWidgetItem *item = childList->topLevelItem(row);
@@ -293,9 +303,28 @@ void RecordWindow::chooseChild(int index)
     showMap();
 }
 
+void RecordWindow::showClass()
+{
+    const QSignalBlocker quiet(childList);
+    childList->setCurrentItem(nullptr);
+    m_child = -1;
+    m_classShown = true;
+    showMap();
+}
+
 void RecordWindow::showMap()
 {
     const QDateTime now = m_platform.clock.now();
+    legend->setVisible(!m_classShown); // the class map has its own marks
+    if (m_classShown) {
+        m_class = ClassMap::Of(m_record, filter(), now);
+        map->clear();
+        MapDrawing::DrawClassMap(*map, m_class, QPointF(0, 0), MapCellTwips);
+        totals->setText(MapTexts::ClassFigures(m_class).join(u'\n'));
+        diagnosis->setPlainText(MapTexts::ClassDiagnosis(m_class));
+        cellFigures->clear();
+        return;
+    }
     static const std::vector<StoredAnswer> none;
     const std::vector<StoredAnswer> &answers = m_child >= 0 ? m_record.children[m_child].answers : none;
     m_map = LearningMap::Of(answers, filter(), now);
@@ -332,7 +361,9 @@ void RecordWindow::showCell(QPointF twips)
 
 QString RecordWindow::cellDescription(int n) const
 {
-    return MapTexts::CellFigures(n, m_map.numbers[size_t(n)]);
+    if (m_classShown)
+        return MapTexts::ClassCell(n, m_class);
+    return MapTexts::CellFigures(n, m_map.numbers[size_t(n)], m_map.progress.numbers[size_t(n)]);
 }
 
 QString RecordWindow::chosenName() const { return m_child >= 0 ? m_record.children[m_child].name : QString(); }
@@ -368,6 +399,15 @@ void RecordWindow::print()
     const PrintOutcome outcome = PrintParentReport(m_platform.printer, facts);
     m_platform.program.setBusy(false);
     TellPrintOutcome(m_platform.dialogs, outcome);
+}
+
+void RecordWindow::printSheets()
+{
+    PracticeSheets sheets(m_platform);
+    if (m_classShown)
+        sheets.printForClass(m_record);
+    else if (m_child >= 0)
+        sheets.printFor(m_record.children[m_child], filter());
 }
 
 void RecordWindow::exportRecord()

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "BoardCells.h"
+#include "ClassMap.h"
 #include "LearningMap.h"
 #include "Platform.h"
 #include "Record.h"
@@ -20,8 +21,9 @@ class QTreeWidget;
 
 // The teacher's window "Lernstand": every child in the record at the left; the chosen
 // child's learning map on the hundred chart with the figures of the cell pointed at or
-// framed, the diagnosis and the trend; the parents' report, the export, deleting and
-// renaming a child, how long the record keeps answers, and the teacher's password.
+// framed, the diagnosis and the trend; the parents' report, the export, worksheets from the
+// child's misses, deleting and renaming a child, how long the record keeps answers, and the
+// teacher's password. "Klasse" shows the class as a whole instead, naming no child.
 class RecordWindow : public QWidget, public BoardCells
 {
     Q_OBJECT
@@ -43,6 +45,11 @@ public:
 
     void print();
     void exportRecord();
+    // The number-field worksheets of the chosen child, or of the class while it is shown.
+    void printSheets();
+    void showClass();
+    bool classShown() const { return m_classShown; }
+    const ClassMap &shownClass() const { return m_class; }
     void deleteChild();
     void renameChild();
     void changeRetention();
@@ -58,7 +65,8 @@ public:
     DrawingSurface *legend;
     QLabel *totals, *cellFigures, *whereKept;
     QPlainTextEdit *diagnosis; // with the trend below it
-    QPushButton *printButton, *exportButton, *deleteButton, *renameButton, *passwordButton;
+    QPushButton *printButton, *exportButton, *deleteButton, *renameButton, *passwordButton, *sheetsButton,
+        *classButton;
     QSpinBox *retentionDays;
 
 signals:
@@ -85,5 +93,7 @@ private:
     Platform m_platform;
     Record m_record;
     LearningMap m_map;
+    ClassMap m_class;
     int m_child = -1;
+    bool m_classShown = false;
 };

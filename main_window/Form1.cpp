@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Form1.h"
 
+#include "BoardCover.h"
 #include "BoardDrawing.h"
 #include "BoardLayouts.h"
 #include "BoardSurface.h"
@@ -49,7 +50,6 @@ const QColor BarEdge(0, 192, 192);
 const QColor LightPink(255, 192, 192);
 
 const QString &GermanPicture = SecondLanguage::GermanPicture;
-const QString StartUserName = QStringLiteral("Freund und Gast");
 const QString NoCellsText = QStringLiteral("Bild ohne Felder");
 constexpr int HelpTop = 1560;
 constexpr int ResultsTop = 1440;
@@ -59,8 +59,11 @@ constexpr int BoardSize = 5055;
 constexpr int BarWidth = 735;
 
 // The left button bar and the editor button at its foot, well apart from the child's
-// buttons: a slightly missed click must not open the teacher's editor.
+// buttons: a slightly missed click must not open the teacher's editor. Below the arrows the
+// buttons stand 174 twips apart, not 345 as designed, so that the child's own numbers fit in
+// above the language button and the board keeps its size.
 constexpr int ButtonSize = 495;
+constexpr int WiperTop = 3909, EyeTop = 4578, UsersTop = 5247, UsersSize = 510, OwnNumbersTop = 5931;
 constexpr int LanguageButtonTop = 6600;
 constexpr int EditorButtonSize = 315;
 constexpr int EditorButtonClearance = 150;
@@ -84,6 +87,8 @@ const QStringList HelpLines = {
 QString Digits(int number) { return QString::number(number); }
 
 } // namespace
+
+const QString Form1::StartUserName = QStringLiteral("Freund und Gast");
 
 Form1::Form1(Module1 &state, const Platform &platform, QWidget *parent)
     : QWidget(parent), m_state(state), m_platform(platform), m_results(platform.files),
@@ -130,9 +135,10 @@ void Form1::buildControls()
     Bild8 = button("info", "Information", 120, 960);
     Bild15 = button("help", "Hilfe", 120, 1800);
     Bild4 = button("tick", "Lösungsbild", 120, 2640, Green);
-    Bild3 = button("wiper", "Tafel neu zeichnen", 120, 4080);
-    Bild6 = button("eye", "Zahlenansicht", 120, 4920);
-    Bild10 = button("users", "Neuer Benutzer", 120, 5760, Cyan, 510);
+    Bild3 = button("wiper", "Tafel neu zeichnen", 120, WiperTop);
+    Bild6 = button("eye", "Zahlenansicht", 120, EyeTop);
+    Bild10 = button("users", "Neuer Benutzer", 120, UsersTop, Cyan, UsersSize);
+    Bild18 = button("star", "Meine Zahlen", 120, OwnNumbersTop);
     Bild12 = button("flag_de", "Sprache", 120, LanguageButtonTop);
     Bild7 = button("hammer", "Bearbeiten", EditorButtonLeft, EditorButtonTop, Cyan,
                    EditorButtonSize);
@@ -235,6 +241,7 @@ void Form1::buildControls()
         Bild12_Click();
     });
     connect(Bild7, &QToolButton::clicked, this, &Form1::Bild7_Click);
+    connect(Bild18, &QToolButton::clicked, this, &Form1::Bild18_Click);
     connect(Bezeichnung4, &ClickLabel::clicked, this, &Form1::Bezeichnung4_Click);
     connect(Bezeichnung5, &ClickLabel::clicked, this, &Form1::Bezeichnung5_Click);
     connect(Bezeichnung7, &ClickLabel::clicked, this, &Form1::Bezeichnung7_Click);
@@ -253,6 +260,8 @@ void Form1::buildControls()
     connect(Bezeichnung3, &ClickLabel::clicked, this, &Form1::Bezeichnung3_Click);
     Bezeichnung3->setCursor(Qt::PointingHandCursor);
     m_voice->showButton();
+    m_cover = std::make_unique<BoardCover>(*this, *Bild11, QList<QWidget *>{Bild9, Bild16, Liste4});
+    connect(m_cover.get(), &BoardCover::changed, this, &Form1::boardCovered);
 
     // The left bar first, then the exercise around the board.
     OrderTabs(*this, {TwipRect{0, 0, BarWidth, WindowHeight}});
@@ -472,8 +481,8 @@ void Form1::setModeLabels(ClickLabel *active, ClickLabel *inactive)
 void Form1::loadSelectedPattern()
 {
     const int i = Liste1->selectedPosition();
-    m_state.PatternName = Liste1->entry(i);
-    m_state.PatternBits = Liste2->entry(i);
+    m_state.PatternName = m_lead ? m_lead->title() : Liste1->entry(i);
+    m_state.PatternBits = m_lead ? m_lead->start() : Liste2->entry(i);
     m_state.RemainingCells = m_state.PatternBits;
     m_state.FoundCells = EmptyCells();
 }
@@ -484,7 +493,7 @@ void Form1::AskNextNumber()
         ExerciseSolved();
         return;
     }
-    m_state.TargetNumber = m_platform.random.drawMarked(m_state.RemainingCells);
+    m_state.TargetNumber = m_lead ? m_lead->nextNumber() : m_platform.random.drawMarked(m_state.RemainingCells);
     if (m_state.ExerciseMode == Module1::FelderMode) {
         Bezeichnung3->setText(m_state.NumberWords[m_state.TargetNumber]);
     } else {
@@ -537,11 +546,17 @@ void Form1::reportAnswer(int given, bool right)
 void Form1::ExerciseSolved()
 {
     emit exerciseSolved();
+    const QString solved = QStringLiteral("Die Aufgabe wurde gelöst!") + (m_solvedNote ? m_solvedNote() : QString());
+    if (ExerciseLead *lead = std::exchange(m_lead, nullptr)) {
+        m_platform.dialogs.messageBox(solved, MessageStyle::Information, m_state.PatternName);
+        restartMode(); // the library's pattern, where the child left it
+        lead->solved();
+        return;
+    }
     const QString score = (QStringLiteral("0000") + Bezeichnung1->text()).right(4);
     addResult(score + QStringLiteral("  ") + Bezeichnung9->text());
     showResults();
-    m_platform.dialogs.messageBox(QStringLiteral("Die Aufgabe wurde gelöst!"),
-                                  MessageStyle::Information, m_state.PatternName);
+    m_platform.dialogs.messageBox(solved, MessageStyle::Information, m_state.PatternName);
     const int next = nextPlayablePattern(Liste1->selectedPosition());
     if (next < 0)
         return; // no pattern has a cell to find: wait for the user
@@ -656,6 +671,7 @@ void Form1::Bild10_Click()
     if (!name.isEmpty()) {
         Bezeichnung9->setText(name);
         applySecondLanguage();
+        lead(nullptr); // a practice is the child's it was made for
     }
     hideResults();
     m_state.HitCount = 0;
@@ -692,6 +708,7 @@ void Form1::showPosition() { Bezeichnung6->setText(Digits(Liste1->selectedPositi
 
 void Form1::stepPattern(int step)
 {
+    m_lead = nullptr;
     hideResults();
     const int count = Liste1->count();
     const int i = (Liste1->selectedPosition() + step + count) % count;
@@ -792,6 +809,23 @@ void Form1::Bild8_Click()
     if (!m_info)
         m_info = std::make_unique<ZEPLABEL>(m_platform.screen);
     m_info->open();
+}
+
+void Form1::Bild18_Click()
+{
+    if (Bezeichnung9->text() == StartUserName)
+        Bild10_Click();
+    if (Bezeichnung9->text() != StartUserName)
+        emit myNumbersWanted(Bezeichnung9->text());
+}
+
+void Form1::lead(ExerciseLead *lead)
+{
+    if (!std::exchange(m_lead, lead) && !lead)
+        return;
+    Bild9->hide(); // the board in view
+    Bild4->setBackground(Green);
+    restartMode();
 }
 
 PatternLibrary Form1::library() const

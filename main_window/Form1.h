@@ -4,6 +4,7 @@
 
 #include "ActivationGate.h"
 #include "BoardCells.h"
+#include "ExerciseLead.h"
 #include "GivenAnswer.h"
 #include "KeyRepeats.h"
 #include "LibraryOwner.h"
@@ -15,6 +16,7 @@
 #include <functional>
 #include <memory>
 
+class BoardCover;
 class BoardSurface;
 class ClickLabel;
 class DrawingSurface;
@@ -41,6 +43,7 @@ public:
     static constexpr int ResultsHiddenLeft = 8400;
     static constexpr int HelpShownLeft = 600;
     static constexpr int HelpHiddenLeft = 6600;
+    static const QString StartUserName;
 
     Form1(Module1 &state, const Platform &platform, QWidget *parent = nullptr);
     ~Form1() override;
@@ -83,6 +86,16 @@ public:
     void Bild3_Click();
     void Bild7_Click();
     void Bild8_Click();
+    // "Meine Zahlen": the child's own numbers, after asking for the name if none was chosen.
+    void Bild18_Click();
+
+    // An exercise led from elsewhere (practice) starts in the current mode; nullptr goes
+    // back to the library's pattern.
+    void lead(ExerciseLead *lead);
+    bool leads(const ExerciseLead *lead) const { return m_lead == lead; }
+    // What follows "Die Aufgabe wurde gelöst!" in its box, from its line break on; empty
+    // for nothing.
+    void setSolvedNote(std::function<QString()> note) { m_solvedNote = std::move(note); }
 
     // Reading aloud: the loudspeaker turns it off and on, a click on the question repeats it.
     void Bild17_Click();
@@ -110,7 +123,7 @@ public:
 
     // Controls, named as in the window design.
     PictureButton *Bild1, *Bild2, *Bild3, *Bild4, *Bild5, *Bild6, *Bild7, *Bild8, *Bild10,
-        *Bild12, *Bild15, *Bild17;
+        *Bild12, *Bild15, *Bild17, *Bild18;
     ClickLabel *Bezeichnung1, *Bezeichnung2, *Bezeichnung3, *Bezeichnung4, *Bezeichnung5,
         *Bezeichnung6, *Bezeichnung7, *Bezeichnung8, *Bezeichnung9;
     BoardSurface *Bild11;
@@ -126,6 +139,11 @@ signals:
     void answerGiven(const GivenAnswer &answer);
     // Every cell of the pattern was found.
     void exerciseSolved();
+    // The child can no longer see the board (an overlay or a box over it, the window not
+    // active), or can see it again.
+    void boardCovered(bool covered);
+    // The child wants to see its own numbers.
+    void myNumbersWanted(const QString &userName);
     // The teacher asks for the learning record in the editor.
     void recordWanted();
 
@@ -168,4 +186,7 @@ private:
     bool m_ending = false;
     std::unique_ptr<ReadingAloud> m_voice;
     NameSource m_names;
+    std::unique_ptr<BoardCover> m_cover;
+    ExerciseLead *m_lead = nullptr;
+    std::function<QString()> m_solvedNote;
 };

@@ -19,6 +19,7 @@ constexpr int RecordStartUpDelayMs = 2000;
 ProgramWiring::ProgramWiring(const Platform &platform, const QString &presetPassword, const QString &presetPlace)
     : window(state, platform),
       recorder(platform.files, platform.clock, platform.run),
+      myNumbers(window, state, platform),
       m_platform(platform),
       m_password(platform.files, presetPassword.toUtf8(), presetPlace),
       m_gate(m_password, platform.dialogs, platform.clock, platform.program)
@@ -27,6 +28,7 @@ ProgramWiring::ProgramWiring(const Platform &platform, const QString &presetPass
     connect(&window, &Form1::questionAsked, &recorder, &LearningRecorder::questionAsked);
     connect(&window, &Form1::answerGiven, &recorder, &LearningRecorder::answerGiven);
     connect(&window, &Form1::exerciseSolved, &recorder, &LearningRecorder::exerciseSolved);
+    connect(&window, &Form1::boardCovered, &recorder, &LearningRecorder::boardCovered);
     connect(&platform.speech, &Speech::sayingStarted, &recorder, &LearningRecorder::wordStartedSounding);
     // Told once the answer's handler has ended, not in the middle of it.
     connect(
@@ -64,6 +66,7 @@ void ProgramWiring::openRecord()
     if (!m_recordWindow) {
         m_recordWindow = std::make_unique<RecordWindow>(m_platform);
         connect(m_recordWindow.get(), &RecordWindow::recordChanged, &recorder, &LearningRecorder::reloadNames);
+        connect(m_recordWindow.get(), &RecordWindow::recordChanged, &myNumbers, &MyNumbers::recordChanged);
         connect(m_recordWindow.get(), &RecordWindow::passwordChangeWanted, this,
                 [this] { m_gate.changePassword(); });
     }

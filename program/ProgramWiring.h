@@ -5,6 +5,7 @@
 #include "Form1.h"
 #include "LearningRecorder.h"
 #include "Module1.h"
+#include "MyNumbers.h"
 #include "Platform.h"
 #include "StoredTeacherPassword.h"
 #include "TeacherGate.h"
@@ -15,7 +16,8 @@
 class RecordWindow;
 
 // The program on its services: the main window, the learning record that follows its play
-// from outside, and the teacher's window on the record behind the teacher's password.
+// from outside, the child's own numbers beside it, and the teacher's window on the record
+// behind the teacher's password.
 // main() builds it on the real services; tests build the very same on theirs.
 class ProgramWiring : public QObject
 {
@@ -38,6 +40,7 @@ public:
     Module1 state;
     Form1 window;
     LearningRecorder recorder;
+    MyNumbers myNumbers;
     RecordWindow *recordWindow() const { return m_recordWindow.get(); }
 
 private:

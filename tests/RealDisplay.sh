@@ -15,6 +15,7 @@
 #                                                  the praise for a pattern solved by a held
 #                                                  Enter stays until Enter is pressed afresh,
 #                                                  idle and busy
+#   RealDisplay.sh run    FOLDER PROGRAM [ARG...]  runs a test program on the display
 set -eu
 command=$1
 folder=$2
@@ -240,6 +241,11 @@ one_enter_name() {
 case $command in
 start) start_display ;;
 stop) stop_display ;;
+run)
+    [ -s "$folder/display" ] || fail "no display started"
+    shift 2
+    DISPLAY=":$(cat "$folder/display")" exec "$@"
+    ;;
 titles | enter | return | boxes)
     program=$3
     [ -s "$folder/display" ] || fail "no display started"

@@ -33,7 +33,6 @@ constexpr int FieldPreviewMargin = 100;
 constexpr int FieldGridLeft = 1000;
 constexpr int FieldGridTop = 500;
 constexpr int FieldGridCell = 600;
-constexpr int FieldPoints = 16;
 constexpr std::array<int, 3> FieldWordColumns{7, 32, 57};
 constexpr int FieldSolutionWordOffset = 5; // the word stands 5 columns right of its digits
 
@@ -133,6 +132,46 @@ constexpr ArrowShape PageArrow{1000, 11000, 11000, 11300, 100};
 
 } // namespace
 
+QList<int> DrawZahlenfeldOrder(Random &random, const QString &cells)
+{
+    QString open = cells;
+    QList<int> drawn;
+    while (HasOpenCell(open)) {
+        const int n = random.drawMarked(open);
+        drawn.append(n);
+        open = SetCell(open, n, u'0');
+    }
+    return drawn;
+}
+
+void FillZahlenfeld(SheetPage &page, const QList<int> &order, const NumberWordTable &words, const QString &title)
+{
+    if (!title.isEmpty())
+        page.print(title, After::Stay);
+    for (int n = 1; n <= CellCount; ++n)
+        page.outlineBox(FieldGridBox(n));
+    ThreeToALine(page, order, [&](int column, int n) {
+        page.printAt(column, Blank(QStringLiteral("___ "), words[n]), After::Stay);
+    });
+}
+
+void FillZahlenfeldSolution(SheetPage &page, const QString &cells, const QList<int> &order,
+                            const NumberWordTable &words, const QString &title)
+{
+    if (!title.isEmpty())
+        page.print(title, After::Stay);
+    for (int n = 1; n <= CellCount; ++n) {
+        if (CellIsSet(cells, n))
+            page.filledBox(FieldGridBox(n));
+        else
+            page.outlineBox(FieldGridBox(n));
+    }
+    ThreeToALine(page, order, [&](int column, int n) {
+        page.printAt(column, u' ' + QString::number(n), After::Stay);
+        page.printAt(column + FieldSolutionWordOffset, words[n], After::Stay);
+    });
+}
+
 void PrintZahlenfeld(WorksheetHost &host)
 {
     WorksheetRun run(host);
@@ -164,21 +203,12 @@ void PrintZahlenfeld(WorksheetHost &host)
     }
 
     ListBox &order = host.printOrder();
-    const bool printed = run.print(QStringLiteral("Zahlenfeld"), FieldPoints, [&](SheetPage &page) {
-        for (int n = 1; n <= CellCount; ++n)
-            page.outlineBox(FieldGridBox(n));
+    const bool printed = run.print(QStringLiteral("Zahlenfeld"), ZahlenfeldPoints, [&](SheetPage &page) {
         order.setEntries({});
-        QString open = cells;
-        QList<int> drawn;
-        while (HasOpenCell(open)) {
-            const int n = host.platform().random.drawMarked(open);
+        const QList<int> drawn = DrawZahlenfeldOrder(host.platform().random, cells);
+        for (int n : drawn)
             order.addEntry(QString::number(n));
-            drawn.append(n);
-            open = SetCell(open, n, u'0');
-        }
-        ThreeToALine(page, drawn, [&](int column, int n) {
-            page.printAt(column, Blank(QStringLiteral("___ "), state.NumberWords[n]), After::Stay);
-        });
+        FillZahlenfeld(page, drawn, state.NumberWords);
     });
     if (!printed) {
         host.restoreBoard();
@@ -189,20 +219,11 @@ void PrintZahlenfeld(WorksheetHost &host)
                  QStringLiteral("Das Lösungsblatt jetzt ausdrucken?") + Break + u' '))
         return;
 
-    run.print(QStringLiteral("Zahlenfeld-Loesung"), FieldPoints, [&](SheetPage &page) {
-        for (int n = 1; n <= CellCount; ++n) {
-            if (CellIsSet(state.PatternBits, n))
-                page.filledBox(FieldGridBox(n));
-            else
-                page.outlineBox(FieldGridBox(n));
-        }
+    run.print(QStringLiteral("Zahlenfeld-Loesung"), ZahlenfeldPoints, [&](SheetPage &page) {
         QList<int> listed;
         for (const QString &entry : order.entries())
             listed.append(entry.toInt());
-        ThreeToALine(page, listed, [&](int column, int n) {
-            page.printAt(column, u' ' + QString::number(n), After::Stay);
-            page.printAt(column + FieldSolutionWordOffset, state.NumberWords[n], After::Stay);
-        });
+        FillZahlenfeldSolution(page, state.PatternBits, listed, state.NumberWords);
     });
     order.setEntries({});
     host.restoreBoard();

@@ -7,6 +7,7 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPen>
+#include <QPolygonF>
 
 #include <array>
 
@@ -45,6 +46,21 @@ void TwipCanvas::line(QPointF from, QPointF to)
         painter.drawLine(a, b);
     });
     m_cursor = to;
+}
+
+void TwipCanvas::polygon(const QList<QPointF> &twips)
+{
+    QPolygonF corners;
+    for (const QPointF &corner : twips)
+        corners.append(toDevice(corner));
+    const QPen pen(m_foreground, m_lineWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
+    const QBrush brush = m_fillStyle == FillStyle::Solid ? QBrush(m_fillColor) : QBrush(Qt::NoBrush);
+    paint([corners, pen, brush](QPainter &painter) {
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(pen);
+        painter.setBrush(brush);
+        painter.drawPolygon(corners);
+    });
 }
 
 void TwipCanvas::print(const QString &text, After after)

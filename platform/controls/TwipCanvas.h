@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QList>
 #include <QPointF>
 #include <QRectF>
 #include <QString>
@@ -47,6 +48,8 @@ public:
     void box(const QRectF &twips);
     // The cursor ends at the end point.
     void line(QPointF from, QPointF to);
+    // A closed shape through the corners, drawn as a box is; the cursor stays.
+    void polygon(const QList<QPointF> &twips);
 
     void print(const QString &text, After after = After::EndLine);
     void printAt(int column, const QString &text, After after = After::EndLine);

@@ -6,6 +6,8 @@
 #include "RecordFiles.h"
 #include "RecordReader.h"
 
+#include <QTest>
+
 namespace {
 
 using namespace Qt::StringLiterals;
@@ -74,6 +76,27 @@ TEST_F(LearningRecorderTest, RecordsEachAnswerWithTheTimeFromTheQuestionOrItsWor
     EXPECT_EQ(facts, (QList<std::tuple<int, int, quint32, RecordedAnswer::Mode>>{
                          {74, 47, 2300, Felder}, {74, 74, 3300, Felder}, {47, 47, 1200, Felder}, {5, 5, 4000, Zahlen}}));
     EXPECT_EQ(told, QStringList());
+}
+
+// The time while the child cannot see the board does not count: six seconds with the help
+// panel open and two under the solution picture leave the answer's one and a half.
+TEST_F(LearningRecorderTest, TheTimeTheBoardIsCoveredDoesNotCount)
+{
+    QObject::connect(&form, &Form1::boardCovered, &recorder, &LearningRecorder::boardCovered);
+    start(PatternText({{"Haus", MarkedCells({47})}}));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    form.AskNextNumber();
+    fake.clock.advance(500);
+    form.Bild15_Click(); // the help panel over the board
+    fake.clock.advance(6000);
+    form.Bild15_Click();
+    fake.clock.advance(500);
+    form.Bild4_Click(); // the solution picture
+    fake.clock.advance(2000);
+    form.Bild4_Click();
+    fake.clock.advance(500);
+    click(47);
+    EXPECT_EQ(child(Guest).answers.at(0).ms, 1500u);
 }
 
 // The language is kept as ISO 639-1, the pattern and the name as shown; the new-user box

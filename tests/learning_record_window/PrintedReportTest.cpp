@@ -22,23 +22,37 @@ protected:
         window.chooseChild(1);
     }
 
+    // Runs a printing command with "Ja" to its question, which is all the teacher is told;
+    // the texts of the jobs the queue took.
+    QStringList printedBy(void (RecordWindow::*command)(), qsizetype expected)
+    {
+        const qsizetype before = jobs.count();
+        fake.dialogs.answers.enqueue(Answer::Yes);
+        (window.*command)();
+        EXPECT_EQ(fake.dialogs.titles(), QStringList{u"D r u c k e n"_s});
+        QStringList texts;
+        for (const QString &pdf : jobs.after(before, expected))
+            texts.append(PdfText(pdf));
+        return texts;
+    }
+
     PrintQueueJobs jobs;
 };
 
-// The default queue takes the page without a word to the teacher; it is one page with the
-// child's name, the diagnosis and the tip.
+// The default queue takes the page; it is one page with the child's name, the diagnosis and
+// the tip. The worksheet from Mia's misses and its solution are two jobs.
 TEST_F(PrintedReport, ReachesTheDefaultQueue)
 {
-    const qsizetype before = jobs.count();
-    fake.dialogs.answers.enqueue(Answer::Yes);
-    window.print();
-    EXPECT_EQ(fake.dialogs.titles(), QStringList{u"D r u c k e n"_s});
-    const QStringList added = jobs.after(before, 1);
-    ASSERT_EQ(added.size(), 1);
-    const QString page = PdfText(added.first());
-    EXPECT_TRUE(page.contains(u"Lernstand von Mia"_s)) << qPrintable(page);
-    EXPECT_TRUE(page.contains(u"Zahlendreher: 2 von 2 Fehlern"_s));
-    EXPECT_EQ(page.count(u'\f'), 1);
+    const QStringList report = printedBy(&RecordWindow::print, 1);
+    ASSERT_EQ(report.size(), 1);
+    EXPECT_TRUE(report[0].contains(u"Lernstand von Mia"_s)) << qPrintable(report[0]);
+    EXPECT_TRUE(report[0].contains(u"Zahlendreher: 2 von 2 Fehlern"_s));
+    EXPECT_EQ(report[0].count(u'\f'), 1);
+    fake.dialogs.shown.clear();
+    const QStringList sheets = printedBy(&RecordWindow::printSheets, 2);
+    ASSERT_EQ(sheets.size(), 2);
+    EXPECT_TRUE(sheets[0].contains(u"Zahlenfeld für Mia"_s));
+    EXPECT_TRUE(sheets[1].contains(u"Lösung: Zahlenfeld für Mia"_s));
     EXPECT_TRUE(QDir(fake.pdfFolder.path()).isEmpty());
 }
 

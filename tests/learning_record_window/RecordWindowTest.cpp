@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSpinBox>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
@@ -25,8 +26,8 @@ namespace {
 using namespace Qt::StringLiterals;
 
 // The list shows every child with answers, share right and last day; the first child's map
-// shows each cell's mastery in colour and to screen readers with its figures; pointing at a
-// cell or framing it shows them; the filters change what is counted.
+// shows each cell's stage and to screen readers with its figures; pointing at a cell or
+// framing it shows them; the filters change what is counted.
 TEST_F(RecordWindowTest, ShowsEveryChildAndTheChosenChildsMap)
 {
     EXPECT_EQ(window.windowTitle(), u"Lernstand"_s);
@@ -34,25 +35,26 @@ TEST_F(RecordWindowTest, ShowsEveryChildAndTheChosenChildsMap)
     EXPECT_EQ((QStringList{cell(0, 0), cell(0, 1), cell(0, 2), cell(0, 3)}),
               (QStringList{u"=Ben"_s, u"3"_s, u"100 %"_s, u"01.03.2026"_s}));
     EXPECT_EQ((QStringList{cell(1, 0), cell(1, 1), cell(1, 2)}), (QStringList{u"Mia"_s, u"10"_s, u"80 %"_s}));
-    EXPECT_EQ(window.map->colorAt(QPointF(4 * 420 + 380, 60)), QColor(150, 220, 150)); // 5 sicher
+    EXPECT_EQ(window.map->colorAt(QPointF(4 * 420 + 315, 315)), QColor(Qt::black)); // 5 gesehen: a dot
 
     window.childList->setCurrentItem(window.childList->topLevelItem(1));
     EXPECT_EQ(window.chosenChild(), 1);
-    EXPECT_EQ(window.shownMap().numbers[47].mastery, Mastery::NeedsPractice);
+    EXPECT_EQ(window.shownMap().progress.numbers[47].stage, Stage::Box1);
     EXPECT_TRUE(window.shownMap().numbers[47].slow);
     QAccessibleInterface *board = QAccessible::queryAccessibleInterface(window.map);
     ASSERT_TRUE(board && board->tableInterface());
     QAccessibleInterface *cell47 = board->tableInterface()->cellAt(4, 6);
     EXPECT_EQ(cell47->text(QAccessible::Name), u"47"_s);
     EXPECT_EQ(cell47->text(QAccessible::Description),
-              u"47: Übungsbedarf, langsam – 4 Antworten, 2 falsch, Median 7,5 s. gesucht 47: 2× 74"_s);
+              u"47: im Übungskasten 1 seit 02.03.2026, heute fällig, langsam – 4 Antworten, 2 falsch, Median 7,5 s. "
+              "gesucht 47: 2× 74"_s);
     emit window.map->mouseMoved(QPointF(6 * 420 + 100, 4 * 420 + 100));
     EXPECT_EQ(window.cellFigures->text(), cell47->text(QAccessible::Description));
     QFocusEvent focused(QEvent::FocusIn, Qt::TabFocusReason);
     QApplication::sendEvent(window.map, &focused); // the framed cell, 1
-    EXPECT_EQ(window.cellFigures->text(), u"1: noch nicht gefragt"_s);
+    EXPECT_EQ(window.cellFigures->text(), u"1: neu"_s);
     window.map->setCursorCell(12); // as the arrow keys move the frame
-    EXPECT_TRUE(window.cellFigures->text().startsWith(u"12: unsicher – 2 Antworten, 0 falsch"_s));
+    EXPECT_TRUE(window.cellFigures->text().startsWith(u"12: gesehen seit 02.03.2026 – 2 Antworten, 0 falsch"_s));
     EXPECT_TRUE(window.diagnosis->toPlainText().startsWith(u"Zahlendreher: 2 von 2 Fehlern, z. B. 74 statt 47\n"_s));
 
     window.periodFilter->setCurrentIndex(int(AnswerFilter::Period::All));
@@ -114,14 +116,14 @@ TEST_F(RecordWindowTest, ExportsOneLinePerAnswerThatSpreadsheetsReadAsText)
     window.exportRecord();
     EXPECT_EQ(fake.dialogs.shown[0].preset, u"/schule/Lernstand.csv"_s);
     const QByteArray bytes = fake.files.files.value(u"/schule/Lernstand.csv"_s);
-    ASSERT_TRUE(bytes.startsWith("\xEF\xBB\xBFZeit;Name;Modus;Sprache;Bild;Gefragt;Antwort;Richtig;Millisekunden;Fehlerart\r\n"));
+    ASSERT_TRUE(bytes.startsWith("\xEF\xBB\xBFZeit;Name;Modus;Sprache;Bild;Gefragt;Antwort;Richtig;Millisekunden;Fehlerart;Stand\r\n"));
     EXPECT_TRUE(bytes.contains(";'=Ben;"));
     const QList<QStringList> rows = ParseCsv(bytes);
     ASSERT_EQ(rows.size(), 1 + 3 + 11);
     EXPECT_EQ(rows[1].mid(1), (QStringList{u"=Ben"_s, u"Felder"_s, u"de"_s, u"Haus"_s, u"5"_s, u"5"_s,
-                                           u"ja"_s, u"1200"_s, QString()}));
+                                           u"ja"_s, u"1200"_s, QString(), u"gesehen"_s}));
     EXPECT_EQ(rows[4].mid(1), (QStringList{u"Mia"_s, u"Felder"_s, u"de"_s, u"Haus"_s, u"47"_s, u"74"_s,
-                                           u"nein"_s, u"9000"_s, u"Zahlendreher"_s}));
+                                           u"nein"_s, u"9000"_s, u"Zahlendreher"_s, u"im Übungskasten 1"_s}));
     EXPECT_EQ(rows[4][0], u"2025-01-26T09:00:00+01:00"_s);
 
     window.chooseChild(1);
@@ -165,11 +167,44 @@ TEST_F(RecordWindowTest, TheParentsPageBecomesAPdfNamedAfterTheChild)
     EXPECT_FALSE(QFile::permissions(pdfs.filePath(u"Lernstand-Mia.pdf"_s)) & (QFile::ReadGroup | QFile::ReadOther));
     const QString page = PdfText(pdfs.filePath(u"Lernstand-Mia.pdf"_s));
     for (const QString &expected : {u"Lernstand von Mia"_s, u"Zeitraum: Schuljahr (seit 01.08.2025)"_s,
-                                    u"Übungsbedarf: 1 Zahl"_s, u"Zahlendreher: 2 von 2 Fehlern, z. B. 74 statt 47"_s,
+                                    u"im Übungskasten: 1 Zahl (1 fällig)"_s, u"Zahlendreher: 2 von 2 Fehlern, z. B. 74 statt 47"_s,
                                     u"47 sind 4 Zehner und 7 Einer"_s})
         EXPECT_TRUE(page.contains(expected)) << qPrintable(expected) << "\n" << qPrintable(page);
     EXPECT_EQ(page.count(u'\f'), 1); // one page
     EXPECT_EQ(ReportName(u"../Mia/x"_s), u"Lernstand-___Mia_x"_s);
+}
+
+// "Arbeitsblatt" prints the number field of what Mia would practise now, 47 with its twin 74,
+// and its solution, her name in their titles; without a printer they are PDFs named after
+// her. The class map names no child; with it shown, every child with due numbers gets a sheet.
+TEST_F(RecordWindowTest, WorksheetsFromTheMissesOfAChildOrOfTheClass)
+{
+    window.chooseChild(0);
+    window.printSheets();
+    EXPECT_EQ(fake.dialogs.last().prompt,
+              u"„=Ben“ hat heute nichts zu üben und im gewählten Zeitraum keine Zahl falsch beantwortet."_s);
+    window.chooseChild(1);
+    fake.dialogs.answers.enqueue(Answer::Yes);
+    window.printSheets();
+    EXPECT_TRUE(fake.dialogs.shown[1].prompt.endsWith(u"Zahlen: 47, 74"_s));
+    const QDir pdfs(fake.pdfFolder.path());
+    EXPECT_EQ(pdfs.entryList(QDir::Files), (QStringList{u"Zahlenfeld-Mia-Loesung.pdf"_s, u"Zahlenfeld-Mia.pdf"_s}));
+    const QString sheet = PdfText(pdfs.filePath(u"Zahlenfeld-Mia.pdf"_s));
+    const QString solution = PdfText(pdfs.filePath(u"Zahlenfeld-Mia-Loesung.pdf"_s));
+    for (const QString &expected : {u"Zahlenfeld für Mia"_s, u"___ siebenundvierzig"_s, u"___ vierundsiebzig"_s})
+        EXPECT_TRUE(sheet.contains(expected)) << qPrintable(sheet);
+    EXPECT_TRUE(solution.contains(u"Lösung: Zahlenfeld für Mia"_s)) << qPrintable(solution);
+    EXPECT_TRUE(solution.contains(QRegularExpression(u"74 +vierundsiebzig"_s))) << qPrintable(solution);
+
+    window.showClass();
+    EXPECT_EQ(window.cellDescription(47), u"47: bei 1 Kind im Übungskasten, 2-mal falsch"_s);
+    EXPECT_EQ(window.diagnosis->toPlainText(), u"Am häufigsten falsch im gewählten Zeitraum: 47 (2-mal)"_s);
+    EXPECT_FALSE((window.totals->text() + window.diagnosis->toPlainText()).contains(u"Mia"_s));
+    fake.dialogs.answers.enqueue(Answer::Yes);
+    window.printSheets();
+    EXPECT_TRUE(fake.dialogs.shown[3].prompt.endsWith(u"(1 Kind)"_s));
+    EXPECT_EQ(pdfs.entryList(QDir::Files).size(), 4);
+    EXPECT_TRUE(fake.dialogs.last().prompt.endsWith(pdfs.filePath(u"Zahlenfeld-Mia-Loesung-2.pdf"_s)));
 }
 
 } // namespace
