@@ -15,6 +15,7 @@
 #include <functional>
 #include <poll.h>
 #include <spawn.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 
 namespace {
@@ -295,7 +296,10 @@ DesktopStart::Start DesktopStart::start(const QString &program, const QStringLis
         xcb_damage_destroy(m_connection, damage);
     xcb_flush(m_connection);
     kill(pid, SIGKILL);
-    waitpid(pid, nullptr, 0);
+    rusage usage{};
+    wait4(pid, nullptr, 0, &usage);
+    const auto ms = [](timeval time) { return time.tv_sec * 1e3 + time.tv_usec / 1e3; };
+    result.cpuMs = ms(usage.ru_utime) + ms(usage.ru_stime);
     if (result.mappedMs < 0)
         fail(program + QStringLiteral(" shows no window"));
     else if (result.firstFrameMs < 0)

@@ -346,14 +346,16 @@ void MeasureDesktopStart(const QString &program, const QString &folder, QSize sc
     const QSize inside = desktop.start(program, {}, folder).inside;
     const QStringList size{QString::number(inside.width()), QString::number(inside.height())};
     desktop.start(bare, size, folder);
-    QList<double> programMapped, bareMapped, programFrame, bareFrame;
+    QList<double> programMapped, bareMapped, programFrame, bareFrame, programCpu, bareCpu;
     for (int run = 0; run < DesktopRuns && desktop.failure().isEmpty(); ++run) {
         const DesktopStart::Start ours = desktop.start(program, {}, folder);
         const DesktopStart::Start theirs = desktop.start(bare, size, folder);
         programMapped.append(ours.mappedMs);
         programFrame.append(ours.firstFrameMs);
+        programCpu.append(ours.cpuMs);
         bareMapped.append(theirs.mappedMs);
         bareFrame.append(theirs.firstFrameMs);
+        bareCpu.append(theirs.cpuMs);
     }
     if (!desktop.failure().isEmpty()) {
         std::printf("%s: not measured: %s\n", qPrintable(where), qPrintable(desktop.failure()));
@@ -364,6 +366,8 @@ void MeasureDesktopStart(const QString &program, const QString &folder, QSize sc
                 qPrintable(loadBefore), qPrintable(Load()));
     PrintComparison("mapped:", programMapped, bareMapped);
     PrintComparison("first frame:", programFrame, bareFrame);
+    // Ended at once after it, so nearly all of it went into the first frame.
+    PrintComparison("processor:", programCpu, bareCpu);
 }
 
 void MeasureDesktopStarts(const QString &folder, const QString &program = QStringLiteral(ZEP_PROGRAM))

@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QIcon>
 #include <QImage>
+#include <QPainter>
 #include <QPixmap>
 #include <QResource>
 #include <QWidget>
@@ -20,6 +21,17 @@ QFont SansFont(double points, bool bold)
     font.setPointSizeF(points);
     font.setBold(bold);
     return font;
+}
+
+void DrawFocusFrame(QPainter &painter, const QRect &area)
+{
+    constexpr int FocusFrameTwips = 15;
+    const int width = std::max(1, ToPixels(FocusFrameTwips));
+    QPen dots(Qt::black, width, Qt::CustomDashLine, Qt::FlatCap);
+    dots.setDashPattern({1, 1}); // square dots as far apart as they are wide
+    painter.setPen(dots);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(area).adjusted(width / 2.0, width / 2.0, -width / 2.0, -width / 2.0));
 }
 
 namespace {
