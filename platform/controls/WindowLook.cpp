@@ -15,9 +15,14 @@
 
 namespace WindowLook {
 
+// Arial, which the windows were designed with, is on Linux an alias that fontconfig turns
+// into Liberation Sans, a face of the same measures that the package brings along. Named by
+// its alias, the face is found only through fontconfig's sorted list of all fonts, which
+// costs the start as much as a whole font; named by itself, it is found at once. Scripts it
+// lacks (Arabic) still fall back to the fonts that have them.
 QFont SansFont(double points, bool bold)
 {
-    QFont font(QStringLiteral("Arial"));
+    QFont font(QStringLiteral("Liberation Sans"));
     font.setPointSizeF(points);
     font.setBold(bold);
     return font;
