@@ -15,8 +15,8 @@
 #include <functional>
 #include <poll.h>
 #include <spawn.h>
-#include <sys/resource.h>
 #include <sys/wait.h>
+#include <time.h>
 
 namespace {
 
@@ -28,6 +28,16 @@ const QString AccessibilityLauncher = QStringLiteral("/usr/libexec/at-spi-bus-la
 double MillisecondsSince(std::chrono::steady_clock::time_point start)
 {
     return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+}
+
+// The processor time of all threads of a running process so far, user and kernel.
+double ProcessorMs(pid_t pid)
+{
+    clockid_t clock;
+    timespec used{};
+    if (clock_getcpuclockid(pid, &clock) != 0 || clock_gettime(clock, &used) != 0)
+        return -1;
+    return used.tv_sec * 1e3 + used.tv_nsec / 1e6;
 }
 
 // Waits for a condition that another process brings about.
@@ -274,6 +284,7 @@ DesktopStart::Start DesktopStart::start(const QString &program, const QStringLis
             const auto *drawn = reinterpret_cast<xcb_damage_notify_event_t *>(event);
             if (result.firstFrameMs < 0) {
                 result.firstFrameMs = MillisecondsSince(started);
+                result.cpuMs = ProcessorMs(pid);
                 result.firstDrawn = QRect(drawn->area.x, drawn->area.y, drawn->area.width,
                                           drawn->area.height);
                 result.inside = QSize(drawn->geometry.width, drawn->geometry.height);
@@ -296,10 +307,7 @@ DesktopStart::Start DesktopStart::start(const QString &program, const QStringLis
         xcb_damage_destroy(m_connection, damage);
     xcb_flush(m_connection);
     kill(pid, SIGKILL);
-    rusage usage{};
-    wait4(pid, nullptr, 0, &usage);
-    const auto ms = [](timeval time) { return time.tv_sec * 1e3 + time.tv_usec / 1e3; };
-    result.cpuMs = ms(usage.ru_utime) + ms(usage.ru_stime);
+    waitpid(pid, nullptr, 0);
     if (result.mappedMs < 0)
         fail(program + QStringLiteral(" shows no window"));
     else if (result.firstFrameMs < 0)

@@ -34,7 +34,7 @@ public:
     {
         double mappedMs = -1;     // from the program's start to the map of its window; -1: none
         double firstFrameMs = -1; // from the start to the first drawing into the window
-        double cpuMs = 0;         // the processor time of all its threads until it was ended
+        double cpuMs = -1;        // the processor time of all its threads up to the first frame
         QRect firstDrawn;         // the part of the window that the first drawing covered
         QSize inside;             // the window's inner size
         // With Pictures::Keep: the window's content read at the first drawing and a second

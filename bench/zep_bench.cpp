@@ -366,7 +366,6 @@ void MeasureDesktopStart(const QString &program, const QString &folder, QSize sc
                 qPrintable(loadBefore), qPrintable(Load()));
     PrintComparison("mapped:", programMapped, bareMapped);
     PrintComparison("first frame:", programFrame, bareFrame);
-    // Ended at once after it, so nearly all of it went into the first frame.
     PrintComparison("processor:", programCpu, bareCpu);
 }
 
