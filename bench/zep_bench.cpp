@@ -12,8 +12,8 @@
 //   zep_bench                         all figures
 //   zep_bench --first-frame [program] only the start on a desktop, of this build's program or another
 //   zep_bench --frames [folder]       the first frames kept as pictures, to check what they show
-//   zep_bench --record            only the learning record's figures
-//   zep_bench --startup [factor]  (internal) one start-up, reported to the parent process
+//   zep_bench --record                only the learning record's figures
+//   zep_bench --startup [factor]      (internal) one start-up, reported to the parent process
 #include "Cells.h"
 #include "DesktopStart.h"
 #include "EspeakSpeech.h"
