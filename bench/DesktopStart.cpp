@@ -15,6 +15,7 @@
 #include <functional>
 #include <poll.h>
 #include <spawn.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <time.h>
 
@@ -100,6 +101,9 @@ void DesktopStart::fail(const QString &what)
 bool DesktopStart::startServer(QProcess &process, const QString &program, const QStringList &arguments)
 {
     process.setProcessEnvironment(m_environment);
+    // A benchmark ended from outside (Ctrl+C, a closed pipe) takes its servers with it; the
+    // program on them then loses its display and ends too.
+    process.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGTERM); });
     process.start(program, arguments);
     if (!process.waitForStarted(ServerWaitMs)) {
         fail(program + QStringLiteral(" does not start"));
