@@ -16,7 +16,7 @@ libgl-dev googletest libgtest-dev xvfb xdotool poppler-utils clang libclang-rt-1
 libcups2-dev cups libsodium-dev
 libespeak-ng-dev espeak-ng-data pulseaudio pulseaudio-utils
 lintian desktop-file-utils appstream dpkg-dev fakeroot file
-openbox at-spi2-core dbus-daemon dbus-bin"
+openbox at-spi2-core dbus-daemon dbus-bin libxcb-damage0-dev"
 PACKAGES="$PACKAGES qt6-multimedia-dev fonts-dejavu-core"
 # Only for the tests: the independent sources the number-word tables are checked against,
 # and the tools that give a folder a default ACL.

@@ -6,6 +6,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QThread>
+#include <xcb/damage.h>
 #include <xcb/xcb.h>
 
 #include <chrono>
@@ -14,17 +15,30 @@
 #include <functional>
 #include <poll.h>
 #include <spawn.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
+#include <time.h>
 
 namespace {
 
 constexpr int ServerWaitMs = 10000;
 constexpr int MapWaitMs = 20000;
+constexpr int SettleMs = 1000;
 const QString AccessibilityLauncher = QStringLiteral("/usr/libexec/at-spi-bus-launcher");
 
 double MillisecondsSince(std::chrono::steady_clock::time_point start)
 {
     return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+}
+
+// The processor time of all threads of a running process so far, user and kernel.
+double ProcessorMs(pid_t pid)
+{
+    clockid_t clock;
+    timespec used{};
+    if (clock_getcpuclockid(pid, &clock) != 0 || clock_gettime(clock, &used) != 0)
+        return -1;
+    return used.tv_sec * 1e3 + used.tv_nsec / 1e6;
 }
 
 // Waits for a condition that another process brings about.
@@ -87,6 +101,9 @@ void DesktopStart::fail(const QString &what)
 bool DesktopStart::startServer(QProcess &process, const QString &program, const QStringList &arguments)
 {
     process.setProcessEnvironment(m_environment);
+    // A benchmark ended from outside (Ctrl+C, a closed pipe) takes its servers with it; the
+    // program on them then loses its display and ends too.
+    process.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGTERM); });
     process.start(program, arguments);
     if (!process.waitForStarted(ServerWaitMs)) {
         fail(program + QStringLiteral(" does not start"));
@@ -114,6 +131,16 @@ bool DesktopStart::startDisplay(QSize screen)
         return false;
     }
     m_root = xcb_setup_roots_iterator(xcb_get_setup(m_connection)).data->root;
+    const xcb_query_extension_reply_t *damage = xcb_get_extension_data(m_connection, &xcb_damage_id);
+    xcb_damage_query_version_reply_t *version = damage && damage->present
+        ? xcb_damage_query_version_reply(m_connection, xcb_damage_query_version(m_connection, 1, 1), nullptr)
+        : nullptr;
+    free(version);
+    if (!version) {
+        fail(QStringLiteral("Xvfb has no damage extension"));
+        return false;
+    }
+    m_damageEvents = damage->first_event;
     // Windows that the window manager maps are reported as children of the root.
     const uint32_t events = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
     xcb_change_window_attributes(m_connection, m_root, XCB_CW_EVENT_MASK, &events);
@@ -186,7 +213,7 @@ bool DesktopStart::startAccessibilityBus()
 }
 
 DesktopStart::Start DesktopStart::start(const QString &program, const QStringList &arguments,
-                                        const QString &folder)
+                                        const QString &folder, Pictures pictures)
 {
     Start result;
     if (!m_failure.isEmpty())
@@ -222,34 +249,86 @@ DesktopStart::Start DesktopStart::start(const QString &program, const QStringLis
         return result;
     }
 
-    // The window manager takes the program's window into a frame of its own (a reparent)
-    // and maps the frame: then the window is on the screen.
+    // Every top-level window the program creates is watched for drawing from its creation
+    // on. The window manager takes the program's window into a frame of its own (a
+    // reparent) and maps the frame: then the window is on the screen. The program draws
+    // into it once it is mapped; the first drawing is its first frame.
+    std::vector<xcb_damage_damage_t> damages;
     xcb_window_t window = 0;
+    unsigned pictureRequest = 0;
+    const auto waiting = [&] {
+        if (result.mappedMs < 0 || result.firstFrameMs < 0)
+            return MillisecondsSince(started) < MapWaitMs;
+        return pictures == Pictures::Keep && MillisecondsSince(started) < result.firstFrameMs + SettleMs;
+    };
     pollfd connection{xcb_get_file_descriptor(m_connection), POLLIN, 0};
-    while (result.mappedMs < 0 && MillisecondsSince(started) < MapWaitMs) {
+    while (waiting()) {
         xcb_generic_event_t *event = xcb_poll_for_event(m_connection);
         if (!event) {
-            poll(&connection, 1, 100);
+            poll(&connection, 1, 20);
             continue;
         }
         const int type = event->response_type & 0x7f;
-        if (type == XCB_REPARENT_NOTIFY)
+        if (type == XCB_CREATE_NOTIFY) {
+            const auto *created = reinterpret_cast<xcb_create_notify_event_t *>(event);
+            if (created->parent == m_root && !created->override_redirect) {
+                damages.push_back(xcb_generate_id(m_connection));
+                xcb_damage_create(m_connection, damages.back(), created->window,
+                                  XCB_DAMAGE_REPORT_LEVEL_RAW_RECTANGLES);
+                xcb_flush(m_connection);
+            }
+        } else if (type == XCB_REPARENT_NOTIFY) {
             window = reinterpret_cast<xcb_reparent_notify_event_t *>(event)->window;
-        else if (type == XCB_MAP_NOTIFY && window
-                 && !reinterpret_cast<xcb_map_notify_event_t *>(event)->override_redirect)
-            result.mappedMs = MillisecondsSince(started);
+        } else if (type == XCB_MAP_NOTIFY && window
+                   && !reinterpret_cast<xcb_map_notify_event_t *>(event)->override_redirect) {
+            if (result.mappedMs < 0)
+                result.mappedMs = MillisecondsSince(started);
+        } else if (type == m_damageEvents + XCB_DAMAGE_NOTIFY
+                   && reinterpret_cast<xcb_damage_notify_event_t *>(event)->drawable == window) {
+            const auto *drawn = reinterpret_cast<xcb_damage_notify_event_t *>(event);
+            if (result.firstFrameMs < 0) {
+                result.firstFrameMs = MillisecondsSince(started);
+                result.cpuMs = ProcessorMs(pid);
+                result.firstDrawn = QRect(drawn->area.x, drawn->area.y, drawn->area.width,
+                                          drawn->area.height);
+                result.inside = QSize(drawn->geometry.width, drawn->geometry.height);
+                if (pictures == Pictures::Keep)
+                    result.firstFrame = windowPicture(window, result.inside, &pictureRequest);
+            } else {
+                ++result.laterDrawings;
+                // An event carries the number of the last request of ours that the server
+                // had done when it was made: one older than the picture's request was
+                // drawn before the picture was taken.
+                if (pictureRequest && qint16(drawn->sequence - quint16(pictureRequest)) < 0)
+                    ++result.drawnBeforePicture;
+            }
+        }
         free(event);
     }
-    if (window) {
-        if (xcb_get_geometry_reply_t *geometry = xcb_get_geometry_reply(
-                m_connection, xcb_get_geometry(m_connection, window), nullptr)) {
-            result.inside = QSize(geometry->width, geometry->height);
-            free(geometry);
-        }
-    }
+    if (pictures == Pictures::Keep && result.firstFrameMs >= 0)
+        result.settled = windowPicture(window, result.inside);
+    for (xcb_damage_damage_t damage : damages)
+        xcb_damage_destroy(m_connection, damage);
+    xcb_flush(m_connection);
     kill(pid, SIGKILL);
     waitpid(pid, nullptr, 0);
     if (result.mappedMs < 0)
         fail(program + QStringLiteral(" shows no window"));
+    else if (result.firstFrameMs < 0)
+        fail(program + QStringLiteral(" draws nothing into its window"));
     return result;
+}
+
+QImage DesktopStart::windowPicture(unsigned window, QSize size, unsigned *request)
+{
+    const xcb_get_image_cookie_t asked = xcb_get_image(
+        m_connection, XCB_IMAGE_FORMAT_Z_PIXMAP, window, 0, 0, size.width(), size.height(), ~0u);
+    if (request)
+        *request = asked.sequence;
+    xcb_get_image_reply_t *reply = xcb_get_image_reply(m_connection, asked, nullptr);
+    QImage picture;
+    if (reply && xcb_get_image_data_length(reply) == size.width() * size.height() * 4)
+        picture = QImage(xcb_get_image_data(reply), size.width(), size.height(), QImage::Format_RGB32).copy();
+    free(reply);
+    return picture;
 }

@@ -5,15 +5,17 @@
 // load large pattern libraries and results files, how soon a question is heard, and what
 // the learning record costs: an answer recorded, the teacher's window on a class's year.
 // Runs offscreen; the speech figure uses a private sound server that it starts itself. The
-// start on a desktop is timed on private X displays with a window manager, against a bare
-// Qt window of the same size (zep_bare_window).
+// start on a desktop is timed on private X displays with a window manager, to the map of
+// the window and to its first frame, against a bare Qt window of the same size that shows
+// the same kind of content (zep_bare_window).
 //
-//   zep_bench                     all figures
-//   zep_bench --desktop [program] only the start on a desktop, of this build's program or another
-//   zep_bench --record            only the learning record's figures
-//   zep_bench --progress          only the numbers' stages (how well a child knows them)
-//   zep_bench --teacher           only the record's window opened behind the password
-//   zep_bench --startup [factor]  (internal) one start-up, reported to the parent process
+//   zep_bench                         all figures
+//   zep_bench --first-frame [program] only the start on a desktop, of this build's program or another
+//   zep_bench --frames [folder]       the first frames kept as pictures, to check what they show
+//   zep_bench --record                only the learning record's figures
+//   zep_bench --progress              only the numbers' stages (how well a child knows them)
+//   zep_bench --teacher               only the record's window opened behind the password
+//   zep_bench --startup [factor]      (internal) one start-up, reported to the parent process
 #include "Cells.h"
 #include "DesktopStart.h"
 #include "EspeakSpeech.h"
@@ -56,6 +58,7 @@
 #include <cstdio>
 #include <functional>
 #include <random>
+#include <tuple>
 
 namespace {
 
@@ -306,38 +309,68 @@ double Median(QList<double> values)
     return values.at(values.size() / 2);
 }
 
+QString DesktopName(QSize screen, DesktopStart::Accessibility accessibility)
+{
+    return QStringLiteral("desktop %1x%2, accessibility bus %3")
+        .arg(screen.width())
+        .arg(screen.height())
+        .arg(accessibility == DesktopStart::Accessibility::On ? "on" : "off");
+}
+
+// The machine's load over the last minute, to be noted beside the figures.
+QString Load()
+{
+    QFile load(QStringLiteral("/proc/loadavg"));
+    if (!load.open(QIODevice::ReadOnly))
+        return QStringLiteral("?");
+    return QString::fromLatin1(load.readLine().split(' ').value(0));
+}
+
+void PrintComparison(const char *what, const QList<double> &program, const QList<double> &bare)
+{
+    const double programFastest = *std::min_element(program.begin(), program.end());
+    const double bareFastest = *std::min_element(bare.begin(), bare.end());
+    std::printf("  %-12s program %6.1f ms, bare window %6.1f ms: ratio %.2f "
+                "(fastest %.1f / %.1f ms: %.2f)\n",
+                what, Median(program), Median(bare), Median(program) / Median(bare), programFastest,
+                bareFastest, programFastest / bareFastest);
+}
+
 // The program and the bare window of the same size start in turns on a private desktop,
-// the window fitted to its screen; each is timed from its start to the map of its window.
+// the window fitted to its screen; each is timed from its start to the map of its window
+// and to the first drawing into it.
 void MeasureDesktopStart(const QString &program, const QString &folder, QSize screen,
                          DesktopStart::Accessibility accessibility)
 {
-    const QString where = QStringLiteral("desktop %1x%2, accessibility bus %3:")
-                              .arg(screen.width())
-                              .arg(screen.height())
-                              .arg(accessibility == DesktopStart::Accessibility::On ? "on" : "off");
+    const QString where = DesktopName(screen, accessibility);
+    const QString loadBefore = Load();
     DesktopStart desktop(screen, accessibility);
     const QString bare = QStringLiteral(ZEP_BARE_WINDOW);
     // The first start of each fills the caches and gives the size of the window.
     const QSize inside = desktop.start(program, {}, folder).inside;
     const QStringList size{QString::number(inside.width()), QString::number(inside.height())};
     desktop.start(bare, size, folder);
-    QList<double> programTimes, bareTimes;
+    QList<double> programMapped, bareMapped, programFrame, bareFrame, programCpu, bareCpu;
     for (int run = 0; run < DesktopRuns && desktop.failure().isEmpty(); ++run) {
-        programTimes.append(desktop.start(program, {}, folder).mappedMs);
-        bareTimes.append(desktop.start(bare, size, folder).mappedMs);
+        const DesktopStart::Start ours = desktop.start(program, {}, folder);
+        const DesktopStart::Start theirs = desktop.start(bare, size, folder);
+        programMapped.append(ours.mappedMs);
+        programFrame.append(ours.firstFrameMs);
+        programCpu.append(ours.cpuMs);
+        bareMapped.append(theirs.mappedMs);
+        bareFrame.append(theirs.firstFrameMs);
+        bareCpu.append(theirs.cpuMs);
     }
     if (!desktop.failure().isEmpty()) {
-        std::printf("%s not measured: %s\n", qPrintable(where), qPrintable(desktop.failure()));
+        std::printf("%s: not measured: %s\n", qPrintable(where), qPrintable(desktop.failure()));
         return;
     }
-    const double programMs = Median(programTimes);
-    const double bareMs = Median(bareTimes);
-    const double programFastest = *std::min_element(programTimes.begin(), programTimes.end());
-    const double bareFastest = *std::min_element(bareTimes.begin(), bareTimes.end());
-    std::printf("%s window %dx%d mapped after %.1f ms, bare window %.1f ms "
-                "(medians of %d starts in turns): ratio %.2f (fastest %.1f / %.1f ms: %.2f)\n",
-                qPrintable(where), inside.width(), inside.height(), programMs, bareMs, DesktopRuns,
-                programMs / bareMs, programFastest, bareFastest, programFastest / bareFastest);
+    std::printf("%s, window %dx%d, medians of %d starts in turns (load %s, then %s):\n",
+                qPrintable(where), inside.width(), inside.height(), DesktopRuns,
+                qPrintable(loadBefore), qPrintable(Load()));
+    PrintComparison("mapped:", programMapped, bareMapped);
+    PrintComparison("first frame:", programFrame, bareFrame);
+    PrintComparison("processor:", programCpu, bareCpu);
 }
 
 void MeasureDesktopStarts(const QString &folder, const QString &program = QStringLiteral(ZEP_PROGRAM))
@@ -345,6 +378,55 @@ void MeasureDesktopStarts(const QString &folder, const QString &program = QStrin
     for (QSize screen : {QSize(1280, 1024), QSize(3840, 2160)})
         for (auto accessibility : {DesktopStart::Accessibility::Off, DesktopStart::Accessibility::On})
             MeasureDesktopStart(program, folder, screen, accessibility);
+}
+
+// The check that the first drawing is the picture with its content: one start of each on
+// every desktop, the window read at the first drawing and a second later, both kept as PNG
+// files in the folder.
+void KeepFirstFrames(const QString &folder, const QString &pictures)
+{
+    QDir().mkpath(pictures);
+    for (QSize screen : {QSize(1280, 1024), QSize(3840, 2160)})
+        for (auto accessibility : {DesktopStart::Accessibility::Off, DesktopStart::Accessibility::On}) {
+            DesktopStart desktop(screen, accessibility);
+            const QSize inside = desktop.start(QStringLiteral(ZEP_PROGRAM), {}, folder).inside;
+            const QStringList size{QString::number(inside.width()), QString::number(inside.height())};
+            for (const auto &[name, program, arguments] :
+                 {std::tuple{QStringLiteral("program"), QStringLiteral(ZEP_PROGRAM), QStringList()},
+                  std::tuple{QStringLiteral("bare"), QStringLiteral(ZEP_BARE_WINDOW), size}}) {
+                const DesktopStart::Start start =
+                    desktop.start(program, arguments, folder, DesktopStart::Pictures::Keep);
+                const QString where = DesktopName(screen, accessibility) + QStringLiteral(", ") + name;
+                if (!desktop.failure().isEmpty() || start.firstFrame.isNull() || start.settled.isNull()) {
+                    std::printf("%s: no picture: %s\n", qPrintable(where), qPrintable(desktop.failure()));
+                    continue;
+                }
+                const QString file = QStringLiteral("%1/%2x%3-%4-%5")
+                                         .arg(pictures)
+                                         .arg(screen.width())
+                                         .arg(screen.height())
+                                         .arg(accessibility == DesktopStart::Accessibility::On ? "a11y" : "plain", name);
+                start.firstFrame.save(file + QStringLiteral("-first.png"));
+                start.settled.save(file + QStringLiteral("-settled.png"));
+                qsizetype differing = 0;
+                QRect changed;
+                for (int y = 0; y < start.inside.height(); ++y)
+                    for (int x = 0; x < start.inside.width(); ++x)
+                        if (start.firstFrame.pixel(x, y) != start.settled.pixel(x, y)) {
+                            ++differing;
+                            changed |= QRect(x, y, 1, 1);
+                        }
+                const QRect &drawn = start.firstDrawn;
+                std::printf("%s: first drawing %dx%d at %d,%d of %dx%d after %.1f ms; %d drawings "
+                            "in the next second, %d of them before the picture was read; %lld "
+                            "pixels differ from the window a second later (within %dx%d at %d,%d)\n",
+                            qPrintable(where), drawn.width(), drawn.height(), drawn.x(), drawn.y(),
+                            start.inside.width(), start.inside.height(), start.firstFrameMs,
+                            start.laterDrawings, start.drawnBeforePicture,
+                            static_cast<long long>(differing), changed.width(), changed.height(),
+                            changed.x(), changed.y());
+            }
+        }
 }
 
 // Runs the event loop until done() or the time is up.
@@ -596,8 +678,12 @@ int main(int argc, char **argv)
     }
     QTemporaryDir folder;
     QFile::copy(QStringLiteral(ZEP_STARTER_LIBRARY), folder.filePath(QStringLiteral("ZEP100.TXT")));
-    if (const qsizetype at = app.arguments().indexOf(QStringLiteral("--desktop")); at >= 0) {
+    if (const qsizetype at = app.arguments().indexOf(QStringLiteral("--first-frame")); at >= 0) {
         MeasureDesktopStarts(folder.path(), app.arguments().value(at + 1, QStringLiteral(ZEP_PROGRAM)));
+        return 0;
+    }
+    if (const qsizetype at = app.arguments().indexOf(QStringLiteral("--frames")); at >= 0) {
+        KeepFirstFrames(folder.path(), app.arguments().value(at + 1, QStringLiteral("frames")));
         return 0;
     }
     if (app.arguments().contains(QStringLiteral("--speech"))) { // the speech figures alone

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ClickLabel.h"
 
-#include "Twips.h"
+#include "WindowLook.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -80,10 +80,6 @@ void ClickLabel::paintEvent(QPaintEvent *event)
     }
     if (!hasFocus())
         return;
-    constexpr int FocusFrameTwips = 15;
-    const int width = std::max(1, ToPixels(FocusFrameTwips));
     QPainter painter(this);
-    painter.setPen(QPen(Qt::black, width, Qt::DotLine));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(QRectF(rect()).adjusted(width / 2.0, width / 2.0, -width / 2.0, -width / 2.0));
+    WindowLook::DrawFocusFrame(painter, rect());
 }

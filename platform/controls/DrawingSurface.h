@@ -50,6 +50,7 @@ protected:
     void paintOpaque(const QRectF &area, const std::function<void(QPainter &)> &step) override;
     double deviceUnitsPerTwip() const override;
     QPaintDevice *metricsDevice() const override;
+    bool paintsPixels() const override { return true; }
 
 private:
     struct Step

@@ -3,18 +3,18 @@
 #include "PictureButton.h"
 
 #include "Twips.h"
+#include "WindowLook.h"
 
 #include <QEvent>
 #include <QIcon>
 #include <QPainter>
 #include <QPixmap>
+#include <QStyle>
 #include <QSvgRenderer>
 #include <QThreadPool>
 #include <memory>
 
 namespace {
-
-constexpr int FocusFrameTwips = 15;
 
 QImage Draw(const QString &picture, QSize pixels)
 {
@@ -62,12 +62,7 @@ void PictureButton::setPicture(const QString &picture)
 void PictureButton::setBackground(const QColor &background)
 {
     m_background = background;
-    const QString sheet = QStringLiteral("QToolButton { background-color: %1; border: none; }"
-                                         "QToolButton:focus { border: %2px dotted black; }")
-                              .arg(background.name())
-                              .arg(std::max(1, ToPixels(FocusFrameTwips)));
-    if (sheet != styleSheet()) // each new style sheet polishes the button anew
-        setStyleSheet(sheet);
+    update();
 }
 
 void PictureButton::setIconTwips(int twips)
@@ -86,7 +81,7 @@ void PictureButton::applyScale()
         takeIcon();
     else if (testAttribute(Qt::WA_WState_Polished))
         drawIconSoon();
-    setBackground(m_background);
+    update();
 }
 
 bool PictureButton::event(QEvent *event)
@@ -113,12 +108,22 @@ void PictureButton::showEvent(QShowEvent *event)
     QToolButton::showEvent(event);
 }
 
+// The button draws itself: its colour, the icon in the middle, greyed when the button is
+// off, and the dotted frame of the focus. A style sheet would cost every button a style
+// of its own, polished and drawn through style rules, at the start of the window.
 // A window painted without being shown (grabbed for a picture) still gets its icons.
-void PictureButton::paintEvent(QPaintEvent *event)
+void PictureButton::paintEvent(QPaintEvent *)
 {
     if (!m_iconDrawn)
         takeIcon();
-    QToolButton::paintEvent(event);
+    QPainter painter(this);
+    painter.fillRect(rect(), m_background);
+    const QPixmap pixmap =
+        icon().pixmap(iconSize(), devicePixelRatio(), isEnabled() ? QIcon::Normal : QIcon::Disabled);
+    const QSize shown = (QSizeF(pixmap.size()) / pixmap.devicePixelRatio()).toSize();
+    painter.drawPixmap(QStyle::alignedRect(layoutDirection(), Qt::AlignCenter, shown, rect()), pixmap);
+    if (hasFocus())
+        WindowLook::DrawFocusFrame(painter, rect());
 }
 
 // The icon from the drawing thread, or drawn here when it was not asked for there.

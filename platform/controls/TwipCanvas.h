@@ -72,6 +72,9 @@ protected:
     }
     virtual double deviceUnitsPerTwip() const = 0;
     virtual QPaintDevice *metricsDevice() const = 0;
+    // True where the steps end as pixels of an image, false where they stay lines and
+    // areas of a page.
+    virtual bool paintsPixels() const { return false; }
 
     QPointF toDevice(QPointF twips) const;
 

@@ -7,6 +7,8 @@
 #include <QSizeF>
 #include <QString>
 
+class QPainter;
+class QRect;
 class QWidget;
 
 // Colours and fonts the program's windows share.
@@ -20,6 +22,8 @@ constexpr double WindowPoints = 9.75;
 
 // The sans-serif face of the windows at a size in points.
 QFont SansFont(double points, bool bold);
+// The dotted frame along the edges of a control that holds the focus.
+void DrawFocusFrame(QPainter &painter, const QRect &area);
 
 // A window of fixed inner size (in twips) with its caption, icon, background and the bold
 // 9.75-point font that its controls use unless they name their own.

@@ -11,7 +11,7 @@
 #include <QFileInfo>
 #include <QLocale>
 #include <QPainter>
-#include <QPrinter>
+#include <QPdfWriter>
 #include <QTemporaryDir>
 
 #include <cerrno>
@@ -22,6 +22,7 @@
 namespace {
 
 constexpr double TwipsPerInch = 1440.0;
+constexpr int DotsPerInch = 1200;
 // The printable area of a sheet written as PDF starts this far in from every edge.
 constexpr double PdfMarginPoints = 10.0;
 
@@ -33,7 +34,7 @@ public:
     // With a ready queue the sheet is drawn into a spool file for it, else straight into
     // a PDF file in pdfFolder.
     QtPrintJob(const QString &sheetName, std::unique_ptr<PrintQueue> queue, const QString &pdfFolder)
-        : m_printer(QPrinter::HighResolution), m_sheetName(sheetName), m_pdfFolder(pdfFolder)
+        : m_sheetName(sheetName), m_pdfFolder(pdfFolder)
     {
         if (queue && queue->refusal().isEmpty()) {
             m_queue = std::move(queue);
@@ -41,26 +42,26 @@ public:
             m_refusedBy = queue->displayName();
             m_refusal = queue->refusal();
         }
-        m_printer.setOutputFormat(QPrinter::PdfFormat);
-        m_printer.setDocName(sheetName);
-        m_printer.setFullPage(false);
+        QPageLayout page = QtPrinter::PdfLayout();
+        QString file;
         if (m_queue) {
-            const QPageSize paper = m_queue->paper().isValid() ? m_queue->paper()
-                                                               : QtPrinter::PdfLayout().pageSize();
-            m_printer.setPageLayout(QPageLayout(paper, QPageLayout::Portrait, m_queue->margins(),
-                                                QPageLayout::Millimeter));
+            const QPageSize paper = m_queue->paper().isValid() ? m_queue->paper() : page.pageSize();
+            page = QPageLayout(paper, QPageLayout::Portrait, m_queue->margins(), QPageLayout::Millimeter);
             if (!m_spool.isValid())
                 m_error = QStringLiteral("Es ist kein Platz für den Druckauftrag frei.");
-            m_printer.setOutputFileName(m_spool.filePath(SpoolName));
+            file = m_spool.filePath(SpoolName);
         } else {
             m_pdfFile = QtPrinter::ClaimPdfFile(pdfFolder, sheetName);
-            m_printer.setPageLayout(QtPrinter::PdfLayout());
-            m_printer.setOutputFileName(m_pdfFile);
+            file = m_pdfFile;
             if (m_pdfFile.isEmpty())
                 m_error = QStringLiteral("Im Ordner %1 kann keine Datei angelegt werden.")
                               .arg(QDir::toNativeSeparators(pdfFolder));
         }
-        if (m_error.isEmpty() && !m_painter.begin(&m_printer))
+        m_printer = std::make_unique<QPdfWriter>(file);
+        m_printer->setResolution(DotsPerInch);
+        m_printer->setTitle(sheetName);
+        m_printer->setPageLayout(page);
+        if (m_error.isEmpty() && !m_painter.begin(m_printer.get()))
             m_error = QStringLiteral("Das Blatt konnte nicht angelegt werden.");
     }
 
@@ -68,13 +69,13 @@ public:
 
     double pageHeightTwips() const override
     {
-        return m_printer.pageLayout().paintRectPixels(m_printer.resolution()).height()
+        return m_printer->pageLayout().paintRectPixels(m_printer->resolution()).height()
             / deviceUnitsPerTwip();
     }
 
     void newPage() override
     {
-        if (m_painter.isActive() && !m_printer.newPage())
+        if (m_painter.isActive() && !m_printer->newPage())
             m_error = QStringLiteral("Eine neue Seite konnte nicht begonnen werden.");
         m_cursor = QPointF(0, 0);
     }
@@ -125,10 +126,13 @@ private:
         if (m_painter.isActive())
             step(m_painter);
     }
-    double deviceUnitsPerTwip() const override { return m_printer.resolution() / TwipsPerInch; }
-    QPaintDevice *metricsDevice() const override { return const_cast<QPrinter *>(&m_printer); }
+    double deviceUnitsPerTwip() const override { return m_printer->resolution() / TwipsPerInch; }
+    QPaintDevice *metricsDevice() const override { return m_printer.get(); }
 
-    QPrinter m_printer;
+    // The PDF writer of Qt's GUI library: the print support library would cost every start
+    // the loading of its symbols, for nothing the sheets need. Declared before the painter,
+    // which ends first.
+    std::unique_ptr<QPdfWriter> m_printer;
     QPainter m_painter;
     QString m_sheetName;
     QString m_pdfFolder;

@@ -16,7 +16,7 @@ deb=$work/zep100_${version}_$(dpkg --print-architecture).deb
 [ -f "$deb" ] || fail "no $deb: $(ls "$work")"
 
 depends=$(dpkg-deb --field "$deb" Depends)
-for needed in libc6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 libqt6svg6 \
+for needed in libc6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6 \
     libcups2 libespeak-ng1 libqt6multimedia6 libsodium23 \
     qt6-qpa-plugins qt6-translations-l10n fonts-liberation2 fonts-dejavu-core espeak-ng-data; do
     echo "$depends" | tr ',' '\n' | grep -q "^ *$needed\( \|$\)" || fail "Depends lacks $needed: $depends"

@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QSvgRenderer>
+#include <QTest>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -57,6 +58,52 @@ TEST_F(Pictures, ButtonsShowTheirLastPictureAtTheirLastScale)
     EXPECT_EQ(Shown(button->icon(), QSize(32, 32)), Drawn(QStringLiteral(":/icons/tick.svg"), QSize(32, 32)));
     button->setPicture(QStringLiteral(":/icons/exit.svg"));
     EXPECT_EQ(Shown(button->icon(), QSize(32, 32)), Drawn(QStringLiteral(":/icons/exit.svg"), QSize(32, 32)));
+}
+
+// A button shows its colour around its icon, the icon greyed while the button is off, and
+// a dotted frame along its edge while it holds the focus.
+TEST_F(Pictures, ButtonsShowTheirColourIconStateAndFocus)
+{
+    Zoom::instance().setFactor(1);
+    QWidget window;
+    auto *button = new PictureButton(QStringLiteral(":/icons/exit.svg"), QStringLiteral("Beenden"),
+                                     Qt::cyan, &window);
+    button->setGeometry(0, 0, 40, 40); // the 32-pixel icon stands 4 pixels in from every edge
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    const QColor red = Drawn(QStringLiteral(":/icons/exit.svg"), QSize(32, 32)).pixelColor(4, 16);
+    const auto shown = [&](QPoint pixel) { return button->grab().toImage().pixelColor(pixel); };
+    EXPECT_EQ(shown({1, 1}), QColor(Qt::cyan));
+    EXPECT_EQ(shown({8, 20}), red);
+    button->setFocus();
+    EXPECT_EQ(shown({0, 0}), QColor(Qt::black));
+    button->setEnabled(false);
+    const QColor off = shown({8, 20});
+    EXPECT_NE(off, red);
+    EXPECT_EQ(off.red(), off.green());
+}
+
+// A box on a screen surface has its outline, of the line's width, around its fill at every
+// scale, as an outline traced by the painter would have.
+TEST_F(Pictures, SurfaceBoxesKeepTheirOutlineAtEveryScale)
+{
+    for (double factor : {1.0, 1.6, 2.5, 3.375}) {
+        Zoom::instance().setFactor(factor);
+        DrawingSurface surface(QSize(1500, 1500), QColor(192, 192, 192));
+        surface.setFillColor(Qt::yellow);
+        surface.setLineWidth(2);
+        surface.box(QRectF(300, 300, 900, 900)); // 20 to 80 units, lines 19 to 21 and 79 to 81
+        const QImage image = surface.image();
+        const auto at = [&](double units) {
+            return image.pixelColor(int(units * factor), int(50 * factor));
+        };
+        EXPECT_EQ(at(18.6), QColor(192, 192, 192)) << factor;
+        EXPECT_EQ(at(20.5), QColor(Qt::black)) << factor;
+        EXPECT_EQ(at(21.5), QColor(Qt::yellow)) << factor;
+        EXPECT_EQ(at(79.5), QColor(Qt::black)) << factor;
+        EXPECT_EQ(at(81.4), QColor(192, 192, 192)) << factor;
+    }
 }
 
 // A surface scaled before its first drawing draws at the new scale.
