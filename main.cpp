@@ -86,20 +86,33 @@ int main(int argc, char **argv)
             recordWindow = std::make_unique<RecordWindow>(platform);
             QObject::connect(recordWindow.get(), &RecordWindow::recordChanged, &recorder,
                              &LearningRecorder::reloadNames);
+            QObject::connect(recordWindow.get(), &RecordWindow::childDeleted, &window, &Form1::userDeleted);
+            QObject::connect(recordWindow.get(), &RecordWindow::childRenamed, &window, &Form1::userRenamed);
         }
         recordWindow->open();
     });
 
-    // A logout or a request to terminate saves the results as the exit button's "Ja" does.
+    // A logout or a request to terminate saves the results as the exit button's "Ja" does;
+    // nobody is there to answer a question.
     TerminationSignals termination;
-    QObject::connect(&termination, &TerminationSignals::received, &window, &Form1::SaveAndEnd);
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, &window,
-                     [&window](QSessionManager &) { window.SaveAndEnd(); });
+    bool unattended = false;
+    QObject::connect(&termination, &TerminationSignals::received, &window, [&] {
+        unattended = true;
+        window.SaveAndEnd();
+    });
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &window, [&](QSessionManager &) {
+        unattended = true;
+        window.SaveAndEnd();
+    });
     fonts.finish(); // the load handler may already show a box
     window.Form_Load();
     window.show();
     QTimer::singleShot(RecordStartUpDelayMs, &recorder, &LearningRecorder::startUp);
     const int exitCode = app.exec();
-    recorder.finish();
+    // What cannot be written goes to the log when nobody is there, else to a question.
+    if (unattended)
+        recorder.finish();
+    else
+        recorder.finishAsking(dialogs, ShownPath(files, RecordFiles::Folder));
     return exitCode;
 }

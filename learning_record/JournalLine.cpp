@@ -11,7 +11,9 @@
 
 namespace {
 
-constexpr char Tag[] = "Z1";
+constexpr char Tag[] = "Z2";
+constexpr char EarlierTag[] = "Z1";
+constexpr int CheckDigits = 8;
 constexpr qsizetype MaxTextBytes = 1024; // a name or pattern of 100 characters, escaped
 constexpr qint64 MaxMs = 24LL * 3600 * 1000;
 constexpr quint64 MaxSeq = quint64(1) << 53;
@@ -181,6 +183,20 @@ QByteArray IsoTime(qint64 utcSeconds, int offsetSeconds)
     return QByteArray(text);
 }
 
+namespace {
+
+QByteArray Check(QByteArrayView checked) // FNV-1a
+{
+    quint32 hash = 2166136261u;
+    for (const char c : checked) {
+        hash ^= static_cast<unsigned char>(c);
+        hash *= 16777619u;
+    }
+    return QByteArray::number(hash, 16).rightJustified(CheckDigits, '0');
+}
+
+} // namespace
+
 QByteArray JournalLine(const RecordedAnswer &answer)
 {
     QByteArray line = Tag;
@@ -199,39 +215,51 @@ QByteArray JournalLine(const RecordedAnswer &answer)
     field(QByteArray::number(answer.given));
     field(answer.right() ? "r" : "f");
     field(QByteArray::number(std::clamp<qint64>(answer.ms, 0, MaxMs)));
+    field(Check(line));
     line += '\n';
     return line;
 }
 
 namespace {
 
-constexpr int FieldCount = 12;
+constexpr int FieldCount = 12; // without the check
 
-// Splits a line at its tabs; the texts are checked field by field afterwards.
-bool SplitLine(QByteArrayView line, std::array<QByteArrayView, FieldCount> &fields)
+// Splits a line at its tabs into exactly `count` fields; the texts are checked afterwards.
+bool SplitLine(QByteArrayView line, std::array<QByteArrayView, FieldCount + 1> &fields, int count)
 {
     const char *start = line.data();
     const char *const end = start + line.size();
-    for (int i = 0; i < FieldCount - 1; ++i) {
+    for (int i = 0; i < count - 1; ++i) {
         const auto *tab = static_cast<const char *>(std::memchr(start, '\t', size_t(end - start)));
         if (!tab)
             return false;
         fields[size_t(i)] = QByteArrayView(start, tab - start);
         start = tab + 1;
     }
-    fields[FieldCount - 1] = QByteArrayView(start, end - start);
-    return true;
+    fields[size_t(count - 1)] = QByteArrayView(start, end - start);
+    return !std::memchr(start, '\t', size_t(end - start));
 }
 
 bool Is(QByteArrayView field, char c) { return field.size() == 1 && field[0] == c; }
+
+// A line of this release with its check whole, or one of an earlier release.
+bool SplitChecked(QByteArrayView line, std::array<QByteArrayView, FieldCount + 1> &f)
+{
+    if (line.startsWith(EarlierTag))
+        return SplitLine(line, f, FieldCount);
+    if (!line.startsWith(Tag) || !SplitLine(line, f, FieldCount + 1))
+        return false;
+    const QByteArrayView check = f[FieldCount];
+    return check.size() == CheckDigits && check == Check(line.first(line.size() - CheckDigits - 1));
+}
 
 } // namespace
 
 bool ParseJournalFields(QByteArrayView line, JournalFields &out)
 {
-    std::array<QByteArrayView, FieldCount> f;
+    std::array<QByteArrayView, FieldCount + 1> f;
     quint64 seq = 0, asked = 0, given = 0, ms = 0;
-    if (!SplitLine(line, f) || f[0].size() != 2 || f[0][0] != Tag[0] || f[0][1] != Tag[1]
+    if (!SplitChecked(line, f) || f[0].size() != 2
         || !ParseIsoTime(f[1], out.utcSeconds, out.offsetSeconds) || !IsText(f[2], false)
         || !ParseNumber(f[3], MaxSeq, seq) || seq == 0 || !IsText(f[4], false)
         || !(Is(f[5], 'F') || Is(f[5], 'Z')) || !IsLanguage(f[6]) || !IsText(f[7], true)

@@ -3,6 +3,7 @@
 #include "LearningRecorder.h"
 
 #include "Clock.h"
+#include "Dialogs.h"
 #include "GivenAnswer.h"
 #include "JournalWorker.h"
 #include "Language.h"
@@ -19,8 +20,8 @@ Q_DECLARE_LOGGING_CATEGORY(lcRecord)
 
 LearningRecorder::LearningRecorder(Files &files, const Clock &clock, const RunIdentity &run,
                                    Housekeeping housekeeping)
-    : m_clock(clock), m_writer(RecordFiles::WriterName(run.runName())), m_journals(files, clock, m_writer),
-      m_worker(new JournalWorker(files, clock, m_writer))
+    : m_clock(clock), m_writer(RecordFiles::WriterName(run.runName())), m_journals(files, m_writer),
+      m_worker(new JournalWorker(files, clock))
 {
     if (housekeeping == Housekeeping::OnItsOwnThread) {
         m_thread = new QThread;
@@ -106,12 +107,31 @@ void LearningRecorder::tried(const QString &failure)
 {
     if (failure.isEmpty()) {
         m_retry.stop();
+        m_toldCannotWrite = false;
         return;
     }
     if (!m_retry.isActive())
         m_retry.start();
     if (!std::exchange(m_toldCannotWrite, true))
         emit cannotWrite(failure);
+}
+
+qsizetype LearningRecorder::finishAsking(Dialogs &dialogs, const QString &folder)
+{
+    while (!m_finished) {
+        const QString failure = m_journals.retry();
+        const qsizetype unwritten = m_journals.unwritten();
+        if (unwritten == 0)
+            break;
+        const QString answers = unwritten == 1 ? QStringLiteral("Eine Antwort dieses Spiels konnte")
+                                               : QStringLiteral("%1 Antworten dieses Spiels konnten").arg(unwritten);
+        const QString question = QStringLiteral("%1 nicht im Lernstand im Ordner\r%2\rgespeichert werden:\r%3\r"
+                                                "Noch einmal versuchen? Mit „Nein“ gehen sie verloren.")
+                                     .arg(answers, folder, failure);
+        if (dialogs.messageBox(question, MessageStyle::Question, QStringLiteral("Lernstand")) == Answer::No)
+            break;
+    }
+    return finish();
 }
 
 qsizetype LearningRecorder::finish(std::chrono::milliseconds wait)
@@ -121,7 +141,7 @@ qsizetype LearningRecorder::finish(std::chrono::milliseconds wait)
     m_finished = true;
     m_retry.stop();
     if (const QString failed = m_journals.retry(); !failed.isEmpty())
-        qCWarning(lcRecord) << "answers not written at the end:" << failed;
+        qCWarning(lcRecord) << m_journals.unwritten() << "answers not written at the end:" << failed;
     if (const QString failed = m_journals.sync(); !failed.isEmpty())
         qCWarning(lcRecord) << "the journals were not put on the disk:" << failed;
     if (m_thread) {
