@@ -109,7 +109,9 @@ int main(int argc, char **argv)
     window.show();
     QTimer::singleShot(RecordStartUpDelayMs, &recorder, &LearningRecorder::startUp);
     const int exitCode = app.exec();
-    // What cannot be written goes to the log when nobody is there, else to a question.
+    // What cannot be written goes to the log when nobody is there, else to a question. The
+    // main loop's end leaves the program's queued quit behind, which would close it at once.
+    QCoreApplication::removePostedEvents(&app, QEvent::MetaCall);
     if (unattended)
         recorder.finish();
     else

@@ -110,7 +110,7 @@ void ClassList::setSecondLanguage(const QString &name, const QString &code)
     if (found)
         return;
     QStringList cells(std::max(m_nameColumn, languageColumn) + 1);
-    cells[m_nameColumn] = name;
+    cells[m_nameColumn] = ComparableName(name);
     cells[languageColumn] = code;
     m_rows.append({cells, {}, true});
 }
