@@ -123,11 +123,12 @@ qsizetype LearningRecorder::finishAsking(Dialogs &dialogs, const QString &folder
         const qsizetype unwritten = m_journals.unwritten();
         if (unwritten == 0)
             break;
-        const QString answers = unwritten == 1 ? QStringLiteral("Eine Antwort dieses Spiels konnte")
-                                               : QStringLiteral("%1 Antworten dieses Spiels konnten").arg(unwritten);
-        const QString question = QStringLiteral("%1 nicht im Lernstand im Ordner\r%2\rgespeichert werden:\r%3\r"
-                                                "Noch einmal versuchen? Mit „Nein“ gehen sie verloren.")
-                                     .arg(answers, folder, failure);
+        const bool one = unwritten == 1;
+        const QString question = QStringLiteral("%1 dieses Spiels %2 nicht im Lernstand im Ordner\r%3\rgespeichert "
+                                                "werden:\r%4\rNoch einmal versuchen? Mit „Nein“ %5 verloren.")
+                                     .arg(one ? QStringLiteral("Eine Antwort") : QStringLiteral("%1 Antworten").arg(unwritten),
+                                          one ? QStringLiteral("konnte") : QStringLiteral("konnten"), folder, failure,
+                                          one ? QStringLiteral("geht sie") : QStringLiteral("gehen sie"));
         if (dialogs.messageBox(question, MessageStyle::Question, QStringLiteral("Lernstand")) == Answer::No)
             break;
     }
