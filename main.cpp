@@ -59,14 +59,24 @@ int main(int argc, char **argv)
     const Platform platform{dialogs, printer, clipboard, random, screen, files, program, speech, clock, run};
     ProgramWiring zep(platform, SystemSettings::Text(SystemSettings::TeacherPasswordKey), SystemSettings::Place());
 
-    // A logout or a request to terminate saves the results as the exit button's "Ja" does.
+    // A logout or a request to terminate saves the results as the exit button's "Ja" does;
+    // nobody is there to answer a question.
     TerminationSignals termination;
-    QObject::connect(&termination, &TerminationSignals::received, &zep.window, &Form1::SaveAndEnd);
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, &zep.window,
-                     [&zep](QSessionManager &) { zep.window.SaveAndEnd(); });
+    bool unattended = false;
+    QObject::connect(&termination, &TerminationSignals::received, &zep.window, [&] {
+        unattended = true;
+        zep.window.SaveAndEnd();
+    });
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &zep.window, [&](QSessionManager &) {
+        unattended = true;
+        zep.window.SaveAndEnd();
+    });
     fonts.finish(); // the load handler may already show a box
     zep.start();
     const int exitCode = app.exec();
-    zep.finish();
+    // The main loop's end leaves the program's queued quit behind, which would close a
+    // question about unwritten answers at once.
+    QCoreApplication::removePostedEvents(&app, QEvent::MetaCall);
+    zep.finish(unattended ? ProgramWiring::Ending::Unattended : ProgramWiring::Ending::Attended);
     return exitCode;
 }

@@ -3,7 +3,8 @@
 //
 // Prints the program's start-up time, its peak memory, how long the main window takes to
 // load large pattern libraries and results files, how soon a question is heard, and what
-// the learning record costs: an answer recorded, the teacher's window on a class's year.
+// the learning record costs: an answer recorded, the teacher's window on a class's year,
+// a child deleted from it.
 // Runs offscreen; the speech figure uses a private sound server that it starts itself. The
 // start on a desktop is timed on private X displays with a window manager, to the map of
 // the window and to its first frame, against a bare Qt window of the same size that shows
@@ -17,13 +18,13 @@
 //   zep_bench --teacher               only the record's window opened behind the password
 //   zep_bench --startup [factor]      (internal) one start-up, reported to the parent process
 #include "Cells.h"
+#include "ClassRecord.h"
 #include "DesktopStart.h"
 #include "EspeakSpeech.h"
 #include "FontConfigurationReader.h"
 #include "Language.h"
 #include "Form1.h"
 #include "GivenAnswer.h"
-#include "JournalLine.h"
 #include "LearningRecorder.h"
 #include "ListBox.h"
 #include "Module1.h"
@@ -57,7 +58,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <functional>
-#include <random>
 #include <tuple>
 
 namespace {
@@ -66,12 +66,6 @@ constexpr int StartupRuns = 7;
 constexpr int DesktopRuns = 15;
 constexpr int LoadRuns = 3;
 constexpr int SpeechRuns = 20;
-// A class's year in the learning record: 30 children, 20,000 answers each, written by
-// runs of 200 answers on 10 computers.
-constexpr int RecordChildren = 30;
-constexpr int RecordAnswersPerChild = 20000;
-constexpr int RecordRunAnswers = 200;
-constexpr int RecordComputers = 10;
 constexpr int RecordedAnswers = 2000;
 
 // Answers every box at once, so that a load that fails cannot wait for a click.
@@ -553,42 +547,6 @@ void MeasureSpeech()
     QProcess::execute(QStringLiteral("sh"), {script, QStringLiteral("stop"), server});
 }
 
-// Writes the journals of a class's year into folder/Lernstand, as the runs would have.
-void WriteClassYear(const QString &folder)
-{
-    QDir(folder).mkpath(RecordFiles::Folder);
-    const QDateTime start = QDateTime::currentDateTime().addDays(-300);
-    std::mt19937 chance(7);
-    for (int child = 0; child < RecordChildren; ++child) {
-        const QString name = QStringLiteral("Kind %1").arg(child + 1, 2, 10, QChar(u'0'));
-        for (int first = 0; first < RecordAnswersPerChild; first += RecordRunAnswers) {
-            const int runNumber = first / RecordRunAnswers;
-            const QDateTime runStart = start.addSecs(qint64(runNumber) * 86400 + child * 60);
-            RecordedAnswer answer;
-            answer.run = QStringLiteral("pc%1-%2-%3")
-                             .arg(runNumber % RecordComputers)
-                             .arg(runStart.toString(QStringLiteral("yyyyMMdd'T'HHmmss")))
-                             .arg(1000 + child * 100 + runNumber);
-            answer.name = name;
-            answer.language = QStringLiteral("de");
-            answer.pattern = QStringLiteral("Muster %1").arg(runNumber % 20);
-            QByteArray lines;
-            for (int i = 0; i < RecordRunAnswers; ++i) {
-                answer.time = runStart.addSecs(i * 5);
-                answer.seq = quint64(i + 1);
-                answer.mode = i % 3 ? RecordedAnswer::Mode::Felder : RecordedAnswer::Mode::Zahlen;
-                answer.asked = int(chance() % 100) + 1;
-                answer.given = chance() % 5 ? answer.asked : int(chance() % 100) + 1;
-                answer.ms = 800 + qint64(chance() % 6000);
-                lines += JournalLine(answer);
-            }
-            QFile file(folder + u'/' + RecordFiles::JournalPath(name, RecordFiles::WriterName(answer.run)));
-            file.open(QIODevice::WriteOnly);
-            file.write(lines);
-        }
-    }
-}
-
 // An answer recorded on the user-interface thread: the line appended to the run's journal.
 void MeasureRecording(const QString &folder)
 {
@@ -616,9 +574,9 @@ void MeasureRecordWindow(const QString &program, const QString &folder)
 {
     QElapsedTimer clock;
     clock.start();
-    WriteClassYear(folder);
+    ClassRecord::Write(folder);
     std::printf("(a class's year of %d answers in %lld journals written in %.1f s)\n",
-                RecordChildren * RecordAnswersPerChild,
+                ClassRecord::Children * ClassRecord::AnswersPerChild,
                 static_cast<long long>(QDir(folder + u'/' + RecordFiles::Folder).count() - 2),
                 clock.elapsed() / 1000.0);
     QDir::setCurrent(folder);
@@ -647,6 +605,7 @@ void MeasureRecordWindow(const QString &program, const QString &folder)
     QFile::copy(QStringLiteral(ZEP_STARTER_LIBRARY), folder + QStringLiteral("/ZEP100.TXT"));
     std::printf("beside that record: ");
     MeasureStartup(program, folder);
+    ClassRecord::MeasureDeletion(folder);
 }
 
 } // namespace
@@ -673,7 +632,7 @@ int main(int argc, char **argv)
         return 0;
     }
     if (app.arguments().contains(QStringLiteral("--teacher"))) {
-        MeasureTeacherOpening(classFolder.path(), WriteClassYear);
+        MeasureTeacherOpening(classFolder.path(), ClassRecord::Write);
         return 0;
     }
     QTemporaryDir folder;

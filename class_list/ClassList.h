@@ -9,7 +9,10 @@
 // The class list `Klasse.csv` of the working folder: a spreadsheet the teacher may keep and
 // edit, one row per child under a header row that names the columns. The program knows the
 // columns "Name" and "Zweitsprache" (the second language of the number words, an ISO 639-1
-// code); every other column, and every row it has no use for, is kept as it is.
+// code); every other column, and every row it has no use for, is kept as it is. A row the
+// program does not change is written again as it stood. Names are compared as a person
+// reads them (PersonName.h). The record's export, a table with a "Name" column too, is
+// changed the same way.
 class ClassList
 {
 public:
@@ -29,16 +32,30 @@ public:
     bool usable() const { return m_nameColumn >= 0; }
     // The names of the children, in the order of the file, each once.
     QStringList names() const;
+    bool contains(const QString &name) const;
     // The code in the second-language column of the child's first row; empty when none.
     QString secondLanguage(const QString &name) const;
     // Sets the second language of every row of the child, and adds a row for a new name;
     // adds the column when the list has none. Only for a usable list.
     void setSecondLanguage(const QString &name, const QString &code);
+    // Writes the new name into every row of the child; how many rows.
+    int rename(const QString &from, const QString &to);
+    // Takes every row of the child out; how many rows.
+    int remove(const QString &name);
 
 private:
-    int column(const QString &title) const;
-    QString cell(const QStringList &row, int column) const;
+    struct Row
+    {
+        QStringList cells;
+        QString text;         // as it stood in the file
+        bool changed = false; // written from its cells
+    };
 
-    QList<QStringList> m_rows; // the header row first
+    int column(const QString &title) const;
+    QString cell(const Row &row, int column) const;
+    bool isRowOf(const Row &row, const QString &name) const;
+
+    QList<Row> m_rows; // the header row first
+    QChar m_separator = u';';
     int m_nameColumn = -1;
 };

@@ -6,7 +6,7 @@
 
 namespace {
 
-constexpr QChar Separator = u';';
+constexpr QChar Semicolon = u';';
 constexpr QChar Quote = u'"';
 constexpr QChar FormulaGuard = u'\'';
 const QByteArray ByteOrderMark("\xEF\xBB\xBF");
@@ -42,29 +42,29 @@ QString Decoded(QByteArrayView bytes)
 QChar SeparatorOf(QStringView text)
 {
     const QStringView firstLine = text.left(text.indexOf(u'\n'));
-    if (firstLine.contains(Separator))
-        return Separator;
+    if (firstLine.contains(Semicolon))
+        return Semicolon;
     if (firstLine.contains(u'\t'))
         return u'\t';
-    return firstLine.contains(u',') ? QChar(u',') : Separator;
+    return firstLine.contains(u',') ? QChar(u',') : Semicolon;
 }
 
 } // namespace
 
-QByteArray CsvLine(const QStringList &cells)
+QByteArray CsvLine(const QStringList &cells, QChar separator)
 {
     QStringList written;
     written.reserve(cells.size());
     for (QString cell : cells) {
         if (NeedsGuard(cell))
             cell.prepend(FormulaGuard);
-        const bool quoted = cell.contains(Separator) || cell.contains(Quote)
+        const bool quoted = cell.contains(separator) || cell.contains(Quote)
             || cell.contains(u'\n') || cell.contains(u'\r');
         if (quoted)
             cell = Quote + cell.replace(Quote, QStringLiteral("\"\"")) + Quote;
         written << cell;
     }
-    return written.join(Separator).toUtf8() + "\r\n";
+    return written.join(separator).toUtf8() + "\r\n";
 }
 
 QByteArray CsvDocument(const QList<QStringList> &rows)
@@ -75,24 +75,28 @@ QByteArray CsvDocument(const QList<QStringList> &rows)
     return bytes;
 }
 
-QList<QStringList> ParseCsv(const QByteArray &bytes)
+CsvTable ReadCsv(const QByteArray &bytes)
 {
     const QString text = Decoded(bytes);
-    const QChar separator = SeparatorOf(text);
-    QList<QStringList> rows;
-    QStringList row;
+    CsvTable table;
+    table.separator = SeparatorOf(text);
+    CsvRow row;
     QString cell;
     bool quoted = false;
+    bool cellStart = true;
     bool rowHasText = false;
+    qsizetype rowStart = 0;
     auto endCell = [&] {
-        row << Unguarded(cell);
+        row.cells << Unguarded(cell);
         cell.clear();
+        cellStart = true;
     };
-    auto endRow = [&] {
+    auto endRow = [&](qsizetype end) {
         endCell();
-        if (rowHasText)
-            rows << row;
-        row.clear();
+        row.text = text.mid(rowStart, end - rowStart);
+        row.blank = !rowHasText;
+        table.rows << row;
+        row = CsvRow();
         rowHasText = false;
     };
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -106,20 +110,33 @@ QList<QStringList> ParseCsv(const QByteArray &bytes)
                 quoted = false;
             continue;
         }
-        if (c == Quote) {
+        if (c == Quote && cellStart) {
             quoted = rowHasText = true;
-        } else if (c == separator) {
+            cellStart = false;
+        } else if (c == table.separator) {
             endCell(); // a row of separators alone is a blank row of a spreadsheet
-
         } else if (c == u'\n' || c == u'\r') { // CR LF, LF, or the CR of older Mac spreadsheets
+            const qsizetype end = i;
             if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
                 ++i;
-            endRow();
+            endRow(end);
+            rowStart = i + 1;
         } else {
             cell += c;
+            cellStart = false;
             rowHasText = rowHasText || !c.isSpace();
         }
     }
-    endRow();
+    if (rowStart < text.size() || quoted)
+        endRow(text.size());
+    return table;
+}
+
+QList<QStringList> ParseCsv(const QByteArray &bytes)
+{
+    QList<QStringList> rows;
+    for (const CsvRow &row : ReadCsv(bytes).rows)
+        if (!row.blank)
+            rows << row.cells;
     return rows;
 }

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 ZEP contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Reads arbitrary bytes as a record folder of three files (a run's journal, a rewrite's copy
-// and a list of lines taken out, split at the first two form feeds): every answer read is
-// in range, each line read is written back as it was read, and deleting a child leaves
-// none of its answers.
+// Reads arbitrary bytes as a record folder of four files (a run's journal, a journal and a
+// list of lines taken out of the earlier release, the list of renamings, split at the
+// first three form feeds): every answer read is in range, each line read is written back
+// as it was read, and deleting a child leaves none of its answers.
 #include "FakeClock.h"
 #include "FakeFiles.h"
 #include "JournalLine.h"
@@ -19,9 +19,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
     const QList<QByteArray> parts = bytes.split('\f');
     FakeFiles files;
-    const QStringList names{QStringLiteral("Lernstand/Mia.00000000.pc1-20260302T090000-11.journal"),
-                            QStringLiteral("Lernstand/Mia.00000000.pc2-20260302T090000-22-k1.journal"),
-                            QStringLiteral("Lernstand/pc2-20260302T090000-22-k2.handled")};
+    const QStringList names{QStringLiteral("Lernstand/20260302.pc1-20260302T080000Z-11-5e1f0c2a.1.antworten"),
+                            QStringLiteral("Lernstand/Mia.00000000.pc2-20260302T090000-22.journal"),
+                            QStringLiteral("Lernstand/pc2-20260302T090000-22-k2.handled"),
+                            RecordFiles::RenamingsFile};
     for (qsizetype i = 0; i < std::min(parts.size(), names.size()); ++i)
         files.write(names[i], parts[i]);
 
@@ -47,7 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         return 0;
     const FakeClock clock;
     const QString name = record.children.first().name;
-    RecordKeeping(files, clock, QStringLiteral("lehrer-20260302T120000-9")).remove(name);
+    RecordKeeping(files, clock).remove(name);
     if (ReadRecord(files).indexOf(name) >= 0)
         std::abort();
     return 0;

@@ -3,6 +3,7 @@
 #include "SecondLanguage.h"
 
 #include "ClassList.h"
+#include "ClassListFile.h"
 #include "Dialogs.h"
 #include "Files.h"
 #include "Language.h"
@@ -135,27 +136,14 @@ void SecondLanguage::choose(const QString &language)
     emit chosen();
 }
 
-// Reads the class list again just before writing, so that a teacher's edit made meanwhile
-// stays; a list that cannot be read whole or has no name column is left as it is.
+// The class list is changed under its lock, read again just before, so that a teacher's
+// edit or another computer's row added meanwhile stays.
 QString SecondLanguage::keep(const QString &code)
 {
-    const QString onlyNow = QStringLiteral("\rDie Zweitsprache gilt bis zum Ende des Programms.");
-    const FileContents file = m_platform.files.read(ClassList::FileName, ClassList::MaxBytes);
-    if (!file.missing && (!file.opened || !file.complete))
-        return QStringLiteral("Die Datei %1 konnte nicht ganz gelesen werden und bleibt, wie "
-                              "sie ist.")
-                   .arg(ClassList::FileName)
-            + onlyNow;
-    ClassList list = file.missing ? ClassList() : ClassList::Parse(file.bytes);
-    if (!list.usable())
-        return QStringLiteral("Die Datei %1 hat keine Spalte „%2“ und bleibt, wie sie ist.")
-                   .arg(ClassList::FileName, ClassList::NameTitle)
-            + onlyNow;
-    list.setSecondLanguage(m_user, code);
-    const QString failure = m_platform.files.write(ClassList::FileName, list.toBytes());
-    if (failure.isEmpty())
-        return {};
-    return QStringLiteral("Die Zweitsprache konnte nicht in %1 gespeichert werden:\r%2")
-               .arg(ClassList::FileName, failure)
-        + onlyNow;
+    const QString failure = ChangeClassList(m_platform.files, ClassList::FileName, ClassList::MaxBytes, true,
+                                            [&](ClassList &list) {
+                                                list.setSecondLanguage(m_user, code);
+                                                return true;
+                                            });
+    return failure.isEmpty() ? failure : failure + QStringLiteral("\rDie Zweitsprache gilt bis zum Ende des Programms.");
 }

@@ -6,12 +6,15 @@
 
 #include <QDate>
 #include <QList>
+#include <QtEndian>
 #include <array>
 #include <cstring>
 
 namespace {
 
-constexpr char Tag[] = "Z1";
+constexpr char Tag[] = "Z2";
+constexpr char EarlierTag[] = "Z1";
+constexpr int CheckDigits = 8;
 constexpr qsizetype MaxTextBytes = 1024; // a name or pattern of 100 characters, escaped
 constexpr qint64 MaxMs = 24LL * 3600 * 1000;
 constexpr quint64 MaxSeq = quint64(1) << 53;
@@ -108,6 +111,18 @@ bool IsText(QByteArrayView text, bool mayBeEmpty)
     return true;
 }
 
+// A text field as the one of the line before, checked already; lines mostly repeat the run,
+// the name and the pattern of the line before them.
+bool IsRepeatedText(QByteArrayView text, bool mayBeEmpty, QByteArray &before)
+{
+    if (text == before && !before.isNull())
+        return true;
+    if (!IsText(text, mayBeEmpty))
+        return false;
+    before = text.toByteArray();
+    return true;
+}
+
 bool IsLanguage(QByteArrayView code)
 {
     if (code.size() < 2 || code.size() > 3)
@@ -181,6 +196,31 @@ QByteArray IsoTime(qint64 utcSeconds, int offsetSeconds)
     return QByteArray(text);
 }
 
+namespace {
+
+// The check of a line: FNV-1a over eight bytes at a time (a class's year is read whole
+// when the window opens), as eight lowercase hexadecimal digits.
+std::array<char, CheckDigits> Check(QByteArrayView checked)
+{
+    constexpr quint64 Prime = 1099511628211ull;
+    quint64 hash = 14695981039346656037ull ^ quint64(checked.size());
+    qsizetype i = 0;
+    for (; i + 8 <= checked.size(); i += 8) {
+        quint64 word;
+        std::memcpy(&word, checked.data() + i, sizeof word);
+        hash = (hash ^ qFromLittleEndian(word)) * Prime;
+    }
+    for (; i < checked.size(); ++i)
+        hash = (hash ^ static_cast<unsigned char>(checked[i])) * Prime;
+    const quint32 folded = quint32(hash ^ (hash >> 32));
+    std::array<char, CheckDigits> digits;
+    for (int d = 0; d < CheckDigits; ++d)
+        digits[size_t(d)] = "0123456789abcdef"[(folded >> (4 * (CheckDigits - 1 - d))) & 0xf];
+    return digits;
+}
+
+} // namespace
+
 QByteArray JournalLine(const RecordedAnswer &answer)
 {
     QByteArray line = Tag;
@@ -199,42 +239,59 @@ QByteArray JournalLine(const RecordedAnswer &answer)
     field(QByteArray::number(answer.given));
     field(answer.right() ? "r" : "f");
     field(QByteArray::number(std::clamp<qint64>(answer.ms, 0, MaxMs)));
+    const std::array<char, CheckDigits> check = Check(line);
+    field(QByteArray(check.data(), CheckDigits));
     line += '\n';
     return line;
 }
 
 namespace {
 
-constexpr int FieldCount = 12;
+constexpr int FieldCount = 12; // without the check
 
-// Splits a line at its tabs; the texts are checked field by field afterwards.
-bool SplitLine(QByteArrayView line, std::array<QByteArrayView, FieldCount> &fields)
+// Splits a line at its tabs into exactly `count` fields; the texts are checked afterwards.
+bool SplitLine(QByteArrayView line, std::array<QByteArrayView, FieldCount + 1> &fields, int count)
 {
     const char *start = line.data();
     const char *const end = start + line.size();
-    for (int i = 0; i < FieldCount - 1; ++i) {
+    for (int i = 0; i < count - 1; ++i) {
         const auto *tab = static_cast<const char *>(std::memchr(start, '\t', size_t(end - start)));
         if (!tab)
             return false;
         fields[size_t(i)] = QByteArrayView(start, tab - start);
         start = tab + 1;
     }
-    fields[FieldCount - 1] = QByteArrayView(start, end - start);
-    return true;
+    fields[size_t(count - 1)] = QByteArrayView(start, end - start);
+    return !std::memchr(start, '\t', size_t(end - start));
 }
 
 bool Is(QByteArrayView field, char c) { return field.size() == 1 && field[0] == c; }
+
+// A line of this release with its check whole, or one of an earlier release.
+bool SplitChecked(QByteArrayView line, std::array<QByteArrayView, FieldCount + 1> &f)
+{
+    if (line.startsWith(EarlierTag))
+        return SplitLine(line, f, FieldCount);
+    if (!line.startsWith(Tag) || !SplitLine(line, f, FieldCount + 1))
+        return false;
+    const QByteArrayView check = f[FieldCount];
+    if (check.size() != CheckDigits)
+        return false;
+    const std::array<char, CheckDigits> expected = Check(line.first(line.size() - CheckDigits - 1));
+    return std::memcmp(check.data(), expected.data(), CheckDigits) == 0;
+}
 
 } // namespace
 
 bool ParseJournalFields(QByteArrayView line, JournalFields &out)
 {
-    std::array<QByteArrayView, FieldCount> f;
+    std::array<QByteArrayView, FieldCount + 1> f;
     quint64 seq = 0, asked = 0, given = 0, ms = 0;
-    if (!SplitLine(line, f) || f[0].size() != 2 || f[0][0] != Tag[0] || f[0][1] != Tag[1]
-        || !ParseIsoTime(f[1], out.utcSeconds, out.offsetSeconds) || !IsText(f[2], false)
-        || !ParseNumber(f[3], MaxSeq, seq) || seq == 0 || !IsText(f[4], false)
-        || !(Is(f[5], 'F') || Is(f[5], 'Z')) || !IsLanguage(f[6]) || !IsText(f[7], true)
+    thread_local QByteArray run, name, pattern;
+    if (!SplitChecked(line, f) || f[0].size() != 2
+        || !ParseIsoTime(f[1], out.utcSeconds, out.offsetSeconds) || !IsRepeatedText(f[2], false, run)
+        || !ParseNumber(f[3], MaxSeq, seq) || seq == 0 || !IsRepeatedText(f[4], false, name)
+        || !(Is(f[5], 'F') || Is(f[5], 'Z')) || !IsLanguage(f[6]) || !IsRepeatedText(f[7], true, pattern)
         || !ParseNumber(f[8], CellCount, asked) || asked == 0 || !ParseNumber(f[9], CellCount, given)
         || given == 0 || !ParseNumber(f[11], quint64(MaxMs), ms))
         return false;

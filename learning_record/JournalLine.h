@@ -9,14 +9,16 @@
 #include <optional>
 
 // One line of a journal file, UTF-8, fields separated by tabs, ended by a line feed:
-//   Z1  time  run  seq  name  mode  language  pattern  asked  given  r|f  ms
+//   Z2  time  run  seq  name  mode  language  pattern  asked  given  r|f  ms  check
 // time is ISO 8601 with its offset ("2026-03-02T09:15:07+01:00"), mode "F" or "Z". A tab,
-// line break or backslash inside a text is written as \t, \n, \r or \\.
+// line break or backslash inside a text is written as \t, \n, \r or \\. check is the
+// checksum of everything before its tab, eight hexadecimal digits, so that a piece of a
+// line cut anywhere does not read as a line. Lines "Z1" of earlier journals have no check.
 
 QByteArray JournalLine(const RecordedAnswer &answer);
 
 // The fields of a line as they stand in it (texts still escaped), checked: a line that is
-// torn, foreign or inconsistent (right but asked and given differ) gives false.
+// torn, foreign, damaged or inconsistent (right but asked and given differ) gives false.
 struct JournalFields
 {
     QByteArrayView run;

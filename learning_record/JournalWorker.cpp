@@ -9,8 +9,8 @@
 
 Q_LOGGING_CATEGORY(lcRecord, "zep.record")
 
-JournalWorker::JournalWorker(Files &files, const Clock &clock, const QString &writer)
-    : m_files(files), m_keeping(files, clock, writer)
+JournalWorker::JournalWorker(Files &files, const Clock &clock)
+    : m_files(files), m_keeping(files, clock)
 {
 }
 

@@ -18,7 +18,7 @@ class JournalWorker : public QObject
     Q_OBJECT
 
 public:
-    JournalWorker(Files &files, const Clock &clock, const QString &writer);
+    JournalWorker(Files &files, const Clock &clock);
 
     // Removes the old answers; then reads the names.
     void startUp();

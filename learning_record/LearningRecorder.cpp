@@ -3,6 +3,7 @@
 #include "LearningRecorder.h"
 
 #include "Clock.h"
+#include "Dialogs.h"
 #include "GivenAnswer.h"
 #include "JournalWorker.h"
 #include "Language.h"
@@ -19,8 +20,8 @@ Q_DECLARE_LOGGING_CATEGORY(lcRecord)
 
 LearningRecorder::LearningRecorder(Files &files, const Clock &clock, const RunIdentity &run,
                                    Housekeeping housekeeping)
-    : m_clock(clock), m_writer(RecordFiles::WriterName(run.runName())), m_journals(files, clock, m_writer),
-      m_worker(new JournalWorker(files, clock, m_writer))
+    : m_clock(clock), m_writer(RecordFiles::WriterName(run.runName())), m_journals(files, m_writer),
+      m_worker(new JournalWorker(files, clock))
 {
     if (housekeeping == Housekeeping::OnItsOwnThread) {
         m_thread = new QThread;
@@ -126,12 +127,32 @@ void LearningRecorder::tried(const QString &failure)
 {
     if (failure.isEmpty()) {
         m_retry.stop();
+        m_toldCannotWrite = false;
         return;
     }
     if (!m_retry.isActive())
         m_retry.start();
     if (!std::exchange(m_toldCannotWrite, true))
         emit cannotWrite(failure);
+}
+
+qsizetype LearningRecorder::finishAsking(Dialogs &dialogs, const QString &folder)
+{
+    while (!m_finished) {
+        const QString failure = m_journals.retry();
+        const qsizetype unwritten = m_journals.unwritten();
+        if (unwritten == 0)
+            break;
+        const bool one = unwritten == 1;
+        const QString question = QStringLiteral("%1 dieses Spiels %2 nicht im Lernstand im Ordner\r%3\rgespeichert "
+                                                "werden:\r%4\rNoch einmal versuchen? Mit „Nein“ %5 verloren.")
+                                     .arg(one ? QStringLiteral("Eine Antwort") : QStringLiteral("%1 Antworten").arg(unwritten),
+                                          one ? QStringLiteral("konnte") : QStringLiteral("konnten"), folder, failure,
+                                          one ? QStringLiteral("geht sie") : QStringLiteral("gehen sie"));
+        if (dialogs.messageBox(question, MessageStyle::Question, QStringLiteral("Lernstand")) == Answer::No)
+            break;
+    }
+    return finish();
 }
 
 qsizetype LearningRecorder::finish(std::chrono::milliseconds wait)
@@ -141,7 +162,7 @@ qsizetype LearningRecorder::finish(std::chrono::milliseconds wait)
     m_finished = true;
     m_retry.stop();
     if (const QString failed = m_journals.retry(); !failed.isEmpty())
-        qCWarning(lcRecord) << "answers not written at the end:" << failed;
+        qCWarning(lcRecord) << m_journals.unwritten() << "answers not written at the end:" << failed;
     if (const QString failed = m_journals.sync(); !failed.isEmpty())
         qCWarning(lcRecord) << "the journals were not put on the disk:" << failed;
     if (m_thread) {

@@ -12,6 +12,7 @@
 #include <optional>
 
 class Clock;
+class Dialogs;
 class Files;
 class JournalWorker;
 class QThread;
@@ -52,6 +53,9 @@ public:
     // `wait`. The answers of this run that could not be written. Nothing is recorded
     // afterwards.
     qsizetype finish(std::chrono::milliseconds wait = std::chrono::seconds(3));
+    // The same at the end of the program with someone at the computer: while answers cannot
+    // be written, asks whether to try again, saying how many would be lost.
+    qsizetype finishAsking(Dialogs &dialogs, const QString &folder);
 
     // The names in the record and those of this run, in German order.
     QStringList knownNames() const { return m_names; }
@@ -62,7 +66,7 @@ public:
     static QString CannotWriteMessage(const QString &folder, const QString &reason);
 
 signals:
-    // The first time in this run that the record cannot be written.
+    // The record cannot be written, the first time since it last could.
     void cannotWrite(const QString &reason);
 
 private:

@@ -5,6 +5,7 @@
 #include "ClassList.h"
 #include "Dialogs.h"
 #include "Files.h"
+#include "PersonName.h"
 #include "RecordReader.h"
 
 #include <QSet>
@@ -24,7 +25,8 @@ QStringList PickableNames(Files &files, const QStringList &recordNames)
         QString kept = name.left(MaxNameLength);
         if (kept.size() == MaxNameLength && kept.back().isHighSurrogate())
             kept.chop(1); // never half a character
-        if (!kept.trimmed().isEmpty() && !seen.contains(kept)) {
+        kept = ComparableName(kept);
+        if (!kept.isEmpty() && !seen.contains(kept)) {
             seen.insert(kept);
             picked.append(kept);
         }

@@ -5,6 +5,7 @@
 #include "Files.h"
 
 #include <QRegularExpression>
+#include <QTimeZone>
 
 namespace RecordFiles {
 
@@ -12,8 +13,8 @@ namespace {
 
 constexpr int MaxSafeLength = 40;
 constexpr qsizetype MaxSettingBytes = 64;
-const QString JournalSuffix = QStringLiteral(".journal");
-const QString HandledSuffix = QStringLiteral(".handled");
+const QString JournalSuffix = QStringLiteral(".antworten");
+const QString DayFormat = QStringLiteral("yyyyMMdd");
 
 QString Safe(const QString &text, int maxLength)
 {
@@ -25,16 +26,6 @@ QString Safe(const QString &text, int maxLength)
         safe += kept ? c : QChar(u'_');
     }
     return safe.trimmed();
-}
-
-quint32 NameHash(const QString &name) // FNV-1a over the UTF-8 bytes
-{
-    quint32 hash = 2166136261u;
-    for (const char c : name.toUtf8()) {
-        hash ^= static_cast<unsigned char>(c);
-        hash *= 16777619u;
-    }
-    return hash;
 }
 
 } // namespace
@@ -51,72 +42,74 @@ QString WriterName(const QString &runName)
     return safe.isEmpty() ? QStringLiteral("Lauf") : safe;
 }
 
-QString JournalPath(const QString &childName, const QString &writer)
+QString JournalPath(const QString &writer, const QDate &day, int child)
 {
-    return QStringLiteral("%1/%2.%3.%4%5")
-        .arg(Folder, SafeName(childName))
-        .arg(NameHash(childName), 8, 16, QChar(u'0'))
-        .arg(writer, JournalSuffix);
+    return QStringLiteral("%1/%2.%3.%4%5").arg(Folder, day.toString(DayFormat), writer).arg(child).arg(JournalSuffix);
 }
-
-QString HandledPath(const QString &writer) { return Folder + u'/' + writer + HandledSuffix; }
 
 QString PathOf(const QString &entry) { return Folder + u'/' + entry; }
 
-bool IsJournal(const QString &entry)
+Kind KindOf(const QString &entry)
 {
-    return !entry.startsWith(u'.') && entry.endsWith(JournalSuffix) && !WriterOf(entry).isEmpty();
+    static const QRegularExpression journal(QStringLiteral("^\\d{8}\\.[^.]+\\.\\d+\\.antworten$"));
+    static const QRegularExpression earlier(QStringLiteral("^[^.]+\\.[0-9a-f]{8}\\.[^.]+\\.journal$"));
+    static const QRegularExpression copy(QStringLiteral("-k\\d+\\.journal$"));
+    static const QRegularExpression handled(QStringLiteral("^[^.]+-k\\d+\\.handled$"));
+    if (journal.match(entry).hasMatch())
+        return Kind::Journal;
+    if (earlier.match(entry).hasMatch())
+        return copy.match(entry).hasMatch() ? Kind::EarlierCopy : Kind::EarlierJournal;
+    return handled.match(entry).hasMatch() ? Kind::EarlierHandled : Kind::Other;
 }
 
-bool IsHandled(const QString &entry)
+std::optional<QDate> JournalDay(const QString &entry)
 {
-    return !entry.startsWith(u'.') && entry.endsWith(HandledSuffix);
-}
-
-QString WriterOf(const QString &entry)
-{
-    if (!entry.endsWith(JournalSuffix))
-        return {};
-    const QStringList parts = entry.chopped(JournalSuffix.size()).split(u'.');
-    return parts.size() == 3 ? parts[2] : QString();
-}
-
-bool IsCopyWriter(const QString &writer)
-{
-    static const QRegularExpression copy(QStringLiteral("-k\\d+$"));
-    return copy.match(writer).hasMatch();
-}
-
-QString StartTime(const QString &writer)
-{
-    static const QRegularExpression start(QStringLiteral("-(\\d{8}T\\d{6})-\\d+(?:-k\\d+)?$"));
-    return start.match(writer).captured(1);
-}
-
-std::optional<QDate> StartDay(const QString &writer)
-{
-    const QDate day = QDate::fromString(StartTime(writer).left(8), QStringLiteral("yyyyMMdd"));
+    const QDate day = QDate::fromString(entry.left(8), DayFormat);
     return day.isValid() ? std::optional(day) : std::nullopt;
 }
 
-int RetentionDays(Files &files)
+QString EarlierWriter(const QString &entry) { return entry.section(u'.', 2, 2); }
+
+std::optional<qint64> RunStart(const QString &run)
 {
-    bool ok = false;
-    const int days = files.read(RetentionFile, MaxSettingBytes).bytes.trimmed().toInt(&ok);
-    return ok && days >= MinRetentionDays && days <= MaxRetentionDays ? days : DefaultRetentionDays;
+    static const QRegularExpression start(QStringLiteral("-(\\d{8}T\\d{6})(Z?)-\\d+(?:-[0-9a-f]+)?(?:-k\\d+)?$"));
+    const QRegularExpressionMatch found = start.match(run);
+    if (!found.hasMatch())
+        return std::nullopt;
+    QDateTime time = QDateTime::fromString(found.captured(1), QStringLiteral("yyyyMMdd'T'HHmmss"));
+    if (!found.captured(2).isEmpty())
+        time.setTimeZone(QTimeZone::utc());
+    return time.isValid() ? std::optional(time.toSecsSinceEpoch()) : std::nullopt;
 }
 
-qint64 KeepSince(Files &files, const QDateTime &now)
+// Only what the program writes counts as a setting: the number of days and CR LF.
+Retention Retention::Read(Files &files)
 {
-    constexpr qint64 SecondsPerDay = 86400;
-    return now.toSecsSinceEpoch() - RetentionDays(files) * SecondsPerDay;
+    Retention retention;
+    const FileContents file = files.read(RetentionFile, MaxSettingBytes);
+    if (file.missing)
+        return retention;
+    static const QRegularExpression written(QStringLiteral("^[1-9]\\d{0,5}\r\n$"));
+    const QString text = QString::fromLatin1(file.bytes);
+    const int days = text.trimmed().toInt();
+    if (file.opened && file.complete && written.match(text).hasMatch() && days >= MinDays && days <= MaxDays) {
+        retention.days = days;
+        return retention;
+    }
+    retention.valid = false;
+    retention.problem = QStringLiteral("Die Aufbewahrungszeit in %1 ist %2; bis sie hier neu eingestellt wird, "
+                                       "werden keine alten Antworten gelöscht.")
+                            .arg(RetentionFile, file.opened ? QStringLiteral("ungültig") : QStringLiteral("nicht lesbar"));
+    return retention;
 }
 
-QString SetRetentionDays(Files &files, int days)
+QString Retention::Write(Files &files, int days)
 {
     if (const QString failed = files.makeFolder(Folder); !failed.isEmpty())
         return failed;
     return files.write(RetentionFile, QByteArray::number(days) + "\r\n");
 }
+
+QDate Retention::firstKeptDay(const QDateTime &now) const { return now.date().addDays(-days - 1); }
 
 } // namespace RecordFiles

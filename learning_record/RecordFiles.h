@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QByteArrayView>
 #include <QDate>
 #include <QDateTime>
 #include <QString>
@@ -10,28 +11,24 @@
 class Files;
 
 // Where the learning record lives: the folder "Lernstand" of the working folder. Every
-// program run writes journals of its own, one per child ("<name>.<hash>.<writer>.journal",
-// the name made safe for a file name, the hash of the exact name, the writer being the
-// run), that no other run writes. A rewrite that moves lines (renaming) or saves lines
-// appended meanwhile writes them into files of a writer of its own ("<run>-k<n>"). Which
-// lines a deletion or renaming took out is kept in "<run>-k<n>.handled".
+// program run writes journals of its own, one per child and day
+// ("<yyyyMMdd>.<writer>.<n>.antworten": the local day of its answers, the run as a writer,
+// the child's number within the run), which no other run writes and whose names tell
+// nothing about the child. Journals of the earlier release ("<name>.<hash>.<writer>.journal",
+// with the copies of its rewrites, writer "<run>-k<n>", and its lists of lines taken out,
+// "<run>-k<n>.handled") are still read.
 namespace RecordFiles {
 
 inline const QString Folder = QStringLiteral("Lernstand");
 inline const QString RetentionFile = QStringLiteral("Lernstand/Aufbewahrung.txt");
-inline const QString RewriteLock = QStringLiteral("Lernstand/Umschreiben");
+inline const QString RenamingsFile = QStringLiteral("Lernstand/Umbenennungen.txt");
 // A journal grows by a line per answer; anything larger is not a journal of this program.
 constexpr qsizetype MaxJournalBytes = 64 * 1024 * 1024;
-constexpr qsizetype MaxHandledBytes = 4 * 1024 * 1024;
+constexpr qsizetype MaxListBytes = 4 * 1024 * 1024;
 
-constexpr int DefaultRetentionDays = 365;
-constexpr int MinRetentionDays = 1;
-constexpr int MaxRetentionDays = 3650;
-// How many days the record keeps answers: the teacher's setting, or the default.
-int RetentionDays(Files &files);
-QString SetRetentionDays(Files &files, int days);
-// The first second (UTC) of the answers the record keeps now.
-qint64 KeepSince(Files &files, const QDateTime &now);
+enum class Kind { Other, Journal, EarlierJournal, EarlierCopy, EarlierHandled };
+Kind KindOf(const QString &entry);
+inline bool IsJournal(Kind kind) { return kind == Kind::Journal || kind == Kind::EarlierJournal || kind == Kind::EarlierCopy; }
 
 // A name as part of a file name: letters, digits, blanks, "-" and "_"; anything else,
 // and "." above all, becomes "_". At most 40 characters, never empty.
@@ -39,19 +36,34 @@ QString SafeName(const QString &name);
 // A run's name as a writer: the same rule, without length limit.
 QString WriterName(const QString &runName);
 
-QString JournalPath(const QString &childName, const QString &writer);
-QString HandledPath(const QString &writer);
+// child: the child's number within the run, from 1.
+QString JournalPath(const QString &writer, const QDate &day, int child);
 QString PathOf(const QString &entry); // an entry of the folder as a path
+// The day of a journal's answers, from its name.
+std::optional<QDate> JournalDay(const QString &entry);
+// The writer of a journal of the earlier release, from its name.
+QString EarlierWriter(const QString &entry);
+// When the run began (UTC seconds), as its name tells it ("…-20260302T080000Z-…"; the
+// earlier release's names give the local time); none when it does not.
+std::optional<qint64> RunStart(const QString &run);
 
-bool IsJournal(const QString &entry);
-bool IsHandled(const QString &entry);
-// The writer of a journal entry; empty for other entries.
-QString WriterOf(const QString &entry);
-// Whether a writer is a rewrite's own writer, whose lines come from other runs.
-bool IsCopyWriter(const QString &writer);
-// The day a run started, from its writer name; none when it does not tell.
-std::optional<QDate> StartDay(const QString &writer);
-// The start of a run as its writer name tells it ("20260302T090000"), empty when it does not.
-QString StartTime(const QString &writer);
+// How long the record keeps answers: the teacher's setting, as the program wrote it, or
+// the default when there is none. A setting that cannot be read, is not the program's or is
+// out of range removes nothing; problem says so.
+struct Retention
+{
+    static constexpr int DefaultDays = 365;
+    static constexpr int MinDays = 1;
+    static constexpr int MaxDays = 3650;
+
+    int days = DefaultDays;
+    bool valid = true;
+    QString problem; // German, when not valid
+
+    static Retention Read(Files &files);
+    static QString Write(Files &files, int days);
+    // Answers of days before this one are past keeping (a day's margin for other time zones).
+    QDate firstKeptDay(const QDateTime &now) const;
+};
 
 } // namespace RecordFiles

@@ -3,9 +3,10 @@
 #include "RecordReader.h"
 
 #include "Files.h"
-#include "HandledLines.h"
 #include "JournalLine.h"
+#include "PersonName.h"
 #include "RecordFiles.h"
+#include "Renamings.h"
 
 #include <QCollator>
 #include <QHash>
@@ -16,34 +17,121 @@
 namespace {
 
 constexpr qsizetype FirstLineBytes = 4096;
+// A run's line numbers below this are told apart by a bit each; beyond, by a set.
+constexpr quint64 MaxBitmapSeq = quint64(1) << 20;
 
-// Texts that repeat from line to line (names, patterns, languages) are looked up only when
-// they differ from the line before.
+// Texts that repeat from line to line (names, runs, patterns, languages) are looked up only
+// when they differ from the line before.
 class Interned
 {
 public:
-    explicit Interned(QStringList &table) : m_table(table) {}
+    using Convert = QString (*)(QByteArrayView);
+    Interned(QStringList &table, Convert convert) : m_table(table), m_convert(convert) {}
 
-    int indexOf(QByteArrayView escaped, bool latin1 = false)
+    int indexOf(QByteArrayView bytes)
     {
-        if (m_last >= 0 && escaped == m_lastBytes)
+        if (m_last >= 0 && bytes == m_lastBytes)
             return m_last;
-        const QString text = latin1 ? QString::fromLatin1(escaped) : UnescapedText(escaped);
+        const QString text = m_convert(bytes);
         auto found = m_index.constFind(text);
         if (found == m_index.constEnd()) {
             found = m_index.insert(text, int(m_table.size()));
             m_table.append(text);
         }
-        m_lastBytes = escaped.toByteArray();
+        m_lastBytes = bytes.toByteArray();
         m_last = *found;
         return m_last;
     }
 
 private:
     QStringList &m_table;
+    Convert m_convert;
     QHash<QString, int> m_index;
     QByteArray m_lastBytes;
     int m_last = -1;
+};
+
+QString Latin1(QByteArrayView bytes) { return QString::fromLatin1(bytes); }
+QString PersonOf(QByteArrayView escaped) { return ComparableName(UnescapedText(escaped)); }
+
+// Which lines of each run were counted already.
+class CountedLines
+{
+public:
+    bool firstTime(int run, quint64 seq)
+    {
+        if (seq >= MaxBitmapSeq)
+            return !std::exchange(m_large[{run, seq}], true);
+        if (size_t(run) >= m_bits.size())
+            m_bits.resize(size_t(run) + 1);
+        std::vector<bool> &bits = m_bits[size_t(run)];
+        if (seq >= bits.size())
+            bits.resize(std::min<size_t>(std::max<size_t>(seq + 1, bits.size() * 2), MaxBitmapSeq));
+        if (bits[seq])
+            return false;
+        bits[seq] = true;
+        return true;
+    }
+
+private:
+    std::vector<std::vector<bool>> m_bits;
+    QHash<std::pair<int, quint64>, bool> m_large;
+};
+
+// The lines that a deletion or renaming of the earlier release took out of their runs'
+// journals, by run: "H1 <tab> time <tab> run <tab> 1-57,60".
+class TakenOut
+{
+public:
+    TakenOut(Files &files, const QStringList &entries)
+    {
+        for (const QString &entry : entries)
+            if (RecordFiles::KindOf(entry) == RecordFiles::Kind::EarlierHandled)
+                add(files.read(RecordFiles::PathOf(entry), RecordFiles::MaxListBytes).bytes);
+        for (Ranges &ranges : m_ranges) {
+            std::sort(ranges.begin(), ranges.end());
+            Ranges joined;
+            for (const auto &range : std::as_const(ranges)) {
+                if (!joined.isEmpty() && range.first <= joined.last().second + 1)
+                    joined.last().second = std::max(joined.last().second, range.second);
+                else
+                    joined.append(range);
+            }
+            ranges = joined;
+        }
+    }
+
+    bool contains(QByteArrayView run, quint64 seq) const
+    {
+        const auto found = m_ranges.constFind(run.toByteArray());
+        if (found == m_ranges.constEnd())
+            return false;
+        const auto after = std::upper_bound(found->begin(), found->end(), seq,
+                                            [](quint64 value, const auto &range) { return value < range.first; });
+        return after != found->begin() && seq <= std::prev(after)->second;
+    }
+
+private:
+    using Ranges = QList<std::pair<quint64, quint64>>;
+
+    void add(const QByteArray &bytes)
+    {
+        for (const QByteArrayView line : CompleteLines(bytes)) {
+            const QList<QByteArray> fields = line.toByteArray().split('\t');
+            if (fields.size() != 4 || fields[0] != "H1")
+                continue;
+            for (const QByteArray &range : fields[3].split(',')) {
+                const QList<QByteArray> ends = range.split('-');
+                bool okFirst = false, okLast = false;
+                const quint64 first = ends.first().toULongLong(&okFirst);
+                const quint64 last = ends.last().toULongLong(&okLast);
+                if (okFirst && okLast && ends.size() <= 2 && first <= last)
+                    m_ranges[fields[2]].append({first, last});
+            }
+        }
+    }
+
+    QHash<QByteArray, Ranges> m_ranges; // by run as it stands escaped in lines
 };
 
 QCollator GermanCollator()
@@ -61,18 +149,45 @@ bool NameBefore(const QCollator &collator, const QString &a, const QString &b)
     return order != 0 ? order < 0 : a < b;
 }
 
-std::pair<bool, QString> JournalOrder(const QString &entry)
+// The journals of the folder in the order of their names: the days of the runs in turn.
+QStringList Journals(const QStringList &entries)
 {
-    const QString writer = RecordFiles::WriterOf(entry);
-    return {!RecordFiles::IsCopyWriter(writer), RecordFiles::StartTime(writer)};
+    QStringList journals;
+    for (const QString &entry : entries)
+        if (RecordFiles::IsJournal(RecordFiles::KindOf(entry)))
+            journals.append(entry);
+    journals.sort();
+    return journals;
 }
+
+// Each child's name in the record: the name of the lines, after the renamings since its run began.
+class ChildNames
+{
+public:
+    explicit ChildNames(Files &files) : m_renamings(Renamings::Read(files)) {}
+
+    QString of(const QString &name, const QString &run)
+    {
+        if (m_renamings.list.isEmpty())
+            return name;
+        auto start = m_starts.constFind(run);
+        if (start == m_starts.constEnd())
+            start = m_starts.insert(run, RecordFiles::RunStart(run));
+        return m_renamings.resolve(name, *start);
+    }
+
+private:
+    Renamings m_renamings;
+    QHash<QString, std::optional<qint64>> m_starts;
+};
 
 } // namespace
 
 int Record::indexOf(const QString &name) const
 {
+    const QString person = ComparableName(name);
     for (qsizetype i = 0; i < children.size(); ++i)
-        if (children[i].name == name)
+        if (children[i].name == person)
             return int(i);
     return -1;
 }
@@ -96,105 +211,109 @@ void SortNames(QStringList &names)
 Record ReadRecord(Files &files)
 {
     Record record;
-    QStringList childNames;
-    Interned names(childNames), patterns(record.patterns), languages(record.languages);
-    std::vector<std::vector<StoredAnswer>> answers;
+    QStringList names, runs;
+    Interned nameIndex(names, PersonOf), runIndex(runs, UnescapedText);
+    Interned patterns(record.patterns, UnescapedText), languages(record.languages, Latin1);
+    // The answers of each run and name, in the order of the run's lines.
+    struct Group
+    {
+        int run, name;
+        std::vector<StoredAnswer> answers;
+    };
+    std::vector<Group> groups;
+    QHash<std::pair<int, int>, size_t> groupOf;
+    CountedLines counted;
 
     const QStringList entries = files.entries(RecordFiles::Folder);
-    const HandledLines handled = HandledLines::Read(files, entries);
-    QStringList journals;
-    for (const QString &entry : entries)
-        if (RecordFiles::IsJournal(entry))
-            journals.append(entry);
-    // Copies first: a line found there is not counted again in the journal it came from.
-    // Then the runs in the order they started, so that each child's answers come mostly in
-    // time order already.
-    QList<std::pair<std::pair<bool, QString>, QString>> ordered;
-    for (const QString &entry : std::as_const(journals))
-        ordered.append({JournalOrder(entry), entry});
-    std::stable_sort(ordered.begin(), ordered.end(),
-                     [](const auto &a, const auto &b) { return a.first < b.first; });
-    for (qsizetype i = 0; i < ordered.size(); ++i)
-        journals[i] = ordered[i].second;
-    QSet<std::pair<QByteArray, quint64>> copied;
-    QSet<QByteArray> copiedRuns;
-
-    for (const QString &entry : std::as_const(journals)) {
+    const TakenOut takenOut(files, entries);
+    for (const QString &entry : Journals(entries)) {
         const FileContents contents = files.read(RecordFiles::PathOf(entry), RecordFiles::MaxJournalBytes);
         if (!contents.opened || !contents.complete) {
             ++record.skippedFiles;
             continue;
         }
-        const QString writer = RecordFiles::WriterOf(entry);
-        const QByteArray writerBytes = writer.toUtf8();
-        const bool copy = RecordFiles::IsCopyWriter(writer);
-        const bool ownLinesCopied = copiedRuns.contains(writerBytes);
-        const HandledLines::Ranges *takenOut = handled.rangesOf(writer);
+        // Lines of an earlier journal of the run itself may have been taken out.
+        const QByteArray ownRun = RecordFiles::KindOf(entry) == RecordFiles::Kind::EarlierJournal
+            ? RecordFiles::EarlierWriter(entry).toUtf8() : QByteArray();
         qsizetype tornStart = 0;
         const QList<QByteArrayView> lines = CompleteLines(contents.bytes, &tornStart);
         if (tornStart < contents.bytes.size())
             ++record.skippedLines;
+        size_t group = 0;
         for (const QByteArrayView line : lines) {
             JournalFields fields;
             if (!ParseJournalFields(line, fields)) {
-                ++record.skippedLines;
+                record.skippedLines += line.isEmpty() ? 0 : 1; // a writer's fresh start
                 continue;
             }
-            if (copy || fields.run != writerBytes) {
-                const std::pair key(fields.run.toByteArray(), fields.seq);
-                if (copied.contains(key))
-                    continue;
-                copied.insert(key);
-                copiedRuns.insert(key.first);
-            } else if (HandledLines::Contains(takenOut, fields.seq)
-                       || (ownLinesCopied && copied.contains({writerBytes, fields.seq}))) {
+            if (fields.run == ownRun && takenOut.contains(fields.run, fields.seq))
                 continue;
+            const int run = runIndex.indexOf(fields.run);
+            if (!counted.firstTime(run, fields.seq))
+                continue;
+            const std::pair key(run, nameIndex.indexOf(fields.name));
+            if (groups.empty() || std::pair(groups[group].run, groups[group].name) != key) {
+                const auto found = groupOf.constFind(key);
+                group = found != groupOf.constEnd() ? *found : groupOf.insert(key, groups.size()).value();
+                if (group == groups.size())
+                    groups.push_back({key.first, key.second, {}});
             }
-            const int child = names.indexOf(fields.name);
-            if (child == int(answers.size()))
-                answers.emplace_back();
             StoredAnswer stored;
             stored.utcSeconds = fields.utcSeconds;
             stored.offsetSeconds = fields.offsetSeconds;
             stored.ms = quint32(fields.ms);
             stored.pattern = quint16(std::min(patterns.indexOf(fields.pattern), 0xffff));
-            stored.language = quint16(std::min(languages.indexOf(fields.language, true), 0xffff));
+            stored.language = quint16(std::min(languages.indexOf(fields.language), 0xffff));
             stored.asked = quint8(fields.asked);
             stored.given = quint8(fields.given);
             stored.mode = fields.mode;
-            answers[size_t(child)].push_back(stored);
+            groups[group].answers.push_back(stored);
         }
     }
 
-    QList<int> order(childNames.size());
+    // Each group goes to its child; a child's answers by time, each run's in its own order.
+    ChildNames childNames(files);
+    QStringList childList;
+    QHash<QString, int> childOf;
+    std::vector<std::vector<StoredAnswer>> answers;
+    for (Group &group : groups) {
+        const QString child = childNames.of(names[group.name], runs[group.run]);
+        auto found = childOf.constFind(child);
+        if (found == childOf.constEnd()) {
+            found = childOf.insert(child, int(childList.size()));
+            childList.append(child);
+            answers.emplace_back();
+        }
+        std::vector<StoredAnswer> &list = answers[size_t(*found)];
+        list.insert(list.end(), group.answers.begin(), group.answers.end());
+        std::vector<StoredAnswer>().swap(group.answers);
+    }
+    QList<int> order(childList.size());
     std::iota(order.begin(), order.end(), 0);
     const QCollator collator = GermanCollator();
     std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-        return NameBefore(collator, childNames[a], childNames[b]);
+        return NameBefore(collator, childList[a], childList[b]);
     });
-    const auto earlier = [](const StoredAnswer &a, const StoredAnswer &b) {
-        return a.utcSeconds < b.utcSeconds;
-    };
+    const auto earlier = [](const StoredAnswer &a, const StoredAnswer &b) { return a.utcSeconds < b.utcSeconds; };
     for (const int child : std::as_const(order)) {
         std::vector<StoredAnswer> &list = answers[size_t(child)];
         if (!std::is_sorted(list.begin(), list.end(), earlier))
-            std::sort(list.begin(), list.end(), earlier);
-        record.children.append({childNames[child], std::move(list)});
+            std::stable_sort(list.begin(), list.end(), earlier);
+        record.children.append({childList[child], std::move(list)});
     }
     return record;
 }
 
 QStringList ReadRecordNames(Files &files)
 {
+    ChildNames childNames(files);
     QSet<QString> found;
-    for (const QString &entry : files.entries(RecordFiles::Folder)) {
-        if (!RecordFiles::IsJournal(entry))
-            continue;
+    for (const QString &entry : Journals(files.entries(RecordFiles::Folder))) {
         const FileContents contents = files.read(RecordFiles::PathOf(entry), FirstLineBytes);
         for (const QByteArrayView line : CompleteLines(contents.bytes)) {
             JournalFields fields;
             if (ParseJournalFields(line, fields)) {
-                found.insert(UnescapedText(fields.name));
+                found.insert(childNames.of(PersonOf(fields.name), UnescapedText(fields.run)));
                 break;
             }
         }

@@ -6,9 +6,9 @@
 
 class Files;
 
-// Merges every journal of the record folder into one record: a line that a rewrite copied
-// elsewhere counts once, a line that a deletion or renaming took out counts nowhere, and
-// whatever cannot be read is skipped and counted.
+// Merges every journal of the record folder into one record: children by their names as a
+// person reads them, after the teacher's renamings; each line of a run counted once,
+// however often its writer wrote it; whatever cannot be read skipped and counted.
 Record ReadRecord(Files &files);
 
 // The names of the children in the record, from the first line of each journal: quick

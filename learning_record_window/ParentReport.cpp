@@ -6,7 +6,7 @@
 #include "MapDrawing.h"
 #include "MapTexts.h"
 #include "Printer.h"
-#include "RecordFiles.h"
+#include "ChildDocuments.h"
 #include "TwipCanvas.h"
 #include "WindowLook.h"
 
@@ -83,14 +83,9 @@ void PrintFigures(TwipCanvas &canvas, const LearningMap &map, double top)
 
 } // namespace
 
-QString ReportName(const QString &childName)
-{
-    return QStringLiteral("Lernstand-") + RecordFiles::SafeName(childName);
-}
-
 PrintOutcome PrintParentReport(Printer &printer, const ReportFacts &facts)
 {
-    const std::unique_ptr<PrintJob> job = printer.startJob(ReportName(facts.name));
+    const std::unique_ptr<PrintJob> job = printer.startJob(ChildDocuments::ReportName(facts.name));
     TwipCanvas &canvas = job->canvas();
     canvas.setForeground(Qt::black);
     canvas.setPrintCursor(QPointF(0, 0));

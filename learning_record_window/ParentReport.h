@@ -26,5 +26,3 @@ struct ReportFacts
 // as the worksheets are; without a printer it is the PDF "Lernstand-<name>" in the working
 // folder.
 PrintOutcome PrintParentReport(Printer &printer, const ReportFacts &facts);
-// The document's name, safe as a file name whatever the child's name holds.
-QString ReportName(const QString &childName);

@@ -3,13 +3,13 @@
 #include "PracticeSheets.h"
 
 #include "Cells.h"
+#include "ChildDocuments.h"
 #include "Clock.h"
 #include "Dialogs.h"
 #include "MapTexts.h"
 #include "Printer.h"
 #include "ProgramControl.h"
 #include "Random.h"
-#include "RecordFiles.h"
 #include "SheetPage.h"
 #include "WorksheetRun.h"
 #include "Worksheets.h"
@@ -45,11 +45,6 @@ QList<int> PracticeSheets::NumbersFor(const std::vector<StoredAnswer> &answers, 
     std::stable_sort(numbers.begin(), numbers.end(),
                      [&](int a, int b) { return map.numbers[size_t(a)].wrong > map.numbers[size_t(b)].wrong; });
     return numbers.first(std::min<qsizetype>(numbers.size(), Progress::MostToPractise));
-}
-
-QString PracticeSheets::SheetName(const QString &childName)
-{
-    return QStringLiteral("Zahlenfeld-") + RecordFiles::SafeName(childName);
 }
 
 void PracticeSheets::printFor(const ChildAnswers &child, const AnswerFilter &filter)
@@ -104,10 +99,10 @@ void PracticeSheets::print(const QString &name, const QList<int> &numbers, QList
     const QList<int> order = DrawZahlenfeldOrder(m_platform.random, cells);
     const QString title = QStringLiteral("Zahlenfeld für ") + name;
     m_platform.program.setBusy(true);
-    SheetPage sheet(m_platform.printer.startJob(SheetName(name)), ZahlenfeldPoints);
+    SheetPage sheet(m_platform.printer.startJob(ChildDocuments::SheetName(name)), ZahlenfeldPoints);
     FillZahlenfeld(sheet, order, words, title);
     outcomes.append(sheet.finish());
-    SheetPage solution(m_platform.printer.startJob(SheetName(name) + QStringLiteral("-Loesung")), ZahlenfeldPoints);
+    SheetPage solution(m_platform.printer.startJob(ChildDocuments::SolutionName(name)), ZahlenfeldPoints);
     FillZahlenfeldSolution(solution, cells, order, words, QStringLiteral("Lösung: ") + title);
     outcomes.append(solution.finish());
     m_platform.program.setBusy(false);

@@ -22,8 +22,6 @@ public:
     // At most Progress::MostToPractise numbers; empty when the child has nothing to practise.
     static QList<int> NumbersFor(const std::vector<StoredAnswer> &answers, const AnswerFilter &filter,
                                  const QDateTime &now);
-    // "Zahlenfeld-Mia", safe as a file name whatever the name holds.
-    static QString SheetName(const QString &childName);
 
     // Asks, then prints the child's sheet and its solution and tells what became of them.
     void printFor(const ChildAnswers &child, const AnswerFilter &filter);

@@ -4,21 +4,22 @@
 
 #include "BoardSurface.h"
 #include "Cells.h"
+#include "ClassList.h"
 #include "Clock.h"
 #include "Dialogs.h"
 #include "Files.h"
 #include "MapDrawing.h"
 #include "MapTexts.h"
 #include "ParentReport.h"
+#include "PersonName.h"
 #include "PracticeSheets.h"
 #include "Printer.h"
 #include "ProgramControl.h"
 #include "RecordExport.h"
 #include "RecordFiles.h"
-#include "RecordKeeping.h"
 #include "RecordReader.h"
-#include "RunIdentity.h"
 #include "Screen.h"
+#include "TextFiles.h"
 #include "TwipLayout.h"
 #include "WindowLook.h"
 #include "WorksheetRun.h"
@@ -71,7 +72,7 @@ constexpr TwipRect LegendPlace{9000, 600, 2760, 1950};
 constexpr TwipRect FiguresPlace{9000, 2640, 2760, 2160};
 constexpr TwipRect CellPlace{4560, 4890, 7200, 480};
 constexpr TwipRect DiagnosisPlace{4560, 5400, 7200, 1890};
-constexpr TwipRect WherePlace{120, 7350, 11640, 300};
+constexpr TwipRect WherePlace{120, 7350, 11640, 600};
 
 enum Column { NameColumn, AnswersColumn, RightColumn, LastColumn };
 
@@ -94,7 +95,7 @@ QLabel *WrappedLabel(QWidget *parent, const TwipRect &place)
 } // namespace
 
 RecordWindow::RecordWindow(const Platform &platform, QWidget *parent)
-    : QWidget(parent, Qt::Window), m_platform(platform)
+    : QWidget(parent, Qt::Window), m_platform(platform), m_commands(platform.files, platform.clock)
 {
     SetUpWindow(*this, QStringLiteral("Lernstand"), QStringLiteral(":/icons/record.svg"), WindowWidth,
                 WindowHeight, Qt::white);
@@ -153,7 +154,7 @@ void RecordWindow::buildControls()
 
     title(QStringLiteral("Aufbewahren:"), RetentionTitlePlace)->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     retentionDays = new QSpinBox(this);
-    retentionDays->setRange(RecordFiles::MinRetentionDays, RecordFiles::MaxRetentionDays);
+    retentionDays->setRange(RecordFiles::Retention::MinDays, RecordFiles::Retention::MaxDays);
     retentionDays->setSuffix(QStringLiteral(" Tage"));
     retentionDays->setAccessibleName(QStringLiteral("Antworten aufbewahren, in Tagen"));
     Place(retentionDays, RetentionPlace);
@@ -218,7 +219,7 @@ void RecordWindow::buildControls()
 void RecordWindow::open()
 {
     PlaceOnScreen(*this, m_platform.screen.sizeTwips(), 0.5, 0.5);
-    retentionDays->setValue(RecordFiles::RetentionDays(m_platform.files));
+    retentionDays->setValue(RecordFiles::Retention::Read(m_platform.files).days);
     reload(chosenName());
     show();
     raise();
@@ -230,17 +231,25 @@ void RecordWindow::reload(const QString &name)
     m_platform.program.setBusy(true);
     m_record = ReadRecord(m_platform.files);
     m_platform.program.setBusy(false);
+    showWhereKept();
+    m_child = -1;
+    fillChildList();
+    const int found = m_record.indexOf(name);
+    chooseChild(found >= 0 ? found : (m_record.children.isEmpty() ? -1 : 0));
+}
+
+// Where the record is, what could not be read, and a retention setting that removes nothing.
+void RecordWindow::showWhereKept()
+{
     QString where = QStringLiteral("Der Lernstand liegt im Ordner %1.")
                         .arg(ShownPath(m_platform.files, RecordFiles::Folder));
     if (m_record.skippedLines > 0 || m_record.skippedFiles > 0)
         where += QStringLiteral(" Nicht lesbar und übergangen: %1 Zeilen, %2 Dateien.")
                      .arg(m_record.skippedLines)
                      .arg(m_record.skippedFiles);
+    if (const RecordFiles::Retention retention = RecordFiles::Retention::Read(m_platform.files); !retention.valid)
+        where += u'\n' + retention.problem;
     whereKept->setText(where);
-    m_child = -1;
-    fillChildList();
-    const int found = m_record.indexOf(name);
-    chooseChild(found >= 0 ? found : (m_record.children.isEmpty() ? -1 : 0));
 }
 
 AnswerFilter RecordWindow::filter() const
@@ -368,16 +377,17 @@ QString RecordWindow::cellDescription(int n) const
 
 QString RecordWindow::chosenName() const { return m_child >= 0 ? m_record.children[m_child].name : QString(); }
 
-QString RecordWindow::writer() const { return RecordFiles::WriterName(m_platform.run.runName()); }
-
-// Shows what could not be done; true when everything was.
-bool RecordWindow::tellFailures(const QStringList &failures, const QString &title)
+bool RecordWindow::tell(const RecordCommands::Outcome &outcome, const QString &done, const QString &title)
 {
-    if (failures.isEmpty())
-        return true;
-    m_platform.dialogs.messageBox(QStringLiteral("Nicht alles ist gelungen:\r") + failures.join(u'\r'),
-                                  MessageStyle::Warning, title);
-    return false;
+    const auto listed = [](const QStringList &lines) { return QStringLiteral("• ") + lines.join(QStringLiteral("\r• ")); };
+    QString text = outcome.failures.isEmpty() ? done : QStringLiteral("Nicht alles ist gelungen.");
+    if (!outcome.done.isEmpty())
+        text += u'\r' + listed(outcome.done);
+    if (!outcome.failures.isEmpty())
+        text += QStringLiteral("\r\rNicht gelungen:\r") + listed(outcome.failures);
+    m_platform.dialogs.messageBox(text, outcome.failures.isEmpty() ? MessageStyle::Information : MessageStyle::Warning,
+                                  title);
+    return outcome.failures.isEmpty();
 }
 
 void RecordWindow::print()
@@ -442,23 +452,30 @@ void RecordWindow::exportRecord()
 void RecordWindow::deleteChild()
 {
     const QString name = chosenName();
-    if (name.isEmpty()
-        || m_platform.dialogs.messageBox(QStringLiteral("Alles, was über „%1“ aufgezeichnet ist, endgültig "
-                                                        "löschen?\r(%2 Antworten, in allen Dateien des "
-                                                        "Ordners Lernstand)")
-                                             .arg(name)
-                                             .arg(m_record.children[m_child].answers.size()),
-                                         MessageStyle::Question, DeleteTitle)
-            == Answer::No)
+    if (name.isEmpty())
         return;
+    const QString question = QStringLiteral("Alles, was über „%1“ aufgezeichnet ist, endgültig löschen?\r"
+                                            "(%2 Antworten im Ordner Lernstand, die Ergebnisse in %3, die Seiten "
+                                            "für die Eltern und die Zeilen in Lernstand.csv)")
+                                 .arg(name)
+                                 .arg(m_record.children[m_child].answers.size())
+                                 .arg(ResultsFileName);
+    bool classRow = false;
+    const Answer answer = m_commands.hasClassRow(name)
+        ? m_platform.dialogs.questionWithTick(question, DeleteTitle,
+                                              QStringLiteral("Auch die Zeile in %1 löschen").arg(ClassList::FileName),
+                                              classRow)
+        : m_platform.dialogs.messageBox(question, MessageStyle::Question, DeleteTitle);
+    if (answer == Answer::No)
+        return;
+    QStringList others = m_record.names();
+    others.removeAll(name);
     m_platform.program.setBusy(true);
-    const RecordKeeping::Outcome outcome =
-        RecordKeeping(m_platform.files, m_platform.clock, writer()).remove(name);
+    const RecordCommands::Outcome outcome = m_commands.deleteChild(name, classRow, others);
     m_platform.program.setBusy(false);
-    if (tellFailures(outcome.failures, DeleteTitle))
-        m_platform.dialogs.messageBox(QStringLiteral("Alles über „%1“ ist gelöscht.").arg(name),
-                                      MessageStyle::Information, DeleteTitle);
+    tell(outcome, QStringLiteral("Alles über „%1“ ist gelöscht:").arg(name), DeleteTitle);
     reload(QString());
+    emit childDeleted(name);
     emit recordChanged();
 }
 
@@ -467,9 +484,9 @@ void RecordWindow::renameChild()
     const QString from = chosenName();
     if (from.isEmpty())
         return;
-    const QString to = m_platform.dialogs.inputBox(QStringLiteral("Neuer Name für „%1“:").arg(from),
-                                                   RenameTitle, from, MaxNameLength);
-    if (to.trimmed().isEmpty() || to == from)
+    const QString to = ComparableName(m_platform.dialogs.inputBox(QStringLiteral("Neuer Name für „%1“:").arg(from),
+                                                                  RenameTitle, from, MaxNameLength));
+    if (to.isEmpty() || to == from)
         return;
     if (m_record.indexOf(to) >= 0
         && m_platform.dialogs.messageBox(QStringLiteral("„%1“ gibt es schon.\rDie Antworten von „%2“ "
@@ -479,46 +496,41 @@ void RecordWindow::renameChild()
             == Answer::No)
         return;
     m_platform.program.setBusy(true);
-    const RecordKeeping::Outcome outcome =
-        RecordKeeping(m_platform.files, m_platform.clock, writer()).rename(from, to);
+    bool renamed = false;
+    const RecordCommands::Outcome outcome = m_commands.renameChild(from, to, renamed);
     m_platform.program.setBusy(false);
-    tellFailures(outcome.failures, RenameTitle);
+    if (!outcome.failures.isEmpty())
+        tell(outcome, QString(), RenameTitle);
+    if (!renamed)
+        return;
     reload(to);
+    emit childRenamed(from, to);
     emit recordChanged();
 }
 
+// A setting that removes more asks first; one the program cannot read is replaced by
+// whatever the teacher sets.
 void RecordWindow::changeRetention()
 {
     const int days = retentionDays->value();
-    const int kept = RecordFiles::RetentionDays(m_platform.files);
-    if (days == kept)
+    const RecordFiles::Retention kept = RecordFiles::Retention::Read(m_platform.files);
+    if (kept.valid && days == kept.days)
         return;
-    const bool shorter = days < kept;
+    const bool shorter = !kept.valid || days < kept.days;
     if (shorter
         && m_platform.dialogs.messageBox(QStringLiteral("Antworten, die älter als %1 Tage sind, werden "
                                                         "jetzt gelöscht. Fortfahren?").arg(days),
                                          MessageStyle::Question, RetentionTitle)
             == Answer::No) {
-        retentionDays->setValue(kept);
+        retentionDays->setValue(kept.days);
         return;
     }
-    if (const QString failure = RecordFiles::SetRetentionDays(m_platform.files, days); !failure.isEmpty()) {
-        m_platform.dialogs.messageBox(QStringLiteral("Die Aufbewahrungszeit konnte nicht gespeichert "
-                                                     "werden:\r%1").arg(failure),
-                                      MessageStyle::Warning, RetentionTitle);
-        retentionDays->setValue(kept);
-        return;
-    }
-    if (!shorter)
-        return;
     m_platform.program.setBusy(true);
-    const RecordKeeping::Outcome outcome = RecordKeeping(m_platform.files, m_platform.clock, writer()).removeOld();
+    const RecordCommands::Outcome outcome = m_commands.setRetention(days, shorter);
     m_platform.program.setBusy(false);
-    if (outcome.busy)
-        m_platform.dialogs.messageBox(QStringLiteral("Ein anderes Programm räumt den Lernstand gerade auf; "
-                                                     "die alten Antworten gehen beim nächsten Start."),
-                                      MessageStyle::Information, RetentionTitle);
-    tellFailures(outcome.failures, RetentionTitle);
+    if (!outcome.failures.isEmpty())
+        tell(outcome, QString(), RetentionTitle);
+    retentionDays->setValue(RecordFiles::Retention::Read(m_platform.files).days);
     reload(chosenName());
     emit recordChanged();
 }

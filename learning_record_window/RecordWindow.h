@@ -7,6 +7,7 @@
 #include "LearningMap.h"
 #include "Platform.h"
 #include "Record.h"
+#include "RecordCommands.h"
 
 #include <QWidget>
 
@@ -30,7 +31,7 @@ class RecordWindow : public QWidget, public BoardCells
 
 public:
     static constexpr int WindowWidth = 11880;
-    static constexpr int WindowHeight = 7680;
+    static constexpr int WindowHeight = 7980;
     static constexpr int MapCellTwips = 420;
 
     explicit RecordWindow(const Platform &platform, QWidget *parent = nullptr);
@@ -74,6 +75,10 @@ signals:
     void recordChanged();
     // "Kennwort ändern" was clicked.
     void passwordChangeWanted();
+    // Everything about the child was deleted here; a program playing as it keeps nothing.
+    void childDeleted(const QString &name);
+    // The child goes on under the new name, in this program too.
+    void childRenamed(const QString &from, const QString &to);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -87,10 +92,12 @@ private:
     AnswerFilter filter() const;
     QString periodText() const;
     QString chosenName() const;
-    QString writer() const;
-    bool tellFailures(const QStringList &failures, const QString &title);
+    void showWhereKept();
+    // Tells what a command did and what it could not do; true when it did everything.
+    bool tell(const RecordCommands::Outcome &outcome, const QString &done, const QString &title);
 
     Platform m_platform;
+    RecordCommands m_commands;
     Record m_record;
     LearningMap m_map;
     ClassMap m_class;

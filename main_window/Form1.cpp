@@ -15,6 +15,7 @@
 #include "ListBox.h"
 #include "Module1.h"
 #include "Palette.h"
+#include "PersonName.h"
 #include "PictureButton.h"
 #include "ProgramControl.h"
 #include "ReadingAloud.h"
@@ -295,6 +296,20 @@ void Form1::LoadResults()
     Liste4->setEntries(file.entries);
     if (file.complete)
         MoveLeftEdge(Liste4, ResultsShownLeft);
+}
+
+void Form1::userDeleted(const QString &name) { userRenamed(name, QString()); }
+
+void Form1::userRenamed(const QString &from, const QString &to)
+{
+    QStringList entries = Liste4->entries();
+    if (ChangeResultsUser(entries, from, to) > 0)
+        Liste4->setEntries(entries);
+    m_results.userChanged(from, to);
+    if (!to.isEmpty() && SamePerson(Bezeichnung9->text(), from)) {
+        Bezeichnung9->setText(to);
+        m_secondLanguage.setUser(to);
+    }
 }
 
 void Form1::LoadPatternFile()

@@ -57,6 +57,10 @@ public:
     void windowActivated(ActivationGate::Window window);
 
     void LoadResults();
+    // A teacher deleted or renamed a child in the learning record: its results go, or go
+    // with it, and a child playing here goes on under its new name.
+    void userDeleted(const QString &name);
+    void userRenamed(const QString &from, const QString &to);
     void Liste4_DblClick();
     void Bild5_Click();
     // What the exit's "Ja" does, without asking: for a logout or a request to terminate.

@@ -38,6 +38,8 @@ ResultsFileContents ResultsKeeper::load() { return read(false); }
 
 void ResultsKeeper::added(const QString &entry) { m_added.append(entry); }
 
+void ResultsKeeper::userChanged(const QString &from, const QString &to) { ChangeResultsUser(m_added, from, to); }
+
 // At the end of a run a missing file counts as read whole: it simply holds nothing yet.
 ResultsFileContents ResultsKeeper::read(bool missingIsWhole)
 {

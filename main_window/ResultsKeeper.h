@@ -40,6 +40,8 @@ public:
     ResultsFileContents load();
     // An entry this run adds to the list.
     void added(const QString &entry);
+    // The entries this run added for the user go to the new name, or go when it is empty.
+    void userChanged(const QString &from, const QString &to);
     Saved save();
 
 private:

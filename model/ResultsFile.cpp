@@ -4,6 +4,7 @@
 
 #include "FieldReader.h"
 #include "FieldWriter.h"
+#include "PersonName.h"
 
 #include <algorithm>
 
@@ -52,4 +53,27 @@ QString ResultsEntry(int score, const QString &userName)
 {
     return (QStringLiteral("0000") + QString::number(score)).right(4) + QStringLiteral("  ")
         + userName;
+}
+
+int ChangeResultsUser(QStringList &entries, const QString &from, const QString &to)
+{
+    constexpr qsizetype NameStart = 6; // "0042  "
+    const QString user = ComparableName(from);
+    int changed = 0;
+    QStringList kept;
+    for (const QString &entry : std::as_const(entries)) {
+        const bool scored = entry.size() >= NameStart && entry.mid(4, 2) == u"  "
+            && std::all_of(entry.begin(), entry.begin() + 4, [](QChar c) { return c.isDigit(); });
+        if (!scored || ComparableName(entry.mid(NameStart)) != user) {
+            kept.append(entry);
+            continue;
+        }
+        ++changed;
+        if (!to.isEmpty())
+            kept.append(entry.left(NameStart) + to);
+    }
+    if (changed > 0 && !to.isEmpty())
+        std::stable_sort(kept.begin(), kept.end(), EntrySortsBefore);
+    entries = kept;
+    return changed;
 }

@@ -35,3 +35,8 @@ qsizetype SortedInsertPosition(const QStringList &sorted, const QString &entry);
 
 // "0007  name": the last four digits of the score, two blanks, the user's name.
 QString ResultsEntry(int score, const QString &userName);
+
+// Gives the entries of the user `from` (the name after the score and its two blanks, as a
+// person reads it) the name `to`, or removes them when `to` is empty, and keeps the list
+// in its order; how many entries changed.
+int ChangeResultsUser(QStringList &entries, const QString &from, const QString &to);

@@ -38,6 +38,10 @@ public:
     // for questions about what that area shows.
     virtual Answer questionBeside(const QString &prompt, const QString &title,
                                   const QRect &keepClear) = 0;
+    // The same Yes/No question as messageBox with MessageStyle::Question, with a box to tick
+    // below it, unticked at first; ticked tells whether it was ticked at the answer.
+    virtual Answer questionWithTick(const QString &prompt, const QString &title, const QString &tick,
+                                    bool &ticked) = 0;
     static constexpr int NoLengthLimit = -1;
     // The edited text, or the empty text when the box is cancelled. The box takes no more
     // than maxLength code units, when one is given, and never half a character.

@@ -5,19 +5,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
-#include <functional>
 #include <memory>
-
-// Which file a name stands for, and how long it is: a name comes to stand for another file
-// when someone replaces or removes the file.
-struct FileStamp
-{
-    bool exists = false;
-    quint64 device = 0;
-    quint64 inode = 0;
-    qint64 size = 0;
-    bool operator==(const FileStamp &) const = default;
-};
 
 struct FileContents
 {
@@ -25,38 +13,12 @@ struct FileContents
     bool missing = false;  // true: nothing at all has that name
     bool complete = false; // false: only the first maxBytes bytes were read, or reading failed
     QByteArray bytes;
-    FileStamp stamp; // of the file that was read, when it was opened
 };
 
 struct AppendOutcome
 {
-    enum class Result {
-        Written, // every byte is in the file
-        Changed, // the file was not as expected; nothing was written
-        Failed,  // error says why; some bytes may have been written
-    };
-    Result result = Result::Failed;
-    QString error;
-    FileStamp stamp;        // Written: the file after the bytes; Changed: the file as found
-    bool movedAway = false; // Written: by then the name stood for another file, or none
-};
-
-// What to do with a file that was read for a rewrite.
-struct Rewrite
-{
-    enum class Action { Keep, Replace, Remove };
-    Action action = Action::Keep;
-    QByteArray bytes; // Replace: the new contents
-    qsizetype seen = 0; // the bytes the decision took into account, from the start
-};
-
-struct RewriteOutcome
-{
-    QString error; // empty when the file stays or was replaced or removed as decided
-    bool overtaken = false; // error: another program replaced or removed it first
-    // What another program appended to the old file after the first `seen` bytes, until
-    // it was replaced or removed: bytes that the new contents do not hold.
-    QByteArray addedMeanwhile;
+    QString error;         // empty when every byte is in the file, else why not, in German
+    qsizetype written = 0; // how many of the bytes, from their start, are surely in the file
 };
 
 // Who may write a file that the program makes: everyone who may write in its folder, or
@@ -92,8 +54,8 @@ public:
     // with the program that holds it.
     virtual std::unique_ptr<FileLock> lock(const QString &name) = 0;
 
-    // Files that one program appends to and others may rewrite (the learning record).
-    // The real files may be called from any thread.
+    // Files that one program appends to and others may remove or empty (the learning
+    // record). The real files may be called from any thread.
 
     // The names in a folder, hidden ones included; empty when it cannot be read.
     virtual QStringList entries(const QString &folder) = 0;
@@ -101,20 +63,18 @@ public:
     // folder made where others may write gets the sticky bit: no account removes or
     // renames another's files in it.
     virtual QString makeFolder(const QString &name) = 0;
-    // Appends bytes to the regular file (made when missing; a link is not followed), but
-    // only while the name stands for the file as expected: an expected stamp that does not
-    // exist takes a missing or empty file.
-    virtual AppendOutcome append(const QString &name, const QByteArray &bytes,
-                                 const FileStamp &expected) = 0;
+    // Appends bytes to the regular file, made when missing (a link is not followed).
+    virtual AppendOutcome append(const QString &name, const QByteArray &bytes) = 0;
     // Puts what was written to the file on the disk; the empty text on success.
     virtual QString sync(const QString &name) = 0;
-    // Reads the regular file (one larger than maxBytes is not read; a link is not
-    // followed), lets decide choose, and replaces or removes the file as decided. Decide
-    // runs before anything changes. A missing file is no failure.
-    virtual RewriteOutcome rewrite(const QString &name, qsizetype maxBytes,
-                                   const std::function<Rewrite(const QByteArray &)> &decide) = 0;
     // Removes a file; the empty text on success or when nothing had the name.
     virtual QString remove(const QString &name) = 0;
+    // Cuts the regular file to nothing (a link is not followed), for a file in a shared
+    // folder that only its owner may remove; the empty text on success.
+    virtual QString empty(const QString &name) = 0;
+    // Removes what saves that were killed left in the folder (".NAME.tmp-XXXXXX"); the file
+    // of a save still running stays. The names removed.
+    virtual QStringList removeLeftovers(const QString &folder) = 0;
 };
 
 // Beside a file that must stay as it is: the first of NAME.neu, NAME.neu2, … that nothing

@@ -10,7 +10,7 @@ class RunIdentity
 {
 public:
     virtual ~RunIdentity() = default;
-    // The computer's name, the start of the run (local time, yyyyMMddTHHmmss) and its
-    // process number, joined by "-"; the same for the whole run.
+    // The computer's name, the start of the run (UTC, yyyyMMddTHHmmssZ), its process
+    // number and a random part, joined by "-"; the same for the whole run.
     virtual QString runName() const = 0;
 };

@@ -53,7 +53,12 @@ void ProgramWiring::start()
     QTimer::singleShot(RecordStartUpDelayMs, &recorder, &LearningRecorder::startUp);
 }
 
-qsizetype ProgramWiring::finish() { return recorder.finish(); }
+qsizetype ProgramWiring::finish(Ending ending)
+{
+    if (ending == Ending::Unattended)
+        return recorder.finish();
+    return recorder.finishAsking(m_platform.dialogs, ShownPath(m_platform.files, RecordFiles::Folder));
+}
 
 void ProgramWiring::openRecord()
 {
@@ -67,6 +72,8 @@ void ProgramWiring::openRecord()
         m_recordWindow = std::make_unique<RecordWindow>(m_platform);
         connect(m_recordWindow.get(), &RecordWindow::recordChanged, &recorder, &LearningRecorder::reloadNames);
         connect(m_recordWindow.get(), &RecordWindow::recordChanged, &myNumbers, &MyNumbers::recordChanged);
+        connect(m_recordWindow.get(), &RecordWindow::childDeleted, &window, &Form1::userDeleted);
+        connect(m_recordWindow.get(), &RecordWindow::childRenamed, &window, &Form1::userRenamed);
         connect(m_recordWindow.get(), &RecordWindow::passwordChangeWanted, this,
                 [this] { m_gate.changePassword(); });
     }

@@ -31,8 +31,11 @@ public:
 
     // Loads and shows the main window; the record's old answers go a moment later.
     void start();
-    // After the main loop: the answers still on their way go into the record.
-    qsizetype finish();
+    enum class Ending { Attended, Unattended };
+    // After the main loop: the answers still on their way go into the record. What cannot
+    // be written is asked about when someone is there, else it goes to the log. The answers
+    // left unwritten.
+    qsizetype finish(Ending ending = Ending::Unattended);
 
     // The teacher asks for the record: behind the password, every time it opens.
     void openRecord();

@@ -22,6 +22,14 @@ Answer FakeDialogs::questionBeside(const QString &prompt, const QString &title, 
     return answer;
 }
 
+Answer FakeDialogs::questionWithTick(const QString &prompt, const QString &title, const QString &tick, bool &ticked)
+{
+    ticked = !ticks.isEmpty() && ticks.dequeue();
+    const Answer answer = messageBox(prompt, MessageStyle::Question, title);
+    shown.last().tick = tick;
+    return answer;
+}
+
 QString FakeDialogs::inputBox(const QString &prompt, const QString &title, const QString &preset,
                               int maxLength)
 {

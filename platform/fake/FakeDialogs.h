@@ -26,10 +26,14 @@ public:
         QRect keepClear; // for questions shown beside an area
         int maxLength = NoLengthLimit;
         QStringList choices{}; // of an input box with choices; a password box's labels
+        QString tick{};        // of a question with a box to tick
     };
 
     Answer messageBox(const QString &prompt, MessageStyle style, const QString &title) override;
     Answer questionBeside(const QString &prompt, const QString &title, const QRect &keepClear) override;
+    // Ticks the box when ticks says so (its front, taken off), else leaves it.
+    Answer questionWithTick(const QString &prompt, const QString &title, const QString &tick,
+                            bool &ticked) override;
     QString inputBox(const QString &prompt, const QString &title, const QString &preset,
                      int maxLength = NoLengthLimit) override;
     QString inputBoxWithChoices(const QString &prompt, const QString &title, const QStringList &choices,
@@ -40,6 +44,7 @@ public:
     QQueue<Answer> answers;
     QQueue<QString> inputs;
     QQueue<QStringList> passwords; // an empty queue cancels password boxes
+    QQueue<bool> ticks;
     QList<Shown> shown;
     int beeps = 0;
     // Runs while a box is open, after it was recorded (for checks made "during" a box).

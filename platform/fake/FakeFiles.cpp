@@ -3,6 +3,8 @@
 
 #include "FakeFiles.h"
 
+#include <QRegularExpression>
+
 namespace {
 
 class FakeLock : public FileLock
@@ -34,7 +36,6 @@ FileContents FakeFiles::read(const QString &name, qsizetype maxBytes)
     const qsizetype readable = readFailures.value(name, found->size());
     contents.complete = found->size() <= maxBytes && readable >= found->size();
     contents.bytes = found->left(std::min(maxBytes, readable));
-    contents.stamp = stamp(name);
     return contents;
 }
 
@@ -46,29 +47,22 @@ QString FakeFiles::write(const QString &name, const QByteArray &bytes, Writable 
     if (failure != writeFailures.constEnd())
         return *failure;
     files.insert(name, bytes);
-    inodes.insert(name, ++m_lastInode);
     return {};
 }
 
 std::unique_ptr<FileLock> FakeFiles::lock(const QString &name)
 {
+    if (unlockable.contains(name))
+        return nullptr;
     auto held = std::make_unique<FakeLock>(locked, name);
     if (whenLocked)
         whenLocked(name);
     return held;
 }
 
-FileStamp FakeFiles::stamp(const QString &name) const
-{
-    const auto found = files.constFind(name);
-    if (found == files.constEnd())
-        return {};
-    return {true, 1, inodes.value(name), found->size()};
-}
-
 QStringList FakeFiles::entries(const QString &folder)
 {
-    const QString prefix = folder + u'/';
+    const QString prefix = folder == u"." ? QString() : folder + u'/';
     QStringList names;
     for (auto it = files.cbegin(); it != files.cend(); ++it)
         if (it.key().startsWith(prefix) && !it.key().mid(prefix.size()).contains(u'/'))
@@ -84,26 +78,16 @@ QString FakeFiles::makeFolder(const QString &name)
     return {};
 }
 
-AppendOutcome FakeFiles::append(const QString &name, const QByteArray &bytes, const FileStamp &expected)
+AppendOutcome FakeFiles::append(const QString &name, const QByteArray &bytes)
 {
     AppendOutcome outcome;
     if (const auto failure = writeFailures.constFind(name); failure != writeFailures.constEnd()) {
         outcome.error = *failure;
         return outcome;
     }
-    if (!files.contains(name)) {
-        files.insert(name, {});
-        inodes.insert(name, ++m_lastInode);
-    }
-    outcome.stamp = stamp(name);
-    if (expected.exists ? outcome.stamp != expected : outcome.stamp.size != 0) {
-        outcome.result = AppendOutcome::Result::Changed;
-        return outcome;
-    }
     writes.append(name);
     files[name] += bytes;
-    outcome.stamp = stamp(name);
-    outcome.result = AppendOutcome::Result::Written;
+    outcome.written = bytes.size();
     return outcome;
 }
 
@@ -113,42 +97,32 @@ QString FakeFiles::sync(const QString &name)
     return writeFailures.value(name);
 }
 
-RewriteOutcome FakeFiles::rewrite(const QString &name, qsizetype maxBytes,
-                                  const std::function<Rewrite(const QByteArray &)> &decide)
-{
-    RewriteOutcome outcome;
-    if (!files.contains(name))
-        return outcome;
-    if (files.value(name).size() > maxBytes) {
-        outcome.error = QStringLiteral("Die Datei wird zu groß.");
-        return outcome;
-    }
-    const quint64 read = inodes.value(name);
-    const Rewrite decision = decide(files.value(name));
-    if (decision.action == Rewrite::Action::Keep)
-        return outcome;
-    if (whileRewriting)
-        whileRewriting(name);
-    if (!files.contains(name) || inodes.value(name) != read) {
-        outcome.overtaken = true;
-        outcome.error = QStringLiteral("Die Datei wurde gerade von einem anderen Programm geändert.");
-        return outcome;
-    }
-    if (const auto failure = writeFailures.constFind(name); failure != writeFailures.constEnd()) {
-        outcome.error = *failure;
-        return outcome;
-    }
-    outcome.addedMeanwhile = files.value(name).mid(decision.seen);
-    if (decision.action == Rewrite::Action::Remove)
-        remove(name);
-    else
-        write(name, decision.bytes);
-    return outcome;
-}
-
 QString FakeFiles::remove(const QString &name)
 {
+    if (unremovable.contains(name))
+        return QStringLiteral("Es fehlt die Berechtigung, hier zu schreiben.");
     files.remove(name);
-    inodes.remove(name);
     return {};
+}
+
+QString FakeFiles::empty(const QString &name)
+{
+    if (const auto failure = writeFailures.constFind(name); failure != writeFailures.constEnd())
+        return *failure;
+    if (files.contains(name))
+        files[name].clear();
+    return {};
+}
+
+QStringList FakeFiles::removeLeftovers(const QString &folder)
+{
+    static const QRegularExpression temporary(QStringLiteral("^\\..+\\.tmp-[A-Za-z0-9]{6}$"));
+    QStringList removed;
+    for (const QString &entry : entries(folder)) {
+        if (temporary.match(entry).hasMatch()) {
+            files.remove(folder == u"." ? entry : folder + u'/' + entry);
+            removed.append(entry);
+        }
+    }
+    return removed;
 }

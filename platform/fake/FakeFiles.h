@@ -10,7 +10,7 @@
 #include <QStringList>
 #include <functional>
 
-// Files kept in memory, named relative to a made-up working directory.
+// Files kept in memory, named relative to a made-up working directory ("." is that directory).
 class FakeFiles : public Files
 {
 public:
@@ -22,14 +22,11 @@ public:
     std::unique_ptr<FileLock> lock(const QString &name) override;
     QStringList entries(const QString &folder) override;
     QString makeFolder(const QString &name) override;
-    AppendOutcome append(const QString &name, const QByteArray &bytes,
-                         const FileStamp &expected) override;
+    AppendOutcome append(const QString &name, const QByteArray &bytes) override;
     QString sync(const QString &name) override;
-    RewriteOutcome rewrite(const QString &name, qsizetype maxBytes,
-                           const std::function<Rewrite(const QByteArray &)> &decide) override;
     QString remove(const QString &name) override;
-
-    FileStamp stamp(const QString &name) const;
+    QString empty(const QString &name) override;
+    QStringList removeLeftovers(const QString &folder) override;
 
     QHash<QString, QByteArray> files;
     // A name listed here cannot be written; the reason is returned.
@@ -44,13 +41,9 @@ public:
     std::function<void(const QString &)> whenLocked;
     QString directory = QStringLiteral("/schule");
     QSet<QString> folders;
-    // Which file each name stands for: a save or a new file gets a number of its own.
-    QHash<QString, quint64> inodes;
     QStringList syncs;
-    // Runs after a rewrite has read the file and before it changes it (another program's
-    // doings meanwhile).
-    std::function<void(const QString &)> whileRewriting;
-
-private:
-    quint64 m_lastInode = 0;
+    // Names here cannot be removed (another account's file in a folder with the sticky bit).
+    QSet<QString> unremovable;
+    // Names here cannot be locked (a file system without locks).
+    QSet<QString> unlockable;
 };

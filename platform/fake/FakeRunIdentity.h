@@ -8,5 +8,5 @@ class FakeRunIdentity : public RunIdentity
 {
 public:
     QString runName() const override { return name; }
-    QString name = QStringLiteral("pc-raum3-20260302T090000-4711");
+    QString name = QStringLiteral("pc-raum3-20260302T080000Z-4711-5e1f0c2a");
 };

@@ -7,6 +7,7 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QCompleter>
 #include <QDialogButtonBox>
@@ -117,7 +118,8 @@ protected:
     }
 };
 
-Answer Ask(const QString &prompt, MessageStyle style, const QString &title, const QRect &keepClear)
+Answer Ask(const QString &prompt, MessageStyle style, const QString &title, const QRect &keepClear,
+           const QString &tick = QString(), bool *ticked = nullptr)
 {
     BoxBeside box(IconOf(style), title, PlainLineBreaks(prompt), QMessageBox::NoButton,
                   QApplication::activeWindow());
@@ -134,7 +136,11 @@ Answer Ask(const QString &prompt, MessageStyle style, const QString &title, cons
     } else {
         box.setStandardButtons(QMessageBox::Ok);
     }
+    QCheckBox *tickBox = tick.isEmpty() ? nullptr : new QCheckBox(tick);
+    box.setCheckBox(tickBox); // the box owns it
     const int result = box.exec();
+    if (tickBox)
+        *ticked = tickBox->isChecked();
     switch (style) {
     case MessageStyle::Question: return result == QMessageBox::Yes ? Answer::Yes : Answer::No;
     case MessageStyle::QuestionOrCancel:
@@ -251,6 +257,12 @@ Answer QtDialogs::messageBox(const QString &prompt, MessageStyle style, const QS
 Answer QtDialogs::questionBeside(const QString &prompt, const QString &title, const QRect &keepClear)
 {
     return Ask(prompt, MessageStyle::Question, title, keepClear);
+}
+
+Answer QtDialogs::questionWithTick(const QString &prompt, const QString &title, const QString &tick, bool &ticked)
+{
+    ticked = false;
+    return Ask(prompt, MessageStyle::Question, title, QRect(), tick, &ticked);
 }
 
 QPoint QtDialogs::placeBeside(QSize outer, const QRect &keepClear, const QRect &screen)

@@ -12,6 +12,8 @@ public:
 
     Answer messageBox(const QString &prompt, MessageStyle style, const QString &title) override;
     Answer questionBeside(const QString &prompt, const QString &title, const QRect &keepClear) override;
+    Answer questionWithTick(const QString &prompt, const QString &title, const QString &tick,
+                            bool &ticked) override;
     QString inputBox(const QString &prompt, const QString &title, const QString &preset,
                      int maxLength = NoLengthLimit) override;
     QString inputBoxWithChoices(const QString &prompt, const QString &title, const QStringList &choices,

@@ -14,6 +14,7 @@
 #include <cctype>
 #include <cerrno>
 #include <climits>
+#include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
 #include <optional>
@@ -77,11 +78,14 @@ bool LockWhole(int fd)
 
 QByteArray TemporaryPrefix(const QByteArray &base) { return '.' + base + TemporaryInfix; }
 
-bool IsTemporaryName(const QByteArray &entry, const QByteArray &prefix)
+// A temporary file of a save of base, or of any save when base is empty.
+bool IsTemporaryName(const QByteArray &entry, const QByteArray &base)
 {
-    if (!entry.startsWith(prefix) || entry.size() != prefix.size() + TemporaryRandomChars)
+    const qsizetype infix = entry.size() - TemporaryRandomChars - qsizetype(std::strlen(TemporaryInfix));
+    if (infix < 2 || !entry.startsWith('.') || entry.mid(infix).indexOf(TemporaryInfix) != 0
+        || (!base.isEmpty() && entry.sliced(1, infix - 1) != base))
         return false;
-    for (const char c : entry.mid(prefix.size()))
+    for (const char c : entry.mid(entry.size() - TemporaryRandomChars))
         if (!std::isalnum(static_cast<unsigned char>(c)))
             return false;
     return true;
@@ -89,15 +93,15 @@ bool IsTemporaryName(const QByteArray &entry, const QByteArray &prefix)
 
 // A temporary file of an earlier save is left over when that save was killed; one that a
 // running save still holds is locked and stays.
-void RemoveLeftoverTemporaries(const PathParts &target)
+QStringList RemoveLeftoverTemporaries(const QByteArray &folderPath, const QByteArray &base)
 {
-    DIR *folder = ::opendir(target.folder.constData());
+    QStringList removed;
+    DIR *folder = ::opendir(folderPath.constData());
     if (!folder)
-        return;
-    const QByteArray prefix = TemporaryPrefix(target.base);
+        return removed;
     while (const dirent *entry = ::readdir(folder)) {
         const QByteArray name(entry->d_name);
-        if (!IsTemporaryName(name, prefix))
+        if (!IsTemporaryName(name, base))
             continue;
         const int fd = ::openat(::dirfd(folder), name.constData(),
                                 O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
@@ -106,11 +110,13 @@ void RemoveLeftoverTemporaries(const PathParts &target)
         struct stat st;
         if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && LockWhole(fd)) {
             qCInfo(lcFiles) << "removing the leftover" << name;
-            ::unlinkat(::dirfd(folder), name.constData(), 0);
+            if (::unlinkat(::dirfd(folder), name.constData(), 0) == 0)
+                removed.append(QFile::decodeName(name));
         }
         ::close(fd);
     }
     ::closedir(folder);
+    return removed;
 }
 
 // Opens the file, or makes it with the rights its folder gives when nothing has the name.
@@ -171,16 +177,6 @@ QString NotRegular(mode_t mode)
                                                          : "keine gewöhnliche Datei";
     return QStringLiteral("Unter diesem Namen steht %1, keine Datei. Es wurde nichts ersetzt.")
         .arg(QString::fromUtf8(what));
-}
-
-FileStamp StampOf(const struct stat &st)
-{
-    return {true, quint64(st.st_dev), quint64(st.st_ino), qint64(st.st_size)};
-}
-
-bool SameFile(const FileStamp &a, const FileStamp &b)
-{
-    return a.exists && b.exists && a.device == b.device && a.inode == b.inode;
 }
 
 class DescriptorLock : public FileLock
@@ -265,8 +261,6 @@ FileContents QtFiles::read(const QString &name, qsizetype maxBytes)
         got += n;
     }
     bytes.resize(got);
-    if (::fstat(fd, &st) == 0)
-        contents.stamp = StampOf(st);
     ::close(fd);
     return contents;
 }
@@ -288,7 +282,7 @@ QString QtFiles::replace(const QByteArray &target, const QByteArray &bytes, Writ
     if (replacing && !S_ISREG(old.st_mode))
         return NotRegular(old.st_mode);
     const PathParts parts = Split(target);
-    RemoveLeftoverTemporaries(parts);
+    RemoveLeftoverTemporaries(parts.folder, parts.base);
 
     const mode_t keptMode = replacing ? KeptMode(old.st_mode, FolderRights::Of(parts.folder), writable) : 0;
     QByteArray temporary;
@@ -337,18 +331,24 @@ QString QtFiles::replace(const QByteArray &target, const QByteArray &bytes, Writ
     return {};
 }
 
-// 0 when every byte was written, else the error.
-int QtFiles::writeAll(int fd, const QByteArray &bytes)
+// 0 when every byte was written, else the error; done counts the bytes written.
+int QtFiles::writeAll(int fd, const QByteArray &bytes, qsizetype *done)
 {
-    for (qsizetype done = 0; done < bytes.size();) {
-        const ssize_t n = m_calls.write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+    qsizetype written = 0;
+    const auto finish = [&](int error) {
+        if (done)
+            *done = written;
+        return error;
+    };
+    while (written < bytes.size()) {
+        const ssize_t n = m_calls.write(fd, bytes.constData() + written, size_t(bytes.size() - written));
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0)
-            return n < 0 ? errno : EIO;
-        done += n;
+            return finish(n < 0 ? errno : EIO);
+        written += n;
     }
-    return 0;
+    return finish(0);
 }
 
 QString QtFiles::currentDirectory() const { return QDir::currentPath(); }
@@ -418,12 +418,11 @@ QString QtFiles::makeFolder(const QString &name)
                            : Reason(error);
 }
 
-AppendOutcome QtFiles::append(const QString &name, const QByteArray &bytes, const FileStamp &expected)
+AppendOutcome QtFiles::append(const QString &name, const QByteArray &bytes)
 {
     AppendOutcome outcome;
-    const QByteArray path = Path(name);
     // Non-blocking, so that a pipe under this name cannot hold the program up.
-    const int fd = OpenOrCreate(path, O_WRONLY | O_APPEND | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    const int fd = OpenOrCreate(Path(name), O_WRONLY | O_APPEND | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         outcome.error = Reason(errno);
         return outcome;
@@ -435,24 +434,13 @@ AppendOutcome QtFiles::append(const QString &name, const QByteArray &bytes, cons
         ::close(fd);
         return outcome;
     }
-    outcome.stamp = StampOf(st);
-    const bool asExpected = expected.exists ? outcome.stamp == expected : st.st_size == 0;
-    if (!asExpected) {
-        outcome.result = AppendOutcome::Result::Changed;
-        ::close(fd);
-        return outcome;
-    }
-    if (const int error = writeAll(fd, bytes))
+    if (const int error = writeAll(fd, bytes, &outcome.written))
         outcome.error = Reason(error);
-    if (::fstat(fd, &st) == 0)
-        outcome.stamp = StampOf(st);
-    if (m_calls.close(fd) != 0 && outcome.error.isEmpty())
+    // A network file system may tell only now that the bytes did not arrive.
+    if (m_calls.close(fd) != 0 && outcome.error.isEmpty()) {
         outcome.error = Reason(errno);
-    if (!outcome.error.isEmpty())
-        return outcome;
-    outcome.result = AppendOutcome::Result::Written;
-    struct stat now;
-    outcome.movedAway = ::stat(path.constData(), &now) != 0 || !SameFile(StampOf(now), outcome.stamp);
+        outcome.written = 0;
+    }
     return outcome;
 }
 
@@ -467,70 +455,31 @@ QString QtFiles::sync(const QString &name)
     return synced == 0 ? QString() : Reason(error);
 }
 
-RewriteOutcome QtFiles::rewrite(const QString &name, qsizetype maxBytes,
-                                const std::function<Rewrite(const QByteArray &)> &decide)
-{
-    RewriteOutcome outcome;
-    const QByteArray path = Path(name);
-    const int fd = ::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        if (errno != ENOENT) // gone already: nothing to rewrite
-            outcome.error = Reason(errno);
-        return outcome;
-    }
-    const auto finish = [&](const QString &error) {
-        ::close(fd);
-        outcome.error = error;
-        return outcome;
-    };
-    struct stat st;
-    if (::fstat(fd, &st) != 0)
-        return finish(Reason(errno));
-    if (!S_ISREG(st.st_mode))
-        return finish(NotRegular(st.st_mode));
-    if (st.st_size > maxBytes)
-        return finish(Reason(EFBIG));
-    const FileStamp read = StampOf(st);
-    QByteArray bytes(qsizetype(st.st_size), Qt::Uninitialized);
-    qsizetype got = 0;
-    while (got < bytes.size()) {
-        const ssize_t n = ::pread(fd, bytes.data() + got, size_t(bytes.size() - got), got);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            return finish(Reason(errno));
-        if (n == 0)
-            break;
-        got += n;
-    }
-    bytes.resize(got);
-    const Rewrite decision = decide(bytes);
-    if (decision.action == Rewrite::Action::Keep)
-        return finish({});
-    // Another rewrite that came first wins; this one is made again on what it left.
-    struct stat now;
-    if (::stat(path.constData(), &now) != 0 || !SameFile(StampOf(now), read)) {
-        outcome.overtaken = true;
-        return finish(QStringLiteral("Die Datei wurde gerade von einem anderen Programm geändert."));
-    }
-    const QString failed = decision.action == Rewrite::Action::Remove
-        ? (::unlink(path.constData()) == 0 ? QString() : Reason(errno))
-        : replace(path, decision.bytes, Writable::AsFolder);
-    if (!failed.isEmpty())
-        return finish(failed);
-    // An append that reached the old file after it was read is kept for the caller.
-    if (::fstat(fd, &st) == 0 && st.st_size > decision.seen) {
-        QByteArray added(qsizetype(st.st_size - decision.seen), Qt::Uninitialized);
-        const ssize_t n = ::pread(fd, added.data(), size_t(added.size()), decision.seen);
-        added.resize(std::max<ssize_t>(n, 0));
-        outcome.addedMeanwhile = added;
-    }
-    return finish({});
-}
-
 QString QtFiles::remove(const QString &name)
 {
     if (::unlink(Path(name).constData()) == 0 || errno == ENOENT)
         return {};
     return Reason(errno);
+}
+
+QString QtFiles::empty(const QString &name)
+{
+    const int fd = ::open(Path(name).constData(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return Reason(errno);
+    struct stat st;
+    QString failure;
+    if (::fstat(fd, &st) != 0)
+        failure = Reason(errno);
+    else if (!S_ISREG(st.st_mode))
+        failure = NotRegular(st.st_mode);
+    else if (::ftruncate(fd, 0) != 0)
+        failure = Reason(errno);
+    ::close(fd);
+    return failure;
+}
+
+QStringList QtFiles::removeLeftovers(const QString &folder)
+{
+    return RemoveLeftoverTemporaries(Path(folder), QByteArray());
 }

@@ -39,19 +39,18 @@ public:
     std::unique_ptr<FileLock> lock(const QString &name) override;
     QStringList entries(const QString &folder) override;
     QString makeFolder(const QString &name) override;
-    AppendOutcome append(const QString &name, const QByteArray &bytes,
-                         const FileStamp &expected) override;
+    AppendOutcome append(const QString &name, const QByteArray &bytes) override;
     QString sync(const QString &name) override;
-    RewriteOutcome rewrite(const QString &name, qsizetype maxBytes,
-                           const std::function<Rewrite(const QByteArray &)> &decide) override;
     QString remove(const QString &name) override;
+    QString empty(const QString &name) override;
+    QStringList removeLeftovers(const QString &folder) override;
 
     // The reason for a failed system call in plain German.
     static QString Reason(int error);
 
 private:
     QString replace(const QByteArray &target, const QByteArray &bytes, Writable writable);
-    int writeAll(int fd, const QByteArray &bytes);
+    int writeAll(int fd, const QByteArray &bytes, qsizetype *done = nullptr);
 
     SystemCalls m_calls;
     std::chrono::milliseconds m_lockWait;

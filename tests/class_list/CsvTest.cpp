@@ -41,4 +41,13 @@ TEST(Csv, ReadsWhatSpreadsheetsAndEditorsSave)
     EXPECT_TRUE(ParseCsv("\xEF\xBB\xBF\r\n\r\n").isEmpty());
 }
 
+// A quote opens a quoted cell only at the start of the cell, as German spreadsheets read
+// it; inside a cell it is a character, and the rows after it stay rows.
+TEST(Csv, AQuoteInsideACellIsACharacter)
+{
+    EXPECT_EQ(ParseCsv("Name;Sprache;Platz\r\nAnna;tr;Tisch 3\" vorne\r\nBen;ar;5\"\r\n\"Cem\"\"s\";\"a;b\"x\r\n"),
+              (QList<QStringList>{{"Name", "Sprache", "Platz"}, {"Anna", "tr", "Tisch 3\" vorne"}, {"Ben", "ar", "5\""},
+                                  {"Cem\"s", "a;bx"}}));
+}
+
 } // namespace

@@ -48,8 +48,8 @@ TEST_F(SecondLanguageTest, ReadsEachUsersLanguageFromTheClassList)
 }
 
 // The menu names every language but German in its own script and in German, with the
-// second language ticked; choosing one keeps it in the class list, read again just before
-// writing so that the teacher's change made meanwhile stays.
+// second language ticked; choosing one keeps it in the class list, read again under its
+// lock just before writing, so that a row another computer added meanwhile stays.
 TEST_F(SecondLanguageTest, MenuChoiceIsKeptInTheClassListWithEverythingElse)
 {
     fake.files.files.insert(ClassFile, Bom + "Nr;Name;Zweitsprache\r\n1;Mia;\r\n");
@@ -69,7 +69,10 @@ TEST_F(SecondLanguageTest, MenuChoiceIsKeptInTheClassListWithEverythingElse)
     EXPECT_FALSE(texts.contains(u"Deutsch – Deutsch"_s));
     ASSERT_NE(arabic, nullptr);
 
-    fake.files.files[ClassFile] += "2;Ali;tr\r\n"; // the teacher adds a child meanwhile
+    fake.files.whenLocked = [&](const QString &name) {
+        if (name == ClassFile) // another computer had added a child
+            fake.files.files[ClassFile] += "2;Ali;tr\r\n";
+    };
     QSignalSpy chosen(&choice, &SecondLanguage::chosen);
     arabic->trigger();
     EXPECT_EQ(chosen.size(), 1);
@@ -77,14 +80,15 @@ TEST_F(SecondLanguageTest, MenuChoiceIsKeptInTheClassListWithEverythingElse)
     EXPECT_EQ(fake.files.files.value(ClassFile), Bom + "Nr;Name;Zweitsprache\r\n1;Mia;ar\r\n2;Ali;tr\r\n");
     EXPECT_TRUE(fake.dialogs.shown.isEmpty());
 
+    fake.files.whenLocked = nullptr;
     fake.files.files.remove(ClassFile); // a new list for the first choice
     choice.setUser(u"Ela"_s);
     choice.choose(u"e"_s);
     EXPECT_EQ(fake.files.files.value(ClassFile), Bom + "Name;Zweitsprache\r\nEla;en\r\n");
 }
 
-// A foreign or unreadable class list is never rewritten: the choice holds for the run and
-// the teacher is told why it was not kept.
+// A foreign, unreadable or unlockable class list is never rewritten: the choice holds for
+// the run and the teacher is told why it was not kept.
 TEST_F(SecondLanguageTest, ForeignOrUnreadableClassListStaysAsItIs)
 {
     const QByteArray foreign = "Vorname,Nachname\r\nMia,Meier\r\n";
@@ -104,9 +108,13 @@ TEST_F(SecondLanguageTest, ForeignOrUnreadableClassListStaysAsItIs)
     fake.files.readFailures.clear();
     fake.files.writeFailures.insert(ClassFile, u"Kein Platz"_s);
     choice.choose(u"ru"_s);
-    ASSERT_EQ(fake.dialogs.shown.size(), 3);
+    fake.files.unlockable.insert(ClassFile);
+    choice.choose(u"uk"_s);
+    EXPECT_EQ(fake.files.files.value(ClassFile), list);
+    ASSERT_EQ(fake.dialogs.shown.size(), 4);
     EXPECT_TRUE(fake.dialogs.shown[2].prompt.contains(u"Kein Platz"_s));
-    EXPECT_EQ(choice.setting(), u"ru");
+    EXPECT_TRUE(fake.dialogs.shown[3].prompt.contains(u"kann gerade nicht gesperrt werden"_s));
+    EXPECT_EQ(choice.setting(), u"uk");
 }
 
 } // namespace

@@ -33,6 +33,8 @@ protected:
         return i < 0 ? ChildAnswers{} : record.children[i];
     }
 
+    QString journal() const { return RecordFiles::JournalPath(RecordFiles::WriterName(fake.run.name), fake.clock.time.date(), 1); }
+
     LearningRecorder recorder{fake.files, fake.clock, fake.run, LearningRecorder::Housekeeping::OnThisThread};
     QStringList told;
 };
@@ -56,7 +58,7 @@ TEST_F(LearningRecorderTest, RecordsEachAnswerWithTheTimeFromTheQuestionOrItsWor
     click(74); // right: the next question
     fake.clock.advance(1200);
     click(47); // no sound: counted from the question
-    ASSERT_TRUE(fake.files.syncs.contains(RecordFiles::JournalPath(Guest, RecordFiles::WriterName(fake.run.name))));
+    ASSERT_TRUE(fake.files.syncs.contains(journal()));
 
     willAsk({5});
     form.Bild10_Click(); // cancelled: the same child goes on
@@ -123,24 +125,37 @@ TEST_F(LearningRecorderTest, KeepsLanguageAndNameAndOffersTheKnownNames)
     EXPECT_EQ(record.patterns, QStringList{u"Drei"_s});
 }
 
-// A folder that cannot be written is told once per run; play goes on, the answers wait
-// and are written once writing works again.
-TEST_F(LearningRecorderTest, TellsOnceWhenTheRecordCannotBeWrittenAndWritesLater)
+// A folder that cannot be written is told at once, and again when it fails anew after
+// working; play goes on, the answers wait and are written once writing works again; at the
+// end, answers that still cannot be written are named in a question to try again.
+TEST_F(LearningRecorderTest, TellsWhenTheRecordCannotBeWrittenAndAsksBeforeLosingAnswers)
 {
-    const QString journal = RecordFiles::JournalPath(Guest, RecordFiles::WriterName(fake.run.name));
-    fake.files.writeFailures.insert(journal, u"Der Datenträger ist schreibgeschützt."_s);
-    willAsk({1, 1, 1});
+    const QString readOnly = u"Der Datenträger ist schreibgeschützt."_s;
+    fake.files.writeFailures.insert(journal(), readOnly);
+    willAsk({1, 1, 1, 1, 1});
     start(PatternText({{"Eins", MarkedCells({1})}}));
     click(2);
     click(3);
-    EXPECT_EQ(told, QStringList{u"Der Datenträger ist schreibgeschützt."_s});
+    EXPECT_EQ(told, QStringList{readOnly});
     EXPECT_TRUE(LearningRecorder::CannotWriteMessage(u"/schule/Lernstand"_s, told[0])
                     .startsWith(u"Der Lernstand kann im Ordner\r/schule/Lernstand\rzurzeit nicht"_s));
     EXPECT_EQ(form.Bezeichnung2->text(), u"2"_s);
     fake.files.writeFailures.clear();
-    EXPECT_EQ(recorder.finish(), 0);
-    EXPECT_EQ(child(Guest).answers.size(), 2u);
-    EXPECT_EQ(told.size(), 1);
+    click(4);
+    EXPECT_EQ(child(Guest).answers.size(), 3u);
+    fake.files.writeFailures.insert(journal(), readOnly);
+    click(5);
+    EXPECT_EQ(told.size(), 2);
+
+    fake.dialogs.answers.enqueue(Answer::Yes);
+    fake.dialogs.whileOpen = [&] {
+        if (fake.dialogs.shown.size() == 2)
+            fake.files.writeFailures.clear(); // the second time, the folder is back
+    };
+    EXPECT_EQ(recorder.finishAsking(fake.dialogs, u"/schule/Lernstand"_s), 0);
+    ASSERT_EQ(fake.dialogs.shown.size(), 2);
+    EXPECT_TRUE(fake.dialogs.shown[0].prompt.startsWith(u"Eine Antwort dieses Spiels konnte nicht im Lernstand"_s));
+    EXPECT_EQ(child(Guest).answers.size(), 4u);
 }
 
 } // namespace

@@ -23,7 +23,7 @@ protected:
     // Each history is the journal of one child; the record is read back from the files.
     Record recordOf(const QList<QList<Given>> &histories)
     {
-        JournalWriter writer(files, clock, RunA);
+        JournalWriter writer(files, RunA);
         quint64 seq = 0;
         for (qsizetype child = 0; child < histories.size(); ++child)
             for (const Given &g : histories[child])

@@ -5,6 +5,7 @@
 #include "FakeClock.h"
 #include "QtFiles.h"
 #include "RecordFiles.h"
+#include "RecordReader.h"
 #include "RecordedAnswer.h"
 
 #include <QDir>
@@ -12,8 +13,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-inline const QString RunA = QStringLiteral("pc1-20260302T090000-11");
-inline const QString RunB = QStringLiteral("pc2-20260302T090500-22");
+inline const QString RunA = QStringLiteral("pc1-20260302T075000Z-11-0a1b2c3d");
+inline const QString RunB = QStringLiteral("pc2-20260302T075500Z-22-4e5f6a7b");
 
 inline RecordedAnswer Answer(const QString &name, int asked, int given, quint64 seq,
                              const QString &run = RunA,
@@ -67,6 +68,12 @@ protected:
         for (const QString &entry : entries())
             all += entry.toUtf8() + '\n' + contents(RecordFiles::PathOf(entry));
         return all;
+    }
+    int answersOf(const QString &name)
+    {
+        const Record record = ReadRecord(files);
+        const int child = record.indexOf(name);
+        return child < 0 ? 0 : int(record.children[child].answers.size());
     }
 
     QTemporaryDir folder;

@@ -5,113 +5,97 @@
 #include "JournalWriter.h"
 #include "RecordFolder.h"
 #include "RecordKeeping.h"
-#include "RecordReader.h"
 
 namespace {
 
 using namespace Qt::StringLiterals;
-
-const QString Teacher = u"lehrer-20260302T120000-99"_s;
 
 class RecordKeepingTest : public RecordFolderTest
 {
 protected:
     void SetUp() override
     {
-        JournalWriter a(files, clock, RunA), b(files, clock, RunB);
+        JournalWriter a(files, RunA), b(files, RunB);
         for (quint64 seq = 1; seq <= 3; ++seq) {
             a.append(Answer(u"Mia"_s, 47, 74, seq, RunA));
             b.append(Answer(u"mia"_s, 12, 12, seq, RunB));
             b.append(Answer(u"Ben"_s, 5, 5, 10 + seq, RunB));
         }
     }
-    int answersOf(const QString &name) const
-    {
-        const Record record = ReadRecord(const_cast<QtFiles &>(files));
-        const int child = record.indexOf(name);
-        return child < 0 ? 0 : int(record.children[child].answers.size());
-    }
+    RecordKeeping keeping{files, clock};
 };
 
-// Deleting a child leaves nothing of it in any file of the folder, names of files included;
-// the other children keep every answer.
+// Deleting a child leaves nothing of it in any file of the folder, its journals of the
+// earlier release and their copies included, nor in the renamings that led to it; the other
+// children keep every answer.
 TEST_F(RecordKeepingTest, DeletionLeavesNothingOfTheChild)
 {
-    put(RecordFiles::JournalPath(u"Ben"_s, RunA), "kaputt: Mia\n" + JournalLine(Answer(u"Ben"_s, 6, 6, 20)));
-    RecordKeeping keeping(files, clock, Teacher);
-    const RecordKeeping::Outcome outcome = keeping.remove(u"Mia"_s);
+    put(RecordFiles::PathOf(u"Mia.1f3a9b2c.pc9-20250101T080000-5-k2.journal"_s),
+        JournalLine(Answer(u"Mia"_s, 6, 6, 20, u"pc9-20250101T080000-5"_s)) + "Z2\tkaputt Mia");
+    ASSERT_EQ(keeping.rename(u"Mia"_s, u"Lotta"_s), QString());
+    ASSERT_EQ(keeping.rename(u"Ben"_s, u"Anna"_s), QString());
+    const RecordKeeping::Outcome outcome = keeping.remove(u"Lotta "_s);
     EXPECT_EQ(outcome.failures, QStringList());
-    EXPECT_EQ(outcome.changedFiles, 2);
+    EXPECT_EQ(std::tuple(outcome.answers, outcome.files), std::tuple(4, 2));
     EXPECT_FALSE(everything().contains("Mia"));
-    EXPECT_EQ(answersOf(u"Ben"_s), 4);
+    EXPECT_EQ(answersOf(u"Anna"_s), 3);
     EXPECT_EQ(answersOf(u"mia"_s), 3);
-    EXPECT_EQ(answersOf(u"Mia"_s), 0);
+    EXPECT_EQ(answersOf(u"Lotta"_s), 0);
 }
 
-// Renaming "mia" to the existing "Mia" merges the two; a run that still writes "mia" later
-// neither brings the old answers back nor loses its new ones.
-TEST_F(RecordKeepingTest, RenamingOntoAnExistingNameMergesAndLiveRunsKeepTheirNewAnswers)
+// A renaming rewrites no journal: the answers of runs begun before it go to the new name,
+// merged with a child of that name, also those such a run writes later; a run begun after it
+// with the old name is another child.
+TEST_F(RecordKeepingTest, RenamingCountsOlderRunsUnderTheNewName)
 {
-    JournalWriter live(files, clock, RunB); // run B is still playing as "mia"
-    live.append(Answer(u"mia"_s, 13, 13, 4, RunB));
-    RecordKeeping keeping(files, clock, Teacher);
-    EXPECT_EQ(keeping.rename(u"mia"_s, u"Mia"_s).failures, QStringList());
-    EXPECT_EQ(answersOf(u"Mia"_s), 7);
+    const auto journals = [this] {
+        QByteArray all;
+        for (const QString &entry : entries())
+            all += entry.endsWith(u".antworten"_s) ? contents(RecordFiles::PathOf(entry)) : QByteArray();
+        return all;
+    };
+    const QByteArray before = journals();
+    clock.time = clock.time.addSecs(600);
+    ASSERT_EQ(keeping.rename(u"mia"_s, u"Mia"_s), QString());
+    EXPECT_EQ(answersOf(u"Mia"_s), 6);
     EXPECT_EQ(answersOf(u"mia"_s), 0);
-    live.append(Answer(u"mia"_s, 14, 14, 5, RunB));
+    EXPECT_EQ(journals(), before);
+    JournalWriter(files, RunB).append(Answer(u"mia"_s, 14, 14, 20, RunB, clock.time));
+    const QString later = u"pc2-20260302T091500Z-23-0c0c0c0c"_s;
+    JournalWriter(files, later).append(Answer(u"mia"_s, 15, 15, 1, later, clock.time));
     EXPECT_EQ(answersOf(u"Mia"_s), 7);
     EXPECT_EQ(answersOf(u"mia"_s), 1);
 }
 
-// The removal of old answers keeps the recent ones, removes files left empty and lists of
-// taken-out lines that are old, and reads no journal of a run that began after the cutoff.
-TEST_F(RecordKeepingTest, OldAnswersGoAtTheirTime)
+// Old answers go by whole days under the setting the program wrote, or the default when
+// there is none; a setting it cannot read or did not write removes nothing and says so. A
+// file the teacher may not remove is emptied, and an earlier release's journal goes when
+// all its lines are old.
+TEST_F(RecordKeepingTest, OldAnswersGoOnlyUnderAValidSetting)
 {
-    const QString oldRun = u"pc9-20250101T080000-5"_s;
-    {
-        JournalWriter old(files, clock, oldRun);
-        old.append(Answer(u"Mia"_s, 1, 1, 1, oldRun, clock.time.addDays(-400)));
-        old.append(Answer(u"Mia"_s, 2, 2, 2, oldRun, clock.time.addDays(-2)));
-        old.append(Answer(u"Ben"_s, 3, 3, 3, oldRun, clock.time.addDays(-366)));
+    const QString oldRun = u"pc9-20250101T080000Z-5-00000001"_s;
+    JournalWriter old(files, oldRun);
+    old.append(Answer(u"Mia"_s, 1, 1, 1, oldRun, clock.time.addDays(-367)));
+    old.append(Answer(u"Mia"_s, 2, 2, 2, oldRun, clock.time.addDays(-300)));
+    put(RecordFiles::PathOf(u"Ben.1f3a9b2c.pc8-20250101T080000-4.journal"_s),
+        "Z1\t2025-01-01T08:00:00+01:00\tpc8-20250101T080000-4\t1\tBen\tF\tde\tHaus\t5\t5\tr\t900\n");
+    for (const QByteArray &setting : {QByteArray("730 Tage\r\n"), QByteArray("0\r\n"), QByteArray("99999\r\n")}) {
+        put(RecordFiles::RetentionFile, setting);
+        const RecordKeeping::Outcome refused = keeping.removeOld();
+        ASSERT_EQ(refused.failures.size(), 1);
+        EXPECT_TRUE(refused.failures[0].contains(u"ungültig"_s));
+        EXPECT_EQ(std::tuple(answersOf(u"Mia"_s), answersOf(u"Ben"_s)), std::tuple(5, 4));
     }
-    put(RecordFiles::HandledPath(oldRun + u"-k1"_s), "H1\t2025-01-01T08:00:00+01:00\tx\t1\n");
-    RecordKeeping keeping(files, clock, Teacher);
-    EXPECT_EQ(RecordFiles::RetentionDays(files), 365);
-    EXPECT_EQ(keeping.removeOld().changedFiles, 2);
-    EXPECT_EQ(answersOf(u"Mia"_s), 4);
-    EXPECT_EQ(answersOf(u"Ben"_s), 3);
-    EXPECT_FALSE(entries().contains(oldRun + u"-k1.handled"_s));
-    EXPECT_FALSE(QFile::exists(path(RecordFiles::JournalPath(u"Ben"_s, oldRun))));
+    ASSERT_TRUE(QFile::remove(path(RecordFiles::RetentionFile)));
+    EXPECT_EQ(keeping.removeOld().files, 2);
+    EXPECT_EQ(std::tuple(answersOf(u"Mia"_s), answersOf(u"Ben"_s)), std::tuple(4, 3));
 
-    EXPECT_EQ(RecordFiles::SetRetentionDays(files, 1), QString());
-    EXPECT_EQ(RecordFiles::RetentionDays(files), 1);
-    keeping.removeOld();
-    EXPECT_EQ(answersOf(u"Mia"_s), 3);
-}
-
-// Lines that a live run appends while a deletion rewrites its journal are neither taken
-// out nor lost: they are kept in a file of the deletion's own, and the run's own rewrite
-// of them counts once.
-TEST(RecordKeepingRace, AnswersAppendedDuringARewriteAreKept)
-{
-    FakeFiles files;
-    FakeClock clock;
-    JournalWriter live(files, clock, RunA);
-    live.append(Answer(u"Mia"_s, 1, 1, 1));
-    live.append(Answer(u"Mia"_s, 2, 2, 2));
-    files.whileRewriting = [&](const QString &) {
-        files.whileRewriting = nullptr;
-        live.append(Answer(u"Mia"_s, 3, 3, 3)); // reaches the old file
-    };
-    RecordKeeping keeping(files, clock, Teacher);
-    EXPECT_EQ(keeping.remove(u"Mia"_s).failures, QStringList());
-    Record record = ReadRecord(files);
-    ASSERT_EQ(record.children.size(), 1);
-    ASSERT_EQ(record.children[0].answers.size(), 1u);
-    EXPECT_EQ(record.children[0].answers[0].asked, 3);
-    live.append(Answer(u"Mia"_s, 4, 4, 4)); // finds its journal gone and writes 3 again
-    record = ReadRecord(files);
-    EXPECT_EQ(record.children[0].answers.size(), 2u);
+    FakeFiles shared;
+    const QString othersJournal = RecordFiles::PathOf(entries().first());
+    shared.files = {{othersJournal, contents(othersJournal)}, {RecordFiles::RetentionFile, "1\r\n"}};
+    shared.unremovable = {othersJournal};
+    EXPECT_EQ(RecordKeeping(shared, clock).removeOld().files, 1);
+    EXPECT_EQ(shared.files.value(othersJournal), QByteArray());
 }
 
 } // namespace

@@ -1,10 +1,8 @@
 // SPDX-FileCopyrightText: 2026 ZEP contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "HandledLines.h"
 #include "JournalLine.h"
 #include "JournalWriter.h"
 #include "RecordFolder.h"
-#include "RecordReader.h"
 
 #include <QElapsedTimer>
 #include <sys/stat.h>
@@ -19,36 +17,46 @@ class RecordReaderTest : public RecordFolderTest
 protected:
     void write(const QString &run, const QList<RecordedAnswer> &answers)
     {
-        JournalWriter writer(files, clock, run);
+        JournalWriter writer(files, run);
         for (const RecordedAnswer &answer : answers)
             ASSERT_EQ(writer.append(answer), QString());
     }
     QByteArray native(const QString &entry) const { return QFile::encodeName(path(RecordFiles::PathOf(entry))); }
+    static QList<int> asked(const ChildAnswers &child)
+    {
+        QList<int> numbers;
+        for (const StoredAnswer &answer : child.answers)
+            numbers.append(answer.asked);
+        return numbers;
+    }
 };
 
-// The journals of several runs merge into one list per child, in time order and in German
-// name order; a copied line counts once and a line taken out counts nowhere.
+// The journals of several runs, of this release and the earlier one, merge into one list
+// per child, by time and each run's answers of one second in their order, in German name
+// order; "Mia", "Mia " and a decomposed name are one child; a line written twice, or
+// copied by the earlier release, counts once, and a line it took out counts nowhere.
 TEST_F(RecordReaderTest, MergesTheRunsOfEachChild)
 {
-    QDateTime t = clock.time;
-    write(RunA, {Answer(u"Mia"_s, 4, 4, 1, RunA, t.addSecs(10)), Answer(u"Ölaf"_s, 5, 6, 2, RunA, t),
-                 Answer(u"Mia"_s, 7, 7, 3, RunA, t.addSecs(30))});
+    const QDateTime t = clock.time;
+    write(RunA, {Answer(u"Mia"_s, 4, 4, 1, RunA, t.addSecs(10)), Answer(u"Ölaf"_s.normalized(QString::NormalizationForm_D), 5, 6, 2, RunA, t),
+                 Answer(u"Mia "_s, 7, 7, 3, RunA, t.addSecs(30)), Answer(u"Mia"_s, 9, 9, 4, RunA, t.addSecs(30))});
     write(RunB, {Answer(u"Mia"_s, 8, 8, 1, RunB, t.addSecs(20)), Answer(u"anton"_s, 9, 9, 2, RunB, t)});
-    // A renaming elsewhere copied line 3 of run A and listed it as taken out; a rescue
-    // copied line 1 of run B as it was.
-    put(RecordFiles::JournalPath(u"Mia"_s, RunB + u"-k1"_s),
-        JournalLine(Answer(u"Mia"_s, 7, 7, 3, RunA, t.addSecs(30))) + JournalLine(Answer(u"Mia"_s, 8, 8, 1, RunB, t.addSecs(20))));
-    HandledLines taken;
-    taken.add(RunA, 1);
-    put(RecordFiles::HandledPath(RunB + u"-k2"_s), taken.toBytes("2026-03-02T10:00:00+01:00"));
+    const QString journal = RecordFiles::PathOf(entries().first());
+    put(journal, contents(journal) + JournalLine(Answer(u"Mia"_s, 4, 4, 1, RunA, t.addSecs(10))));
+    // The earlier release's journal of a run, a copy of its first line, and its second taken out.
+    const QString earlierRun = u"pc3-20260301T090000-33"_s;
+    const auto earlierLine = [&](int asked, quint64 seq) {
+        const QByteArray line = JournalLine(Answer(u"Mia"_s, asked, asked, seq, earlierRun, t.addSecs(-60 + seq)));
+        return "Z1" + line.mid(2, line.lastIndexOf('\t') - 2) + '\n';
+    };
+    put(RecordFiles::PathOf(u"Mia.1f3a9b2c.%1.journal"_s.arg(earlierRun)), earlierLine(1, 1) + earlierLine(2, 2));
+    put(RecordFiles::PathOf(u"Mia.1f3a9b2c.%1-k1.journal"_s.arg(earlierRun)), earlierLine(1, 1));
+    put(RecordFiles::PathOf(u"%1-k2.handled"_s.arg(earlierRun)), "H1\t2026-03-02T10:00:00+01:00\t" + earlierRun.toUtf8() + "\t2\n");
 
     const Record record = ReadRecord(files);
     EXPECT_EQ(record.names(), (QStringList{u"anton"_s, u"Mia"_s, u"Ölaf"_s}));
-    const ChildAnswers &mia = record.children[1];
-    ASSERT_EQ(mia.answers.size(), 2u);
-    EXPECT_EQ(std::tuple(int(mia.answers[0].asked), int(mia.answers[1].asked)), std::tuple(8, 7));
+    EXPECT_EQ(asked(record.children[1]), (QList<int>{1, 4, 8, 7, 9}));
     EXPECT_EQ(record.patterns, QStringList{u"Haus"_s});
-    EXPECT_EQ(record.languages, QStringList{u"de"_s});
     EXPECT_EQ(std::tuple(record.skippedLines, record.skippedFiles), std::tuple(0, 0));
     EXPECT_EQ(ReadRecordNames(files), (QStringList{u"anton"_s, u"Mia"_s, u"Ölaf"_s}));
 }
@@ -58,20 +66,17 @@ TEST_F(RecordReaderTest, MergesTheRunsOfEachChild)
 TEST_F(RecordReaderTest, SkipsAndCountsWhatIsNotAJournalWithoutWaiting)
 {
     write(RunA, {Answer(u"Mia"_s, 4, 4, 1)});
-    const QString journal = RecordFiles::JournalPath(u"Mia"_s, RunA);
-    QFile file(path(journal));
+    QFile file(path(RecordFiles::PathOf(entries().first())));
     ASSERT_TRUE(file.open(QIODevice::Append));
-    file.write("0042  Mia\n<html>\n" + JournalLine(Answer(u"Mia"_s, 5, 5, 2)) + "Z1\t2026-03-0");
+    file.write("0042  Mia\n<html>\n" + JournalLine(Answer(u"Mia"_s, 5, 5, 2)) + "Z2\t2026-03-0");
     file.close();
-    const QString other = u"Ben.00000000.pc3-20260301T080000-3.journal"_s;
-    ASSERT_EQ(::mkfifo(native(u"Pipe.00000000.pc3-20260301T080000-3.journal"_s).constData(), 0600), 0);
-    ASSERT_TRUE(QDir(path(RecordFiles::Folder)).mkdir(u"Ordner.00000000.pc3-20260301T080000-3.journal"_s));
-    ASSERT_EQ(::symlink("Schleife.00000000.pc3-20260301T080000-3.journal",
-                        native(u"Schleife.00000000.pc3-20260301T080000-3.journal"_s).constData()), 0);
-    const int devices = ::mknod(native(u"Geraet.00000000.pc3-20260301T080000-3.journal"_s).constData(),
-                                S_IFCHR | 0666, makedev(1, 3)) == 0;
-    put(RecordFiles::PathOf(other), QByteArray());
-    ASSERT_TRUE(QFile(path(RecordFiles::PathOf(other))).resize(RecordFiles::MaxJournalBytes + 1));
+    const auto name = [](const char *kind) { return u"20260301.pc3-20260301T080000Z-3-%1.1.antworten"_s.arg(QLatin1String(kind)); };
+    ASSERT_EQ(::mkfifo(native(name("pipe")).constData(), 0600), 0);
+    ASSERT_TRUE(QDir(path(RecordFiles::Folder)).mkdir(name("folder")));
+    ASSERT_EQ(::symlink(qPrintable(name("loop")), native(name("loop")).constData()), 0);
+    const int devices = ::mknod(native(name("device")).constData(), S_IFCHR | 0666, makedev(1, 3)) == 0;
+    put(RecordFiles::PathOf(name("large")), QByteArray());
+    ASSERT_TRUE(QFile(path(RecordFiles::PathOf(name("large")))).resize(RecordFiles::MaxJournalBytes + 1));
     put(RecordFiles::PathOf(u"notizen.txt"_s), "Mia\n");
 
     QElapsedTimer timer;

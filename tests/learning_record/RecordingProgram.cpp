@@ -1,16 +1,19 @@
 // SPDX-FileCopyrightText: 2026 ZEP contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
-// Another program run recording a child's play, for the tests of shared folders:
+// Another program run in the same folder, for the tests of shared folders:
 //   recording_program FOLDER RUN NAME COUNT PAUSE_MS
 // records COUNT answers (every third one wrong) as the main window would report them,
 // prints the number of each answer once it is handed over, and "fertig N" at the end with
-// the answers that could not be written.
+// the answers that could not be written;
+//   recording_program FOLDER --delete NAME
+// deletes the child from the record and prints each failure, then "fertig".
 #include "GivenAnswer.h"
 #include "LearningRecorder.h"
 #include "Module1.h"
 #include "QtClock.h"
 #include "QtFiles.h"
+#include "RecordKeeping.h"
 #include "RunIdentity.h"
 
 #include <QCoreApplication>
@@ -36,11 +39,18 @@ int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
-    if (args.size() != 6)
+    if (args.size() < 4 || !QDir::setCurrent(args[1]))
         return 2;
-    QDir::setCurrent(args[1]);
     QtFiles files;
     QtClock clock;
+    if (args[2] == u"--delete") {
+        for (const QString &failure : RecordKeeping(files, clock).remove(args[3]).failures)
+            std::printf("%s\n", qPrintable(failure));
+        std::printf("fertig\n");
+        return 0;
+    }
+    if (args.size() != 6)
+        return 2;
     const NamedRun run(args[2]);
     LearningRecorder recorder(files, clock, run);
     const int count = args[4].toInt();

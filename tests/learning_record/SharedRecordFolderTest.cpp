@@ -1,13 +1,13 @@
 // SPDX-FileCopyrightText: 2026 ZEP contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "HandledLines.h"
+#include "JournalWriter.h"
 #include "RecordFolder.h"
 #include "RecordKeeping.h"
-#include "RecordReader.h"
 
 #include <QProcess>
 #include <csignal>
 #include <memory>
+#include <sys/stat.h>
 
 namespace {
 
@@ -17,13 +17,16 @@ using namespace Qt::StringLiterals;
 class SharedRecordFolder : public RecordFolderTest
 {
 protected:
+    std::unique_ptr<QProcess> start(const QStringList &arguments, const QString &program = QStringLiteral(RECORDING_PROGRAM))
+    {
+        auto process = std::make_unique<QProcess>();
+        process->start(program, arguments);
+        EXPECT_TRUE(process->waitForStarted());
+        return process;
+    }
     std::unique_ptr<QProcess> play(const QString &run, const QString &name, int count, int pauseMs)
     {
-        auto program = std::make_unique<QProcess>();
-        program->start(QStringLiteral(RECORDING_PROGRAM),
-                       {folder.path(), run, name, QString::number(count), QString::number(pauseMs)});
-        EXPECT_TRUE(program->waitForStarted());
-        return program;
+        return start({folder.path(), run, name, QString::number(count), QString::number(pauseMs)});
     }
     // Waits until the program has handed over at least `count` answers; the last number it told.
     static int handedOver(QProcess &program, int count)
@@ -34,74 +37,91 @@ protected:
                 last = std::max(last, program.readLine().trimmed().toInt());
         return last;
     }
-    static QByteArray finished(QProcess &program)
+    static QList<QByteArray> finished(QProcess &program)
     {
         EXPECT_TRUE(program.waitForFinished(60000));
-        const QList<QByteArray> lines = program.readAllStandardOutput().trimmed().split('\n');
-        return lines.last();
+        return program.readAllStandardOutput().trimmed().split('\n');
     }
-    int answersOf(const QString &name)
+    // The numbers asked of the child, oldest first; the program asks 1 + i % 100 as its i-th.
+    QList<int> asked(const QString &name)
     {
         const Record record = ReadRecord(files);
-        const int child = record.indexOf(name);
-        return child < 0 ? 0 : int(record.children[child].answers.size());
+        QList<int> numbers;
+        for (const StoredAnswer &answer : record.children.value(record.indexOf(name)).answers)
+            numbers.append(answer.asked);
+        return numbers;
     }
 };
 
-// Two runs for the same child and one for another, all at once: every answer is there, and
-// every line is whole.
-TEST_F(SharedRecordFolder, RunsAppendingAtOnceLoseNothing)
+// A teacher renames a child while another computer is recording it: every answer of that
+// run, before and after, is counted under the new name; a run begun later with the old name
+// is another child.
+TEST_F(SharedRecordFolder, ARenamingDuringPlayTakesTheRunAlong)
 {
-    auto a = play(u"pca-20260302T080000-1"_s, u"Mia"_s, 300, 1);
-    auto b = play(u"pcb-20260302T080000-2"_s, u"Mia"_s, 300, 1);
-    auto c = play(u"pcc-20260302T080000-3"_s, u"Ben"_s, 300, 1);
-    for (QProcess *program : {a.get(), b.get(), c.get()})
-        EXPECT_EQ(finished(*program), "fertig 0");
-    const Record record = ReadRecord(files);
-    EXPECT_EQ(record.names(), (QStringList{u"Ben"_s, u"Mia"_s}));
-    EXPECT_EQ(answersOf(u"Mia"_s), 600);
-    EXPECT_EQ(answersOf(u"Ben"_s), 300);
-    EXPECT_EQ(std::tuple(record.skippedLines, record.skippedFiles), std::tuple(0, 0));
+    auto playing = play(u"pca-20260302T075000Z-1-0000000a"_s, u"Mia"_s, 300, 2);
+    handedOver(*playing, 100);
+    ASSERT_EQ(RecordKeeping(files, clock).rename(u"Mia"_s, u"Mina"_s), QString()); // at 08:00 UTC
+    auto later = play(u"pcb-20260302T081000Z-2-0000000b"_s, u"Mia"_s, 10, 0);
+    EXPECT_EQ(finished(*playing).last(), "fertig 0");
+    EXPECT_EQ(finished(*later).last(), "fertig 0");
+    EXPECT_EQ(asked(u"Mina"_s).size(), 300);
+    EXPECT_EQ(asked(u"Mia"_s).size(), 10);
 }
 
 // A run killed in the middle of play loses at most the answer being written; its torn
 // line is skipped, and the next run of the same child on the same machine goes on.
 TEST_F(SharedRecordFolder, AKilledRunLosesAtMostTheAnswerBeingWritten)
 {
-    auto killed = play(u"pca-20260302T080000-1"_s, u"Mia"_s, 1000000, 1);
+    auto killed = play(u"pca-20260302T080000Z-1-0000000a"_s, u"Mia"_s, 1000000, 1);
     const int told = handedOver(*killed, 200);
     ::kill(pid_t(killed->processId()), SIGKILL);
     killed->waitForFinished();
-    const int kept = answersOf(u"Mia"_s);
+    const int kept = int(asked(u"Mia"_s).size());
     EXPECT_GE(kept, told - 1);
     EXPECT_LE(ReadRecord(files).skippedLines, 1);
-    auto next = play(u"pca-20260302T081500-4"_s, u"Mia"_s, 10, 0);
-    EXPECT_EQ(finished(*next), "fertig 0");
-    EXPECT_EQ(answersOf(u"Mia"_s), kept + 10);
+    auto next = play(u"pca-20260302T081500Z-4-0000000c"_s, u"Mia"_s, 10, 0);
+    EXPECT_EQ(finished(*next).last(), "fertig 0");
+    EXPECT_EQ(asked(u"Mia"_s).size(), kept + 10);
 }
 
 // A teacher deletes a child while another computer is still recording it: what the
-// deletion saw is gone, every answer that came after stays.
-TEST_F(SharedRecordFolder, ADeletionDuringPlayTakesOnlyWhatItSaw)
+// deletion took never comes back, and the answers that came after stay, without a gap.
+TEST_F(SharedRecordFolder, ADeletionDuringPlayTakesOnlyWhatItFound)
 {
     constexpr int Count = 400;
-    const QString run = u"pca-20260302T080000-1"_s;
-    auto playing = play(run, u"Mia"_s, Count, 2);
+    auto playing = play(u"pca-20260302T080000Z-1-0000000a"_s, u"Mia"_s, Count, 2);
     handedOver(*playing, Count / 4);
-    RecordKeeping keeping(files, clock, u"lehrer-20260302T081000-9"_s);
-    EXPECT_EQ(keeping.remove(u"Mia"_s).failures, QStringList());
-    EXPECT_EQ(finished(*playing), "fertig 0");
+    const RecordKeeping::Outcome deleted = RecordKeeping(files, clock).remove(u"Mia"_s);
+    EXPECT_EQ(deleted.failures, QStringList());
+    EXPECT_EQ(finished(*playing).last(), "fertig 0");
+    const QList<int> kept = asked(u"Mia"_s);
+    EXPECT_GE(deleted.answers, Count / 4);
+    EXPECT_LE(kept.size(), Count - deleted.answers);
+    ASSERT_GT(kept.size(), 0);
+    for (qsizetype i = 0; i < kept.size(); ++i)
+        EXPECT_EQ(kept[i], 1 + (Count - kept.size() + 1 + i) % 100);
+}
 
-    HandledLines taken;
-    int deleted = 0;
-    for (const QString &entry : entries())
-        if (RecordFiles::IsHandled(entry))
-            taken.addFrom(contents(RecordFiles::PathOf(entry)));
-    for (quint64 seq = 1; seq <= Count; ++seq)
-        deleted += taken.contains(run, seq);
-    EXPECT_GE(deleted, Count / 4 - 1);
-    EXPECT_LT(deleted, Count);
-    EXPECT_EQ(answersOf(u"Mia"_s), Count - deleted);
+// An account that may not read one of the child's journals deletes the others and names
+// that one; the suite runs as root, so the deletion runs under another id.
+TEST_F(SharedRecordFolder, AJournalThatCannotBeReadIsNamed)
+{
+    JournalWriter(files, RunA).append(Answer(u"Mia"_s, 1, 1, 1));
+    JournalWriter(files, RunB).append(Answer(u"Mia"_s, 2, 2, 1, RunB));
+    const QStringList journals = entries();
+    ASSERT_EQ(journals.size(), 2);
+    // Journals are their owner's alone in a private folder; the other one is opened up.
+    ASSERT_EQ(::chmod(QFile::encodeName(path(RecordFiles::PathOf(journals[1]))).constData(), 0644), 0);
+    for (const QString &shared : {folder.path(), path(RecordFiles::Folder)})
+        ASSERT_EQ(::chmod(QFile::encodeName(shared).constData(), 0777), 0);
+    QStringList arguments{folder.path(), u"--delete"_s, u"Mia"_s};
+    if (::geteuid() == 0)
+        arguments = QStringList{u"--reuid=4242"_s, u"--regid=4242"_s, u"--clear-groups"_s, QStringLiteral(RECORDING_PROGRAM)} + arguments;
+    auto deleting = start(arguments, ::geteuid() == 0 ? u"setpriv"_s : QStringLiteral(RECORDING_PROGRAM));
+    const QList<QByteArray> told = finished(*deleting);
+    ASSERT_EQ(told.size(), 2) << told.join('\n').constData();
+    EXPECT_TRUE(told[0].contains(RecordFiles::PathOf(journals[0]).toUtf8())) << told[0].constData();
+    EXPECT_EQ(entries(), QStringList{journals[0]});
 }
 
 } // namespace

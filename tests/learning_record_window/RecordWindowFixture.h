@@ -17,12 +17,12 @@ protected:
     explicit RecordWindowTest(QtPrinter::Destination printer = QtPrinter::Destination::PdfOnly)
         : fake(printer)
     {
-        JournalWriter writer(fake.files, fake.clock, QStringLiteral("pc1-20250101T080000-7"));
+        JournalWriter writer(fake.files, QStringLiteral("pc1-20250101T080000Z-7-00000007"));
         quint64 seq = 0;
         const auto answer = [&](const QString &name, int asked, int given, qint64 ms, qint64 daysAgo = 0) {
             RecordedAnswer a;
             a.time = fake.clock.time.addDays(-daysAgo);
-            a.run = QStringLiteral("pc1-20250101T080000-7");
+            a.run = QStringLiteral("pc1-20250101T080000Z-7-00000007");
             a.seq = ++seq;
             a.name = name;
             a.language = QStringLiteral("de");

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 ZEP contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "BoardSurface.h"
+#include "ChildDocuments.h"
 #include "Csv.h"
 #include "ParentReport.h"
 #include "PrintQueueJobs.h"
@@ -24,6 +25,9 @@
 namespace {
 
 using namespace Qt::StringLiterals;
+
+// A teacher's class list with a quote inside a cell, and a name a spreadsheet would run.
+const QByteArray TeachersList = "\xEF\xBB\xBFName;Zweitsprache;Notiz\r\nMia;tr;Tisch 3\" vorne\r\n'=Ben;ar;\r\n";
 
 // The list shows every child with answers, share right and last day; the first child's map
 // shows each cell's stage and to screen readers with its figures; pointing at a cell or
@@ -81,29 +85,45 @@ TEST_F(RecordWindowTest, TheMapShowsItsOuterLinesOnAFullHdScreen)
     EXPECT_GE(std::min(right, bottom), edge - 1) << right << " " << bottom << " " << edge;
 }
 
-// Deleting asks, naming the child, and then nothing of the child is left in any file;
-// renaming onto an existing name merges.
-TEST_F(RecordWindowTest, DeletesOnlyAfterTheQuestionAndRenamesOrMerges)
+// Deleting asks, naming the child, with a tick for its class-list row; then nothing the
+// program wrote about the child is left in any file, in this program's results list neither,
+// and the message lists what went. Renaming carries the results and the class-list row
+// along, and this program's player with them.
+TEST_F(RecordWindowTest, DeletesEverythingAfterTheQuestionAndRenamesEverywhere)
 {
-    int changes = 0;
-    QObject::connect(&window, &RecordWindow::recordChanged, [&] { ++changes; });
+    QHash<QString, QByteArray> &files = fake.files.files;
+    files.insert(u"ZEP100.INI"_s, "0042  Mia\r\n0007  =Ben\r\n0003  Mia \r\n");
+    files.insert(u"Klasse.csv"_s, TeachersList);
+    files.insert(u"Lernstand.csv"_s, "\xEF\xBB\xBFZeit;Name\r\n1;Mia\r\n2;'=Ben\r\n");
+    for (const QString &made : {u"Lernstand-Mia.pdf"_s, u"Zahlenfeld-Mia-Loesung-2.pdf"_s, u".ZEP100.INI.tmp-AbC123"_s})
+        files.insert(made, "Mia");
+    QStringList told;
+    QObject::connect(&window, &RecordWindow::childDeleted, [&](const QString &name) { told << name; });
+    QObject::connect(&window, &RecordWindow::childRenamed, [&](const QString &from, const QString &to) { told << from + u'>' + to; });
     window.chooseChild(1);
     window.deleteChild(); // No
-    EXPECT_EQ(fake.dialogs.last().title, u"L ö s c h e n"_s);
+    EXPECT_EQ(std::tuple(fake.dialogs.last().title, fake.dialogs.last().tick), std::tuple(u"L ö s c h e n"_s, u"Auch die Zeile in Klasse.csv löschen"_s));
     EXPECT_TRUE(fake.dialogs.last().prompt.contains(u"„Mia“"_s));
     EXPECT_EQ(rows(), 2);
     fake.dialogs.answers.enqueue(Answer::Yes);
     window.deleteChild();
     EXPECT_EQ(rows(), 1);
+    EXPECT_EQ(fake.dialogs.last().prompt, u"Alles über „Mia“ ist gelöscht:\r• 11 Antworten in 2 Dateien des Lernstands\r"
+                                          "• 2 Ergebnisse in ZEP100.INI\r• 1 Zeile in Lernstand.csv\r• Lernstand-Mia.pdf\r"
+                                          "• Zahlenfeld-Mia-Loesung-2.pdf\r• 1 Rest eines abgebrochenen Speicherns"_s);
+    const QByteArray classList = files.take(u"Klasse.csv"_s);
     EXPECT_FALSE(allFiles().contains(u"Mia"_s));
-    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(classList, TeachersList); // unticked
+    files.insert(u"Klasse.csv"_s, classList);
+    EXPECT_EQ(told, QStringList{u"Mia"_s});
 
-    fake.dialogs.inputs.enqueue(u"Ben"_s);
+    fake.dialogs.inputs.enqueue(u" Ben "_s);
     window.renameChild();
     EXPECT_EQ(fake.dialogs.last().preset, u"=Ben"_s);
     EXPECT_EQ(cell(0, 0), u"Ben"_s);
-    EXPECT_FALSE(allFiles().contains(u"=Ben"_s));
-    EXPECT_EQ(changes, 2);
+    EXPECT_EQ(files.value(u"ZEP100.INI"_s), "0007  Ben\r\n");
+    EXPECT_EQ(files.value(u"Klasse.csv"_s), QByteArray(TeachersList).replace("'=Ben", "Ben"));
+    EXPECT_EQ(told.last(), u"=Ben>Ben"_s);
 }
 
 // The export is UTF-8 CSV with a byte order mark and semicolons, one line per answer, and a
@@ -136,19 +156,24 @@ TEST_F(RecordWindowTest, ExportsOneLinePerAnswerThatSpreadsheetsReadAsText)
     EXPECT_FALSE(fake.files.files.contains(u"abgebrochen.csv"_s));
 }
 
-// A shorter retention asks first and then removes what is older at once.
+// A shorter retention asks first and then removes what is older at once; a setting the
+// program did not write removes nothing, the window says so, and any choice replaces it.
 TEST_F(RecordWindowTest, AShorterRetentionRemovesOldAnswersAfterAsking)
 {
     EXPECT_EQ(window.retentionDays->value(), 365);
     window.retentionDays->setValue(30);
     emit window.retentionDays->editingFinished(); // No
     EXPECT_EQ(window.retentionDays->value(), 365);
+    fake.files.files.insert(RecordFiles::RetentionFile, "730 Tage\r\n");
+    window.open();
+    EXPECT_TRUE(window.whereKept->text().contains(u"ist ungültig; bis sie hier neu eingestellt wird"_s));
     fake.dialogs.answers.enqueue(Answer::Yes);
-    window.retentionDays->setValue(30);
+    window.retentionDays->setValue(365);
     emit window.retentionDays->editingFinished();
-    EXPECT_EQ(RecordFiles::RetentionDays(fake.files), 30);
+    EXPECT_EQ(fake.files.files.value(RecordFiles::RetentionFile), "365\r\n");
     window.periodFilter->setCurrentIndex(int(AnswerFilter::Period::All));
     EXPECT_EQ(cell(1, 1), u"10"_s);
+    EXPECT_FALSE(window.whereKept->text().contains(u"ungültig"_s));
 }
 
 // Without a printer the parents' page is a PDF in the working folder named after the child
@@ -171,7 +196,7 @@ TEST_F(RecordWindowTest, TheParentsPageBecomesAPdfNamedAfterTheChild)
                                     u"47 sind 4 Zehner und 7 Einer"_s})
         EXPECT_TRUE(page.contains(expected)) << qPrintable(expected) << "\n" << qPrintable(page);
     EXPECT_EQ(page.count(u'\f'), 1); // one page
-    EXPECT_EQ(ReportName(u"../Mia/x"_s), u"Lernstand-___Mia_x"_s);
+    EXPECT_EQ(ChildDocuments::ReportName(u"../Mia/x"_s), u"Lernstand-___Mia_x"_s);
 }
 
 // "Arbeitsblatt" prints the number field of what Mia would practise now, 47 with its twin 74,

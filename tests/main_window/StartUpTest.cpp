@@ -235,4 +235,25 @@ TEST_F(StartUp, ExitAddsOnlyThisRunsResultsAndNeverRewritesAFileReadInPart)
     EXPECT_TRUE(fake.files.locked.isEmpty());
 }
 
+// A child the teacher deleted leaves this program's results list, and the exit does not
+// bring its results back; a renamed child plays on under the new name with its results.
+TEST_F(StartUp, DeletedAndRenamedChildrenLeaveNoResultsUnderTheOldName)
+{
+    willAsk({5, 5, 5});
+    start(PatternText({{"Punkt", MarkedCells({5})}}), "0001  Anna\r\n");
+    fake.dialogs.inputs.enqueue(QStringLiteral("Mia "));
+    form.Bild10_Click();
+    click(5);
+    form.userDeleted(QStringLiteral("Mia"));
+    EXPECT_EQ(form.Liste4->entries(), QStringList{"0001  Anna"});
+    fake.dialogs.inputs.enqueue(QStringLiteral("Ben"));
+    form.Bild10_Click();
+    click(5);
+    form.userRenamed(QStringLiteral("Ben"), QStringLiteral("Lotta"));
+    EXPECT_EQ(form.Bezeichnung9->text(), "Lotta");
+    EXPECT_EQ(form.Liste4->entries(), (QStringList{"0001  Anna", "0001  Lotta"}));
+    form.SaveAndEnd();
+    EXPECT_EQ(fake.files.files["ZEP100.INI"], "0001  Anna\r\n0001  Lotta\r\n");
+}
+
 } // namespace

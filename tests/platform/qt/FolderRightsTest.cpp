@@ -34,7 +34,7 @@ QString MakeEverything(const QString &folder, mode_t umask)
     const mode_t before = ::umask(umask);
     QtFiles files;
     const QString dir = folder + u'/';
-    files.append(dir + QStringLiteral("Mia.journal"), "1\n", {});
+    files.append(dir + QStringLiteral("Mia.journal"), "1\n");
     files.write(dir + QStringLiteral("Klasse.csv"), "Name\r\n");
     files.write(dir + QStringLiteral("Kennwort.txt"), "$argon2id$\r\n", Writable::ByOwner);
     files.lock(dir + QStringLiteral("ZEP100.INI"));

@@ -40,13 +40,15 @@ int QuotaExceededOnClose(int fd) { ::close(fd); errno = EDQUOT; return -1; }
 int ReadOnlyOnRename(const char *, const char *) { errno = EROFS; return -1; }
 ssize_t InputOutputErrorOnRead(int, void *, size_t) { errno = EIO; return -1; }
 
-// A save elsewhere puts a new file under the name while an append is being written.
-QByteArray ReplacedDuringWrite;
-ssize_t WriteWhileReplaced(int fd, const void *data, size_t size)
+// The disk fills up after the first three bytes.
+ssize_t WriteThreeBytesThenFull(int fd, const void *data, size_t size)
 {
-    ::rename(ReplacedDuringWrite.constData(), (ReplacedDuringWrite + ".alt").constData());
-    ::close(::open(ReplacedDuringWrite.constData(), O_WRONLY | O_CREAT, 0600));
-    return ::write(fd, data, size);
+    static bool wrote = false;
+    if (std::exchange(wrote, !wrote)) {
+        errno = ENOSPC;
+        return -1;
+    }
+    return ::write(fd, data, std::min<size_t>(size, 3));
 }
 
 } // namespace
@@ -69,56 +71,43 @@ TEST(QtFiles, AFullDiskNeverEmptiesAFile)
     EXPECT_EQ(Entries(folder), (QStringList{"ZEP100.INI", "voll"}));
 }
 
-// An append goes only to the file as the caller last left it, and says when the name came
-// to stand for another file meanwhile; a rewrite hands back what was appended to the old
-// file while it was decided; a pipe holds up neither.
-TEST(QtFiles, AppendsGoToTheExpectedFileAndRewritesKeepWhatCameMeanwhile)
+// An append makes the file or adds to it and says how much of a cut-off append went in;
+// emptying keeps the file; neither waits for a pipe. What killed saves left goes, what a
+// running save holds stays.
+TEST(QtFiles, AppendsEmptiesAndClearsLeftovers)
 {
     QTemporaryDir folder;
     QtFiles files;
-    const QString name = folder.filePath(QStringLiteral("Mia.journal"));
-    const AppendOutcome first = files.append(name, "a\n", {});
-    ASSERT_EQ(first.result, AppendOutcome::Result::Written);
-    EXPECT_EQ(first.stamp.size, 2);
-    EXPECT_EQ(files.append(name, "x\n", {}).result, AppendOutcome::Result::Changed);
-    const AppendOutcome second = files.append(name, "b\n", first.stamp);
-    ASSERT_EQ(second.result, AppendOutcome::Result::Written);
-    EXPECT_FALSE(second.movedAway);
-    ASSERT_EQ(files.write(name, "c\n"), QString());
-    EXPECT_EQ(files.append(name, "d\n", second.stamp).result, AppendOutcome::Result::Changed);
-    EXPECT_EQ(Contents(name), "c\n");
+    const QString name = folder.filePath(QStringLiteral("Mia.antworten"));
+    EXPECT_EQ(files.append(name, "a\n").error, QString());
+    EXPECT_EQ(files.append(name, "b\n").written, 2);
+    FileSystemCalls cut;
+    cut.write = WriteThreeBytesThenFull;
+    const AppendOutcome full = QtFiles(cut).append(name, "cdefgh");
+    EXPECT_EQ(std::tuple(full.error, full.written), std::tuple(u"Auf dem Datenträger ist kein Platz mehr frei."_qs, 3));
+    EXPECT_EQ(Contents(name), "a\nb\ncde");
+    EXPECT_EQ(files.empty(name), QString());
+    EXPECT_EQ(Contents(name), "");
 
-    FileSystemCalls replacing;
-    replacing.write = WriteWhileReplaced;
-    ReplacedDuringWrite = Native(name);
-    const AppendOutcome moved = QtFiles(replacing).append(name, "d\n", files.read(name, 100).stamp);
-    EXPECT_EQ(moved.result, AppendOutcome::Result::Written);
-    EXPECT_TRUE(moved.movedAway);
-    ASSERT_TRUE(QFile::remove(name + QStringLiteral(".alt")));
-
-    const FileStamp empty = files.read(name, 100).stamp;
-    const RewriteOutcome replaced = files.rewrite(name, 100, [&](const QByteArray &bytes) {
-        EXPECT_EQ(bytes, "");
-        files.append(name, "e\n", empty); // another program, meanwhile
-        return Rewrite{Rewrite::Action::Replace, "C\n", bytes.size()};
-    });
-    EXPECT_EQ(std::tuple(replaced.error, replaced.addedMeanwhile), std::tuple(QString(), QByteArray("e\n")));
-    EXPECT_EQ(Contents(name), "C\n");
-    const auto removal = [](const QByteArray &bytes) { return Rewrite{Rewrite::Action::Remove, {}, bytes.size()}; };
-    EXPECT_EQ(files.rewrite(name, 100, removal).error, QString());
-    EXPECT_FALSE(QFile::exists(name));
-    EXPECT_EQ(files.rewrite(name, 100, removal).error, QString()); // gone already
-
-    const QString pipe = folder.filePath(QStringLiteral("Rohr.journal"));
+    const QString pipe = folder.filePath(QStringLiteral("Rohr.antworten"));
     ASSERT_EQ(::mkfifo(Native(pipe).constData(), 0600), 0);
-    EXPECT_EQ(files.append(pipe, "x\n", {}).result, AppendOutcome::Result::Failed);
-    EXPECT_FALSE(files.rewrite(pipe, 100, removal).error.isEmpty());
+    EXPECT_FALSE(files.append(pipe, "x\n").error.isEmpty());
+    EXPECT_FALSE(files.empty(pipe).isEmpty());
     EXPECT_EQ(files.makeFolder(folder.filePath(QStringLiteral("Lernstand"))), QString());
     EXPECT_EQ(files.makeFolder(folder.filePath(QStringLiteral("Lernstand"))), QString());
     EXPECT_FALSE(files.makeFolder(pipe).isEmpty());
+
+    for (const char *left : {".ZEP100.INI.tmp-AbC123", ".Klasse.csv.tmp-XyZ789", ".notiz", ".x.tmp-AbC12"})
+        ::close(::open(Native(folder.filePath(QString::fromLatin1(left))).constData(), O_WRONLY | O_CREAT, 0600));
+    const int running = ::open(Native(folder.filePath(QStringLiteral(".Klasse.csv.tmp-XyZ789"))).constData(), O_RDWR);
+    struct flock whole = {};
+    whole.l_type = F_WRLCK;
+    ASSERT_EQ(::fcntl(running, F_OFD_SETLK, &whole), 0);
+    EXPECT_EQ(files.removeLeftovers(folder.path()), QStringList{u".ZEP100.INI.tmp-AbC123"_qs});
+    ::close(running);
     QStringList listed = files.entries(folder.path());
     listed.sort();
-    EXPECT_EQ(listed, (QStringList{"Lernstand", "Rohr.journal"}));
+    EXPECT_EQ(listed, (QStringList{".Klasse.csv.tmp-XyZ789", ".notiz", ".x.tmp-AbC12", "Lernstand", "Mia.antworten", "Rohr.antworten"}));
 }
 
 // Whichever step of a save fails, the old file stays, no temporary file is left and the
