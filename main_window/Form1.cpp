@@ -178,7 +178,7 @@ void Form1::buildControls()
 
     const QSize boardTwips(BoardSize, BoardSize);
     Bild11 = new BoardSurface(boardTwips, CellTwips, LightGrey, this);
-    Bild11->setCells(this);
+    Bild11->setCells(&m_cells);
     Bild11->setAccessibleName(QStringLiteral("Hunderterfeld"));
     Bild11->setFont(SansFont(12, false));
     QFont boardFont = Bild11->TwipCanvas::font();
@@ -383,10 +383,7 @@ void Form1::closeEvent(QCloseEvent *event)
 {
     if (!m_ending)
         Bild5_Click();
-    if (m_ending)
-        event->accept();
-    else
-        event->ignore();
+    event->setAccepted(m_ending);
 }
 
 // The first showing counts as the first activation, also where no window manager hands
@@ -872,22 +869,6 @@ void Form1::showAgain(const PatternLibrary &edited, const QString &picture)
     show();
     raise();
     activateWindow();
-}
-
-QString Form1::cellText(int n) const
-{
-    const bool printed = LayoutNumbers(m_state.BoardLayout).contains(n);
-    return printed && cellMark(n) == Mark::None ? Digits(n) : QString();
-}
-
-BoardCells::Mark Form1::cellMark(int n) const
-{
-    if (CellIsSet(m_state.FoundCells, n))
-        return Mark::Found;
-    if (m_state.ExerciseMode == Module1::ZahlenMode && n == m_state.TargetNumber
-        && CellIsSet(m_state.RemainingCells, n))
-        return Mark::Asked;
-    return Mark::None;
 }
 
 void Form1::paintEvent(QPaintEvent *)

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "ActivationGate.h"
-#include "BoardCells.h"
+#include "ExerciseCells.h"
 #include "ExerciseLead.h"
 #include "GivenAnswer.h"
 #include "KeyRepeats.h"
@@ -31,7 +31,7 @@ class ReadingAloud;
 class ZEPLABEL;
 
 // The main window: the hundred chart on which the child practises.
-class Form1 : public QWidget, public LibraryOwner, public BoardCells
+class Form1 : public QWidget, public LibraryOwner
 {
     Q_OBJECT
 
@@ -113,10 +113,6 @@ public:
     SecondLanguage &secondLanguage() override { return m_secondLanguage; }
     void showAgain(const PatternLibrary &library, const QString &languagePicture) override;
 
-    // BoardCells, for screen readers: numbers as the layout prints them, found and asked cells.
-    QString cellText(int n) const override;
-    Mark cellMark(int n) const override;
-
     // Where the new-user box finds the names a child may pick (none when unset).
     using NameSource = std::function<QStringList()>;
     void setNameSource(NameSource names) { m_names = std::move(names); }
@@ -183,6 +179,7 @@ private:
     Platform m_platform;
     ActivationGate m_gate;
     ResultsKeeper m_results;
+    ExerciseCells m_cells{m_state};
     SecondLanguage m_secondLanguage;
     std::unique_ptr<Form2> m_editor;
     std::unique_ptr<ZEPLABEL> m_info;
