@@ -456,7 +456,7 @@ void RecordWindow::deleteChild()
         return;
     const QString question = QStringLiteral("Alles, was über „%1“ aufgezeichnet ist, endgültig löschen?\r"
                                             "(%2 Antworten im Ordner Lernstand, die Ergebnisse in %3, die Seiten "
-                                            "für die Eltern und die Zeilen in Lernstand.csv)")
+                                            "für die Eltern, die Arbeitsblätter und die Zeilen in Lernstand.csv)")
                                  .arg(name)
                                  .arg(m_record.children[m_child].answers.size())
                                  .arg(ResultsFileName);

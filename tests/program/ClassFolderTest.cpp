@@ -10,7 +10,8 @@
 namespace {
 
 // Numeric ids only: no account is added to the machine.
-constexpr int ClassGroup = 46100, Teacher = 46101, Mia = 46102, Ben = 46103, Outsider = 46199;
+constexpr int ClassGroup = 46100, Teacher = 46101, Mia = 46102, Ben = 46103, Substitute = 46104,
+              Outsider = 46199;
 
 // Runs a command as the account (in the class's group unless it is the outsider) with the umask.
 std::unique_ptr<QProcess> RunAs(int user, mode_t umask, const QString &command, const QStringList &arguments)
@@ -49,7 +50,9 @@ protected:
 // Two pupils and their teacher, each with an account of their own in the class's group,
 // in a class folder as an administrator makes it (the group's, group-writable, setgid),
 // under a usual and a strict umask: every answer reaches the teacher's record, no file is
-// open to an account outside the group, and no pupil can replace the password.
+// open to an account outside the group, and no pupil can replace the password. A second
+// teacher, who may not remove the pupils' files from the teacher's sticky record folder,
+// deletes a pupil: nothing of her is left in any file.
 TEST_P(ClassFolder, EveryAnswerReachesTheRecordAndNothingIsOpenToOthers)
 {
     ::chmod(QFile::encodeName(base.path()).constData(), 0755);
@@ -72,6 +75,7 @@ TEST_P(ClassFolder, EveryAnswerReachesTheRecordAndNothingIsOpenToOthers)
     Output(*RunAs(Mia, GetParam(), u"sh"_qs, {u"-c"_qs, u"echo x >\"$0\"; rm -f \"$0\"; mv \"$0\" \"$0.x\""_qs, password}));
     EXPECT_EQ(program(Ben, {u"teacher"_qs, u"falsch"_qs}), "zu\n"); // no new password chosen
     EXPECT_EQ(program(Teacher, opening), "Ben 30\nMia 30\n");
+    EXPECT_EQ(program(Substitute, opening + QStringList{u"Mia"_qs}), "Ben 30\n");
 
     QDirIterator all(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
                      QDirIterator::Subdirectories);
@@ -79,6 +83,9 @@ TEST_P(ClassFolder, EveryAnswerReachesTheRecordAndNothingIsOpenToOthers)
         const QByteArray path = QFile::encodeName(all.next());
         struct stat st = {};
         ::lstat(path.constData(), &st);
+        QFile file(QFile::decodeName(path));
+        if (!S_ISDIR(st.st_mode) && file.open(QIODevice::ReadOnly))
+            EXPECT_FALSE(file.readAll().contains("Mia")) << path.constData();
         EXPECT_EQ(st.st_mode & S_IRWXO, 0u) << path.constData();
         EXPECT_EQ(st.st_gid, gid_t(ClassGroup)) << path.constData();
         if (S_ISDIR(st.st_mode)) // setgid, and sticky: no account removes another's files

@@ -6,9 +6,11 @@
 //   class_program FOLDER pupil NAME COUNT    plays COUNT answers as NAME (every third one
 //                                            wrong), ends as the exit's "Ja" does and prints
 //                                            "fertig N" with the answers left unwritten
-//   class_program FOLDER teacher PASSWORD    opens the record with the password (choosing it
-//                                            on the first opening) and prints "NAME ANSWERS"
-//                                            for every child, or "zu" when it stays closed
+//   class_program FOLDER teacher PASSWORD [DELETE]
+//                                            opens the record with the password (choosing it
+//                                            on the first opening), deletes the child DELETE
+//                                            when given and prints "NAME ANSWERS" for every
+//                                            child, or "zu" when it stays closed
 #include "ProgramWiring.h"
 #include "RecordWindow.h"
 #include "ScriptedPlatform.h"
@@ -33,6 +35,11 @@ int main(int argc, char **argv)
         zep.openRecord();
         if (!zep.recordWindow())
             std::puts("zu");
+        if (zep.recordWindow() && args.size() > 4) {
+            zep.recordWindow()->chooseChild(zep.recordWindow()->record().indexOf(args[4]));
+            dialogs.answers.enqueue(Answer::Yes);
+            zep.recordWindow()->deleteChild();
+        }
         const QList<ChildAnswers> children =
             zep.recordWindow() ? zep.recordWindow()->record().children : QList<ChildAnswers>();
         for (const ChildAnswers &child : children)
