@@ -32,9 +32,11 @@ void TwipCanvas::box(const QRectF &twips)
     const QRectF outer = rect.adjusted(-half, -half, half, half);
     if (!solid || m_fillColor.alpha() != 255 || m_foreground.alpha() != 255)
         paint(step);
-    else if (paintsPixels() && m_lineWidth > 0)
+    else if (paintsPixels() && m_lineWidth >= 1)
         // The outline as a filled frame: a wide outline is otherwise traced as a path, at
-        // several times the cost, which a board of a hundred cells pays at every redraw.
+        // several times the cost, which a board of a hundred cells pays at every redraw. A
+        // line thinner than a pixel is traced, which keeps it a pixel wide; as a frame it
+        // would cover no pixel's centre at some places and vanish there.
         paintOpaque(outer, [outer, inner = rect.adjusted(half, half, -half, -half),
                             line = m_foreground, fill = m_fillColor](QPainter &painter) {
             painter.fillRect(outer, line);
