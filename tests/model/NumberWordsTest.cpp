@@ -7,7 +7,7 @@
 #include <tuple>
 
 // German compounds take "ein" while one alone is "eins", English compounds take a hyphen,
-// and any language code but "d" gives English.
+// every number has a word of its own, and any language code but "d" gives English.
 TEST(NumberWords, AreSpelledCorrectlyInBothLanguages)
 {
     const NumberWordTable german = BuildNumberWords(QStringLiteral("d"));
@@ -21,18 +21,9 @@ TEST(NumberWords, AreSpelledCorrectlyInBothLanguages)
         {english, 100, u"hundred"}};
     for (const auto &[words, n, word] : spelled)
         EXPECT_EQ(words[n], QString::fromUtf16(word)) << n;
-    EXPECT_EQ(BuildNumberWords(QStringLiteral("x")), english);
-}
-
-TEST(NumberWords, EveryNumberHasItsOwnWordInBothLanguages)
-{
-    for (const char *language : {"d", "e"}) {
-        const NumberWordTable words = BuildNumberWords(QString::fromLatin1(language));
-        QSet<QString> seen;
-        for (int n = 1; n <= 100; ++n) {
-            ASSERT_FALSE(words[n].isEmpty()) << language << n;
-            seen.insert(words[n]);
-        }
-        EXPECT_EQ(seen.size(), 100) << language;
+    for (const NumberWordTable &words : {german, english}) {
+        const QSet<QString> distinct(words.begin() + 1, words.end());
+        EXPECT_TRUE(distinct.size() == 100 && !distinct.contains(QString())) << words[47].toStdString();
     }
+    EXPECT_EQ(BuildNumberWords(QStringLiteral("x")), english);
 }
