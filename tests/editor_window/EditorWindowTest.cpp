@@ -39,7 +39,6 @@ QPointF CellCentre(int k) { return QPointF(300 * CellColumn(k) + 150, 300 * Cell
 class EditorTest : public EditorSession
 {
 protected:
-    void open(const QList<std::pair<QString, QString>> &patterns) { openEditor(patterns); }
     QColor colour(int k) const { return editor->Bild2->colorAt(CellCentre(k)); }
     void expectShown(int position, const QString &name, const QString &cells) const
     {
@@ -66,7 +65,7 @@ TEST_F(EditorTest, RightClicksInTheOpenSquareToggleTheSelectedEntryAndClearStray
 {
     QString stray = MarkedCells({4, 7, 50});
     stray[4] = u'2';
-    open({{"Eins", MarkedCells({1})}, {"Zwei", stray}});
+    openEditor({{"Eins", MarkedCells({1})}, {"Zwei", stray}});
     editor->Liste1->setSelectedPosition(1);
     editor->Bild2_MouseDown(Qt::LeftButton, CellCentre(7));
     editor->Bild2_MouseDown(Qt::MiddleButton, CellCentre(8));
@@ -98,13 +97,9 @@ TEST_F(EditorTest, StarterNamesFitTheListAndLongerNamesShowInTheirTooltip)
 {
     QFile starter(QStringLiteral(ZEP_STARTER_LIBRARY));
     ASSERT_TRUE(starter.open(QIODevice::ReadOnly));
-    const PatternLibrary library = ParsePatternFile(starter.readAll()).library;
-    ASSERT_GE(library.names.size(), 24);
-    QList<std::pair<QString, QString>> patterns;
-    for (int i = 0; i < library.names.size(); ++i)
-        patterns.append({library.names[i], library.cells[i]});
-    open(patterns);
+    openEditorOn(starter.readAll());
     QListWidget &list = *editor->Liste1;
+    ASSERT_GE(list.count(), 24);
     QApplication::processEvents();
     ASSERT_TRUE(list.verticalScrollBar()->isVisible()); // the narrowest the text can get
     const int margins = 2 * (list.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &list) + 1);
@@ -124,10 +119,12 @@ TEST_F(EditorTest, StarterNamesFitTheListAndLongerNamesShowInTheirTooltip)
     EXPECT_EQ(QToolTip::text(), longName);
 }
 
-// A screen reader hears the pointed cell's number, and not the hidden cell strings.
-TEST_F(EditorTest, AssistiveTechnologyHearsTheCellNumberAndNotTheHiddenLists)
+// A screen reader hears the pointed cell's number, and not the hidden cell strings. Tab
+// reaches every control of the editor row by row; on the board the arrows move the frame and
+// Space marks the framed cell as the right button does.
+TEST_F(EditorTest, AssistiveTechnologyAndTheKeyboardReachEveryControlAndCell)
 {
-    open({{"Eins", MarkedCells({1})}});
+    openEditor({{"Eins", MarkedCells({1})}});
     editor->Bild2_MouseMove(CellCentre(47));
     QAccessibleInterface *cell = QAccessible::queryAccessibleInterface(editor->Bezeichnung5);
     EXPECT_EQ(std::pair(cell->text(QAccessible::Name), cell->text(QAccessible::Description)),
@@ -138,13 +135,7 @@ TEST_F(EditorTest, AssistiveTechnologyHearsTheCellNumberAndNotTheHiddenLists)
         exposed.append(window->child(i)->object());
     EXPECT_TRUE(exposed.contains(editor->Liste1) && exposed.contains(editor->Bild2));
     EXPECT_FALSE(exposed.contains(editor->Liste2) || exposed.contains(editor->Liste3));
-}
 
-// Tab reaches every control of the editor row by row; on the board the arrows move the frame
-// and Space marks the framed cell as the right button does.
-TEST_F(EditorTest, TabReachesEveryControlAndTheKeyboardMarksCells)
-{
-    open({{"Eins", MarkedCells({1})}});
     QList<QWidget *> chain;
     for (QWidget *w = editor->Bild1; chain.isEmpty() || w != editor->Bild1; w = w->nextInFocusChain())
         if (w->isVisibleTo(editor) && (w->focusPolicy() & Qt::TabFocus) && w->window() == editor)
@@ -154,11 +145,9 @@ TEST_F(EditorTest, TabReachesEveryControlAndTheKeyboardMarksCells)
                                        editor->Liste1,
                                        editor->Bild2, editor->Bild6, editor->Bild9, editor->Bild7,
                                        editor->Bild12}));
-
     for (int key : {Qt::Key_Up, Qt::Key_Right, Qt::Key_Right, Qt::Key_Down, Qt::Key_Space})
         QTest::keyClick(editor->Bild2, Qt::Key(key));
-    EXPECT_EQ(state.PatternBits, MarkedCells({1, 13}));
-    EXPECT_EQ(label(), u"13"_s);
+    EXPECT_EQ(std::pair(state.PatternBits, label()), std::pair(MarkedCells({1, 13}), u"13"_s));
     QTest::keyClick(editor->Bild2, Qt::Key_Return);
     expectLibrary({"Eins"}, {MarkedCells({1})});
 }
@@ -168,7 +157,7 @@ TEST_F(EditorTest, TabReachesEveryControlAndTheKeyboardMarksCells)
 // reaches the main window as a wish for the record.
 TEST_F(EditorTest, TheRecordIconAsksForTheLearningRecordAndOverlapsNothing)
 {
-    open({{"Eins", MarkedCells({1})}});
+    openEditor({{"Eins", MarkedCells({1})}});
     int wishes = 0;
     QObject::connect(form.get(), &Form1::recordWanted, [&] { ++wishes; });
     const QList<QWidget *> controls = editor->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
@@ -190,7 +179,7 @@ TEST_F(EditorTest, TheRecordIconAsksForTheLearningRecordAndOverlapsNothing)
 // back the default one.
 TEST_F(EditorTest, NewPatternsGetTheNextNumberAndRefuseQuotesAndDeletingFallsBackToTheDefault)
 {
-    open({{"Eins", MarkedCells({1})}, {"Zwei", MarkedCells({2})}, {"Drei", MarkedCells({3})}});
+    openEditor({{"Eins", MarkedCells({1})}, {"Zwei", MarkedCells({2})}, {"Drei", MarkedCells({3})}});
     editor->Bild4_Click(); // cancelled
     EXPECT_EQ(std::tuple(box(0).prompt, box(0).title, box(0).preset, box(0).maxLength),
               std::tuple(u"Neues Feld eingeben:"_s, u"Feldname"_s, u"4. Feldeingabe"_s, 100));
@@ -227,7 +216,7 @@ TEST_F(EditorTest, NewPatternsGetTheNextNumberAndRefuseQuotesAndDeletingFallsBac
 // with the same preset, Yes empties that entry in its place under the name as typed.
 TEST_F(EditorTest, ExistingNameAsksBeforeOverwriting)
 {
-    open({{"Ka-Zeichen", MarkedCells({1, 2})}, {"Eins", MarkedCells({1})}});
+    openEditor({{"Ka-Zeichen", MarkedCells({1, 2})}, {"Eins", MarkedCells({1})}});
     fake.dialogs.inputs.append({u"KA-ZEICHEN"_s, u"Zwei"_s});
     fake.dialogs.answers.enqueue(Answer::No);
     editor->Bild4_Click();
@@ -248,7 +237,7 @@ TEST_F(EditorTest, ExistingNameAsksBeforeOverwriting)
 // back as the library shown.
 TEST_F(EditorTest, SavingStopsOnNoOnAnEmptyNameOrAFailedWriteAndTheSavedLibraryReadsBack)
 {
-    open({{"Eins", MarkedCells({1})}});
+    openEditor({{"Eins", MarkedCells({1})}});
     newPattern(u"Rübe, groß"_s); // entered names may hold commas, kept by quoting
     rightClick(CellCentre(33));
     newPattern(u" blank"_s);
@@ -314,7 +303,7 @@ TEST_F(EditorTest, EndeOrClosingHandsLibraryAndLanguageBackBeforeTheExerciseStar
 {
     for (bool viaClose : {false, true}) {
         fake.files.files.insert(u"Klasse.csv"_s, "Name;Zweitsprache\r\nFreund und Gast;uk\r\n");
-        open({{"Eins", MarkedCells({1, 2})}, {"Zwei", MarkedCells({2})}});
+        openEditor({{"Eins", MarkedCells({1, 2})}, {"Zwei", MarkedCells({2})}});
         editor->Bild3_Click();
         EXPECT_EQ(std::tuple(box(0).title, box(0).style, box(0).prompt.count(u'\r')),
                   std::tuple(u"H i l f e"_s, MessageStyle::Ok, qsizetype(5)));
@@ -358,7 +347,7 @@ TEST_F(EditorTest, ChangedPatternsAreAskedForOrKeptAtTheEnd)
         {{Answer::Yes, Answer::Yes}, {u"ZEP100.TXT"_s}, 4, true, true},
         {{Answer::Yes}, {}, 1, true, true}, // saved by the case before
     };
-    open({{"Eins", MarkedCells({1})}});
+    openEditor({{"Eins", MarkedCells({1})}});
     rightClick(CellCentre(2));
     editor->Bild1_Click();
     for (const auto &c : cases) {
@@ -373,7 +362,7 @@ TEST_F(EditorTest, ChangedPatternsAreAskedForOrKeptAtTheEnd)
         EXPECT_EQ(fake.files.files.value(u"ZEP100.TXT"_s).contains(MarkedCells({1, 2}).toLatin1()), c.saved);
     }
 
-    open({{"Bär", MarkedCells({1})}});
+    openEditor({{"Bär", MarkedCells({1})}});
     newPattern(u"Kuş"_s);
     const QByteArray file = fake.files.files.value(u"ZEP100.TXT"_s);
     fake.files.files[u"ZEP100.TXT.neu"_s] = "vom letzten Mal";
@@ -392,7 +381,7 @@ TEST_F(EditorTest, ExportListsTheMarkedCellsAndLeavesThePatternAlone)
          {Case{MarkedCells({4, 47, 100}), false, {u"einhundert"_s, u"siebenundvierzig"_s, u"vier"_s}},
           Case{MarkedCells({21, 3, 13, 1}), true, {u"one"_s, u"thirteen"_s, u"three"_s, u"twenty-one"_s}},
           Case{EmptyCells(), false, {}}, Case{QString(101, u'0') + u'1', false, {}}}) {
-        open({{"Muster", cells}});
+        openEditor({{"Muster", cells}});
         english ? editor->Bild14_Click() : void();
         const QImage board = editor->Bild2->image();
         editor->Bild8_Click();

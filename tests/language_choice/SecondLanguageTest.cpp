@@ -54,12 +54,9 @@ TEST_F(SecondLanguageTest, MenuChoiceIsKeptInTheClassListWithEverythingElse)
     choice.setUser(u"Mia"_s);
     std::unique_ptr<QMenu> menu(choice.menu(nullptr));
     QStringList texts;
-    QAction *arabic = nullptr;
-    for (QAction *action : menu->actions()) {
+    for (QAction *action : menu->actions())
         texts << action->text();
-        if (action->text() == u"العربية – Arabisch")
-            arabic = action;
-    }
+    QAction *arabic = menu->actions().value(texts.indexOf(u"العربية – Arabisch"_s));
     EXPECT_EQ(texts.size(), 17);
     EXPECT_EQ(texts.first(), u"English – Englisch");
     EXPECT_TRUE(menu->actions().first()->isChecked());

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "EspeakSynthesizer.h"
 #include "Language.h"
-#include "Module1.h"
+#include "NumberWords.h"
 
 #include <QFile>
 #include <QMap>
@@ -27,10 +27,7 @@ QString Steady(const Language &language, QString phonemes)
 
 QString Spoken(const Language &language, int n)
 {
-    Module1 state;
-    state.Language = Language::toSetting(language.code);
-    state.BuildNumberWords();
-    return language.spoken(n, state.NumberWords[n]);
+    return language.spoken(n, BuildNumberWords(Language::toSetting(language.code))[n]);
 }
 
 // language code -> number -> phonemes, from the reviewed file beside this test.

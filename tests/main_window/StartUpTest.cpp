@@ -8,31 +8,10 @@
 #include <QMouseEvent>
 #include <QTest>
 #include <QTimer>
-#include <memory>
 
 namespace {
 
-class StartUp : public MainWindowTest
-{
-protected:
-    // A main window with the real message and input boxes, loaded with the library and
-    // shown, for the returns from the other windows.
-    Form1 &showWithRealBoxes(const QByteArray &patterns)
-    {
-        fake.files.files.insert(QStringLiteral("ZEP100.TXT"), patterns);
-        m_window = std::make_unique<Form1>(state, m_withRealBoxes);
-        m_window->Form_Load();
-        m_window->show();
-        return *m_window;
-    }
-
-private:
-    QtDialogs m_boxes;
-    const Platform m_withRealBoxes{m_boxes,      fake.printer, fake.clipboard, fake.random,
-                                   fake.screen, fake.files,   fake.program,   fake.speech,
-                                   fake.clock,  fake.run};
-    std::unique_ptr<Form1> m_window;
-};
+using StartUp = MainWindowTest;
 
 // Without any files the program says so, plays the default pattern on the first board and
 // still writes a results file on exit.
@@ -109,7 +88,13 @@ TEST_F(StartUp, ResultsLoadSortedAndAreSavedOnExit)
 TEST_F(StartUp, ReturnFromTheInformationWindowStartsAFreshExerciseAndItsPressIsNoAnswer)
 {
     willAsk({5, 6, 6, 7, 5, 6, 7});
-    Form1 &window = showWithRealBoxes(PatternText({{"Haus", MarkedCells({5, 6, 7})}}));
+    fake.files.files.insert(QStringLiteral("ZEP100.TXT"), PatternText({{"Haus", MarkedCells({5, 6, 7})}}));
+    QtDialogs boxes; // the real message and input boxes
+    const Platform withRealBoxes{boxes, fake.printer, fake.clipboard, fake.random, fake.screen,
+                                 fake.files, fake.program, fake.speech, fake.clock, fake.run};
+    Form1 window(state, withRealBoxes);
+    window.Form_Load();
+    window.show();
     const auto send = [](QWidget *to, QEvent::Type type, QPointF at, quint64 time) {
         const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
         QMouseEvent event(type, at, to->mapToGlobal(at), button, button, Qt::NoModifier);
@@ -209,8 +194,8 @@ TEST_F(StartUp, DeletedAndRenamedChildrenLeaveNoResultsUnderTheOldName)
     form.Bild10_Click();
     click(5);
     form.userRenamed(QStringLiteral("Ben"), QStringLiteral("Lotta"));
-    EXPECT_EQ(form.Bezeichnung9->text(), "Lotta");
-    EXPECT_EQ(form.Liste4->entries(), (QStringList{"0001  Anna", "0001  Lotta"}));
+    EXPECT_EQ(std::pair(form.Bezeichnung9->text(), form.Liste4->entries()),
+              std::pair(QString("Lotta"), QStringList{"0001  Anna", "0001  Lotta"}));
     form.SaveAndEnd();
     EXPECT_EQ(fake.files.files["ZEP100.INI"], "0001  Anna\r\n0001  Lotta\r\n");
 }
