@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "BoardSurface.h"
 #include "FakePlatform.h"
 #include "Form1.h"
 #include "Form2.h"
@@ -50,6 +51,14 @@ protected:
     {
         fake.dialogs.answers.append(answers);
         (editor->*sheet)->click();
+    }
+
+    // The editor's board in its normal view: yellow for the marked cells, light red for the rest.
+    void expectBoardShows(const QString &cells) const
+    {
+        for (int k = 1; k <= 100; ++k)
+            EXPECT_EQ(editor->Bild2->colorAt(QPointF(300 * ((k - 1) % 10) + 150, 300 * ((k - 1) / 10) + 150)),
+                      cells.at(k - 1) == u'1' ? QColor(255, 255, 0) : QColor(255, 0, 0)) << "cell " << k;
     }
 
     Module1 state;

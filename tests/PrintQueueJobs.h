@@ -6,6 +6,7 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QThread>
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -41,11 +42,39 @@ private:
     QDir m_out;
 };
 
-// The text of a PDF as pdftotext lays it out.
-inline QString PdfText(const QString &pdf)
+// What pdftotext makes of a PDF with the given option.
+inline QByteArray PdfToText(const QString &pdf, const QString &option)
 {
     QProcess text;
-    text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    text.start(QStringLiteral("pdftotext"), {option, pdf, QStringLiteral("-")});
     EXPECT_TRUE(text.waitForFinished(60000) && text.exitCode() == 0) << qPrintable(pdf);
-    return QString::fromUtf8(text.readAllStandardOutput());
+    return text.readAllStandardOutput();
+}
+
+// The text of a PDF as pdftotext lays it out.
+inline QString PdfText(const QString &pdf) { return QString::fromUtf8(PdfToText(pdf, QStringLiteral("-layout"))); }
+
+// One word of a PDF; positions in points from the page's top left.
+struct PdfWord
+{
+    int page; // from 1
+    double pageWidth, left, top, right;
+    QString text;
+};
+
+// Every word of a PDF, page by page in the order pdftotext reads them.
+inline QList<PdfWord> PdfWords(const QString &pdf)
+{
+    static const QRegularExpression tag(QStringLiteral(
+        "<page width=\"([\\d.]+)\"|<word xMin=\"([-\\d.]+)\" yMin=\"([-\\d.]+)\" xMax=\"([-\\d.]+)\"[^>]*>([^<]*)<"));
+    QList<PdfWord> words;
+    int page = 0;
+    double width = 0;
+    for (const auto &m : tag.globalMatch(QString::fromUtf8(PdfToText(pdf, QStringLiteral("-bbox"))))) {
+        if (m.captured(1).isEmpty())
+            words.append({page, width, m.captured(2).toDouble(), m.captured(3).toDouble(), m.captured(4).toDouble(), m.captured(5)});
+        else
+            ++page, width = m.captured(1).toDouble();
+    }
+    return words;
 }

@@ -21,9 +21,7 @@
 #include <QImage>
 #include <QScrollBar>
 #include <QStyle>
-#include <QSvgRenderer>
 #include <QTest>
-#include <QXmlStreamReader>
 #include <QHelpEvent>
 #include <QToolTip>
 #include <gtest/gtest.h>
@@ -41,13 +39,7 @@ QPointF CellCentre(int k) { return QPointF(300 * CellColumn(k) + 150, 300 * Cell
 class EditorTest : public EditorSession
 {
 protected:
-    void open(const QList<std::pair<QString, QString>> &patterns) { openEditor(patterns); }
     QColor colour(int k) const { return editor->Bild2->colorAt(CellCentre(k)); }
-    void expectBoardShows(const QString &cells) const
-    {
-        for (int k = 1; k <= CellCount; ++k)
-            EXPECT_EQ(colour(k), cells.at(k - 1) == u'1' ? Yellow : LightRed) << "cell " << k;
-    }
     void expectShown(int position, const QString &name, const QString &cells) const
     {
         EXPECT_EQ(std::tuple(editor->Liste1->selectedPosition(), state.PatternName, state.PatternBits),
@@ -73,7 +65,7 @@ TEST_F(EditorTest, RightClicksInTheOpenSquareToggleTheSelectedEntryAndClearStray
 {
     QString stray = MarkedCells({4, 7, 50});
     stray[4] = u'2';
-    open({{"Eins", MarkedCells({1})}, {"Zwei", stray}});
+    openEditor({{"Eins", MarkedCells({1})}, {"Zwei", stray}});
     editor->Liste1->setSelectedPosition(1);
     editor->Bild2_MouseDown(Qt::LeftButton, CellCentre(7));
     editor->Bild2_MouseDown(Qt::MiddleButton, CellCentre(8));
@@ -105,13 +97,9 @@ TEST_F(EditorTest, StarterNamesFitTheListAndLongerNamesShowInTheirTooltip)
 {
     QFile starter(QStringLiteral(ZEP_STARTER_LIBRARY));
     ASSERT_TRUE(starter.open(QIODevice::ReadOnly));
-    const PatternLibrary library = ParsePatternFile(starter.readAll()).library;
-    ASSERT_GE(library.names.size(), 24);
-    QList<std::pair<QString, QString>> patterns;
-    for (int i = 0; i < library.names.size(); ++i)
-        patterns.append({library.names[i], library.cells[i]});
-    open(patterns);
+    openEditorOn(starter.readAll());
     QListWidget &list = *editor->Liste1;
+    ASSERT_GE(list.count(), 24);
     QApplication::processEvents();
     ASSERT_TRUE(list.verticalScrollBar()->isVisible()); // the narrowest the text can get
     const int margins = 2 * (list.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &list) + 1);
@@ -131,10 +119,12 @@ TEST_F(EditorTest, StarterNamesFitTheListAndLongerNamesShowInTheirTooltip)
     EXPECT_EQ(QToolTip::text(), longName);
 }
 
-// A screen reader hears the pointed cell's number, and not the hidden cell strings.
-TEST_F(EditorTest, AssistiveTechnologyHearsTheCellNumberAndNotTheHiddenLists)
+// A screen reader hears the pointed cell's number, and not the hidden cell strings. Tab
+// reaches every control of the editor row by row; on the board the arrows move the frame and
+// Space marks the framed cell as the right button does.
+TEST_F(EditorTest, AssistiveTechnologyAndTheKeyboardReachEveryControlAndCell)
 {
-    open({{"Eins", MarkedCells({1})}});
+    openEditor({{"Eins", MarkedCells({1})}});
     editor->Bild2_MouseMove(CellCentre(47));
     QAccessibleInterface *cell = QAccessible::queryAccessibleInterface(editor->Bezeichnung5);
     EXPECT_EQ(std::pair(cell->text(QAccessible::Name), cell->text(QAccessible::Description)),
@@ -145,13 +135,7 @@ TEST_F(EditorTest, AssistiveTechnologyHearsTheCellNumberAndNotTheHiddenLists)
         exposed.append(window->child(i)->object());
     EXPECT_TRUE(exposed.contains(editor->Liste1) && exposed.contains(editor->Bild2));
     EXPECT_FALSE(exposed.contains(editor->Liste2) || exposed.contains(editor->Liste3));
-}
 
-// Tab reaches every control of the editor row by row; on the board the arrows move the frame
-// and Space marks the framed cell as the right button does.
-TEST_F(EditorTest, TabReachesEveryControlAndTheKeyboardMarksCells)
-{
-    open({{"Eins", MarkedCells({1})}});
     QList<QWidget *> chain;
     for (QWidget *w = editor->Bild1; chain.isEmpty() || w != editor->Bild1; w = w->nextInFocusChain())
         if (w->isVisibleTo(editor) && (w->focusPolicy() & Qt::TabFocus) && w->window() == editor)
@@ -161,11 +145,9 @@ TEST_F(EditorTest, TabReachesEveryControlAndTheKeyboardMarksCells)
                                        editor->Liste1,
                                        editor->Bild2, editor->Bild6, editor->Bild9, editor->Bild7,
                                        editor->Bild12}));
-
     for (int key : {Qt::Key_Up, Qt::Key_Right, Qt::Key_Right, Qt::Key_Down, Qt::Key_Space})
         QTest::keyClick(editor->Bild2, Qt::Key(key));
-    EXPECT_EQ(state.PatternBits, MarkedCells({1, 13}));
-    EXPECT_EQ(label(), u"13"_s);
+    EXPECT_EQ(std::pair(state.PatternBits, label()), std::pair(MarkedCells({1, 13}), u"13"_s));
     QTest::keyClick(editor->Bild2, Qt::Key_Return);
     expectLibrary({"Eins"}, {MarkedCells({1})});
 }
@@ -175,11 +157,9 @@ TEST_F(EditorTest, TabReachesEveryControlAndTheKeyboardMarksCells)
 // reaches the main window as a wish for the record.
 TEST_F(EditorTest, TheRecordIconAsksForTheLearningRecordAndOverlapsNothing)
 {
-    open({{"Eins", MarkedCells({1})}});
+    openEditor({{"Eins", MarkedCells({1})}});
     int wishes = 0;
     QObject::connect(form.get(), &Form1::recordWanted, [&] { ++wishes; });
-    EXPECT_EQ(std::tuple(editor->Bild15->accessibleName(), editor->Bezeichnung8->text()),
-              std::tuple(u"Lernstand"_s, u"Lernstand"_s));
     const QList<QWidget *> controls = editor->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
     const QList<QWidget *> mine{editor->Bild15, editor->Bezeichnung8};
     for (QWidget *control : mine) {
@@ -199,7 +179,7 @@ TEST_F(EditorTest, TheRecordIconAsksForTheLearningRecordAndOverlapsNothing)
 // back the default one.
 TEST_F(EditorTest, NewPatternsGetTheNextNumberAndRefuseQuotesAndDeletingFallsBackToTheDefault)
 {
-    open({{"Eins", MarkedCells({1})}, {"Zwei", MarkedCells({2})}, {"Drei", MarkedCells({3})}});
+    openEditor({{"Eins", MarkedCells({1})}, {"Zwei", MarkedCells({2})}, {"Drei", MarkedCells({3})}});
     editor->Bild4_Click(); // cancelled
     EXPECT_EQ(std::tuple(box(0).prompt, box(0).title, box(0).preset, box(0).maxLength),
               std::tuple(u"Neues Feld eingeben:"_s, u"Feldname"_s, u"4. Feldeingabe"_s, 100));
@@ -236,7 +216,7 @@ TEST_F(EditorTest, NewPatternsGetTheNextNumberAndRefuseQuotesAndDeletingFallsBac
 // with the same preset, Yes empties that entry in its place under the name as typed.
 TEST_F(EditorTest, ExistingNameAsksBeforeOverwriting)
 {
-    open({{"Ka-Zeichen", MarkedCells({1, 2})}, {"Eins", MarkedCells({1})}});
+    openEditor({{"Ka-Zeichen", MarkedCells({1, 2})}, {"Eins", MarkedCells({1})}});
     fake.dialogs.inputs.append({u"KA-ZEICHEN"_s, u"Zwei"_s});
     fake.dialogs.answers.enqueue(Answer::No);
     editor->Bild4_Click();
@@ -257,7 +237,7 @@ TEST_F(EditorTest, ExistingNameAsksBeforeOverwriting)
 // back as the library shown.
 TEST_F(EditorTest, SavingStopsOnNoOnAnEmptyNameOrAFailedWriteAndTheSavedLibraryReadsBack)
 {
-    open({{"Eins", MarkedCells({1})}});
+    openEditor({{"Eins", MarkedCells({1})}});
     newPattern(u"Rübe, groß"_s); // entered names may hold commas, kept by quoting
     rightClick(CellCentre(33));
     newPattern(u" blank"_s);
@@ -285,58 +265,58 @@ TEST_F(EditorTest, SavingStopsOnNoOnAnEmptyNameOrAFailedWriteAndTheSavedLibraryR
     EXPECT_EQ(editor->Liste1->selectedPosition(), 2);
 }
 
-// Pattern names in any script are saved whole, and the next start reads them as typed.
-TEST_F(EditorTest, PatternNamesInAnyScriptAreSavedWholeAndComeBackAtTheNextStart)
-{
-    open({{"Haus", MarkedCells({1})}});
-    const QStringList names{u"Kuş"_s, u"Źdźbło"_s, u"Ștefan"_s, u"Кошка"_s, u"قطة"_s, u"Γάτα"_s,
-                            u"Fuchs 🦊"_s, u"Cafe\u0301"_s};
-    for (const QString &name : names)
-        newPattern(name);
-    save(u"ZEP100.TXT"_s);
-    EXPECT_TRUE(fake.files.files.value(u"ZEP100.TXT"_s).startsWith("\xEF\xBB\xBFHaus\r\n"));
-    Module1 nextState;
-    Form1 next(nextState, fake.platform);
-    next.Form_Load();
-    EXPECT_EQ(next.Liste1->entries(), QStringList{u"Haus"_s} + names);
-}
-
 // A library a teacher edited as UTF-8 (with or without a byte order mark) shows its names
-// whole and goes back to Windows-1252 when they fit; an unchanged library keeps every byte.
-TEST_F(EditorTest, LibrariesEditedAsUtf8ShowTheirNamesAndUnchangedOnesAreSavedByteForByte)
+// whole and goes back to Windows-1252 when they fit; an unchanged library keeps every byte;
+// names typed in any script are saved whole as UTF-8. The next start reads every name as shown.
+TEST_F(EditorTest, LibrariesKeepTheirNamesInAnyScriptAndUnchangedOnesEveryByte)
 {
-    const QByteArray cells = MarkedCells({5}).toLatin1();
+    const QByteArray cells = MarkedCells({5}).toLatin1(), empty = EmptyCells().toLatin1();
     const QByteArray windows = "B\xE4r\r\n" + cells + "\r\n\xD6l-M\xFChle \x80\r\n" + cells + "\r\n";
     const QByteArray cyrillic = "\xEF\xBB\xBF\xD0\x9A\xD0\xBE\xD1\x82\r\n" + cells + "\r\n";
-    const struct { QByteArray file; QStringList names; QByteArray saved; } cases[] = {
-        {windows, {u"Bär"_s, u"Öl-Mühle €"_s}, windows},
-        {"B\xC3\xA4r\n" + cells + "\n", {u"Bär"_s}, "B\xE4r\r\n" + cells + "\r\n"},
-        {cyrillic, {u"Кот"_s}, cyrillic},
+    const QStringList typed{u"Kuş"_s, u"Źdźbło"_s, u"Ștefan"_s, u"Кошка"_s, u"قطة"_s, u"Γάτα"_s,
+                            u"Fuchs 🦊"_s, u"Cafe\u0301"_s};
+    QByteArray typedFile = "\xEF\xBB\xBF" "Haus\r\n" + cells + "\r\n";
+    for (const QString &name : typed)
+        typedFile += name.toUtf8() + "\r\n" + empty + "\r\n";
+    const struct { QByteArray file; QStringList typed, names; QByteArray saved; } cases[] = {
+        {windows, {}, {u"Bär"_s, u"Öl-Mühle €"_s}, windows},
+        {"B\xC3\xA4r\n" + cells + "\n", {}, {u"Bär"_s}, "B\xE4r\r\n" + cells + "\r\n"},
+        {cyrillic, {}, {u"Кот"_s}, cyrillic},
+        {"Haus\r\n" + cells + "\r\n", typed, QStringList{u"Haus"_s} + typed, typedFile},
     };
     for (const auto &c : cases) {
         openEditorOn(c.file);
+        for (const QString &name : c.typed)
+            newPattern(name);
         EXPECT_EQ(editor->Liste1->entries(), c.names);
         save(u"ZEP100.TXT"_s);
         EXPECT_EQ(fake.files.files.value(u"ZEP100.TXT"_s), c.saved);
+        openEditorOn(c.saved);
+        EXPECT_EQ(form->Liste1->entries(), c.names);
     }
 }
 
-// Help has five lines; the language switches back and forth and, like the edited library,
-// travels home on Ende or on closing, before the exercise starts.
+// Help has five lines. The language icon switches to the user's second language and back,
+// and follows a choice from its menu; the language, like the edited library, travels home
+// on Ende or on closing, before the exercise starts.
 TEST_F(EditorTest, EndeOrClosingHandsLibraryAndLanguageBackBeforeTheExerciseStarts)
 {
     for (bool viaClose : {false, true}) {
-        open({{"Eins", MarkedCells({1, 2})}, {"Zwei", MarkedCells({2})}});
+        fake.files.files.insert(u"Klasse.csv"_s, "Name;Zweitsprache\r\nFreund und Gast;uk\r\n");
+        openEditor({{"Eins", MarkedCells({1, 2})}, {"Zwei", MarkedCells({2})}});
         editor->Bild3_Click();
         EXPECT_EQ(std::tuple(box(0).title, box(0).style, box(0).prompt.count(u'\r')),
                   std::tuple(u"H i l f e"_s, MessageStyle::Ok, qsizetype(5)));
         EXPECT_EQ(editor->Bild14->picture(), form->germanPicture());
-        for (const QString &language : {u"e"_s, u"d"_s, u"e"_s}) {
+        for (const QString &language : {u"uk"_s, u"d"_s, u"uk"_s}) {
             editor->Bild14_Click();
-            EXPECT_EQ(std::pair(state.Language, state.NumberWords[47]),
-                      std::pair(language, language == u"e" ? u"forty-seven"_s : u"siebenundvierzig"_s));
+            EXPECT_EQ(std::pair(state.Language, state.NumberWords[5]),
+                      std::pair(language, language == u"uk" ? u"п\u2019ять"_s : u"fünf"_s));
             EXPECT_EQ(editor->Bild14->picture(), SecondLanguage::picture(language));
         }
+        form->secondLanguage().choose(u"el"_s); // from the editor icon's menu
+        EXPECT_EQ(std::pair(state.NumberWords[5], editor->Bild14->picture()), std::pair(u"πέντε"_s, SecondLanguage::picture(u"el"_s)));
+        EXPECT_TRUE(editor->Bild14->toolTip().startsWith(u"Zahlwörter auf Griechisch."_s));
         EXPECT_EQ(form->languagePicture(), form->germanPicture()); // only on leaving
         rightClick(CellCentre(60));
         newPattern(u"Neu"_s);
@@ -348,8 +328,8 @@ TEST_F(EditorTest, EndeOrClosingHandsLibraryAndLanguageBackBeforeTheExerciseStar
         EXPECT_EQ(std::pair(form->Liste1->selectedPosition(), state.RemainingCells), std::pair(0, MarkedCells({1, 2, 60})));
         EXPECT_TRUE(CellIsSet(MarkedCells({1, 2, 60}), state.TargetNumber));
         EXPECT_EQ(fake.files.files.value(u"ZEP100.TXT"_s), fileBefore);
-        EXPECT_EQ(form->languagePicture(), SecondLanguage::picture(u"e"_s));
-        EXPECT_EQ(std::pair(state.NumberWords[1], state.NumberWords[100]), std::pair(u"one"_s, u"hundred"_s));
+        EXPECT_EQ(std::pair(form->languagePicture(), form->Bezeichnung3->text()),
+                  std::pair(SecondLanguage::picture(u"el"_s), state.NumberWords[state.TargetNumber]));
     }
 }
 
@@ -367,7 +347,7 @@ TEST_F(EditorTest, ChangedPatternsAreAskedForOrKeptAtTheEnd)
         {{Answer::Yes, Answer::Yes}, {u"ZEP100.TXT"_s}, 4, true, true},
         {{Answer::Yes}, {}, 1, true, true}, // saved by the case before
     };
-    open({{"Eins", MarkedCells({1})}});
+    openEditor({{"Eins", MarkedCells({1})}});
     rightClick(CellCentre(2));
     editor->Bild1_Click();
     for (const auto &c : cases) {
@@ -382,7 +362,7 @@ TEST_F(EditorTest, ChangedPatternsAreAskedForOrKeptAtTheEnd)
         EXPECT_EQ(fake.files.files.value(u"ZEP100.TXT"_s).contains(MarkedCells({1, 2}).toLatin1()), c.saved);
     }
 
-    open({{"Bär", MarkedCells({1})}});
+    openEditor({{"Bär", MarkedCells({1})}});
     newPattern(u"Kuş"_s);
     const QByteArray file = fake.files.files.value(u"ZEP100.TXT"_s);
     fake.files.files[u"ZEP100.TXT.neu"_s] = "vom letzten Mal";
@@ -401,7 +381,7 @@ TEST_F(EditorTest, ExportListsTheMarkedCellsAndLeavesThePatternAlone)
          {Case{MarkedCells({4, 47, 100}), false, {u"einhundert"_s, u"siebenundvierzig"_s, u"vier"_s}},
           Case{MarkedCells({21, 3, 13, 1}), true, {u"one"_s, u"thirteen"_s, u"three"_s, u"twenty-one"_s}},
           Case{EmptyCells(), false, {}}, Case{QString(101, u'0') + u'1', false, {}}}) {
-        open({{"Muster", cells}});
+        openEditor({{"Muster", cells}});
         english ? editor->Bild14_Click() : void();
         const QImage board = editor->Bild2->image();
         editor->Bild8_Click();
@@ -420,38 +400,10 @@ TEST_F(EditorTest, ExportListsTheMarkedCellsAndLeavesThePatternAlone)
     }
 }
 
-// The editor's language icon switches to the user's second language and its menu chooses
-// another, for the main window too; the clipboard takes that language's words.
-TEST_F(EditorTest, LanguageIconUsesTheSecondLanguageAndItsMenu)
-{
-    fake.files.files.insert(u"Klasse.csv"_s, "Name;Zweitsprache\r\nFreund und Gast;uk\r\n");
-    open({{"Muster", MarkedCells({5})}});
-    editor->Bild14_Click();
-    EXPECT_EQ(std::pair(state.Language, editor->Bild14->picture()), std::pair(u"uk"_s, u":/icons/lang_uk.svg"_s));
-    editor->Bild8_Click();
-    EXPECT_EQ(fake.clipboard.puts.last().text, u"п\u2019ять, "_s);
-    form->secondLanguage().choose(u"el"_s); // from the editor icon's menu
-    EXPECT_EQ(std::pair(state.Language, state.NumberWords[5]), std::pair(u"el"_s, u"πέντε"_s));
-    EXPECT_TRUE(editor->Bild14->toolTip().startsWith(u"Zahlwörter auf Griechisch."_s));
-    editor->Bild1_Click();
-    EXPECT_EQ(std::pair(form->Bild12->picture(), form->Bezeichnung3->text()),
-              std::pair(u":/icons/lang_el.svg"_s, u"πέντε"_s));
-    EXPECT_TRUE(form->Bild12->toolTip().contains(u"Klick: Deutsch"_s));
-}
-
+// The grid goes to the clipboard as a picture of 50 mm at 300 dpi: eleven dark lines each way
+// on white, 10 cells apart.
 TEST(ClipboardGrid, PicturesHoldAnElevenByElevenLineGrid)
 {
-    const QByteArray svg = GridSvg();
-    EXPECT_TRUE(QSvgRenderer(svg).isValid());
-    int horizontal = 0, vertical = 0;
-    for (QXmlStreamReader xml(svg); !xml.atEnd();)
-        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"line") {
-            const auto at = [a = xml.attributes()](const char *name) { return a.value(QLatin1String(name)).toString(); };
-            horizontal += at("y1") == at("y2") && at("x1") != at("x2");
-            vertical += at("x1") == at("x2") && at("y1") != at("y2");
-        }
-    EXPECT_EQ(std::pair(horizontal, vertical), std::pair(11, 11));
-    // The picture: 50 mm at 300 dpi, eleven dark lines each way on white, 10 cells apart.
     const QImage png = QImage::fromData(GridPng());
     EXPECT_EQ(std::tuple(png.width(), png.height(), png.dotsPerMeterX()), std::tuple(592, 592, 11811));
     const int lines[] = {1, 60, 119, 178, 237, 295, 354, 413, 472, 531, 590};

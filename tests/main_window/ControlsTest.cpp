@@ -20,26 +20,34 @@ protected:
     }
 };
 
-// A board layout from the catalogue repaints the found cells without counting them again.
-TEST_F(Controls, CatalogueRepaintsFoundCellsWithoutCountingThemAgain)
+// Each entry of the catalogue prints its own numbers on the board; choosing one repaints the
+// found cells without counting them again, and the choice lasts into the next exercise.
+TEST_F(Controls, CatalogueEntriesPrintTheirNumbersAndRepaintFoundCellsWithoutCountingThem)
 {
     willAsk({2, 3});
     start(PatternText({{"A", MarkedCells({2, 3, 4})}}));
-    EXPECT_EQ(form.Liste3->entries(),
-              QString("Hunderterfeld,Zahlen bis 20,Zahlenrahmen,Zahlenkreuz,Erste Reihe,"
-                      "Letzte Reihe,Linke Spalte,Rechte Spalte,Gerade Zahlen,Ungerade Zahl,"
-                      "Leeres Gitter").split(u','));
     form.Bild6_Click();
     EXPECT_TRUE(form.Liste3->isVisible());
     form.Bild6_Click();
     EXPECT_TRUE(form.Liste3->isHidden());
+    // The cells with a number, in the catalogue's order: how many, the first and the last.
+    const std::tuple<qsizetype, int, int> printed[] = {{100, 1, 100}, {20, 1, 20}, {36, 1, 100}, {20, 1, 100},
+                                                       {10, 1, 10},   {10, 91, 100}, {10, 1, 91}, {10, 10, 100},
+                                                       {50, 2, 100},  {50, 1, 99},   {0, 0, 0}};
+    for (int entry = 0; entry < 11; ++entry) {
+        form.Bild6_Click();
+        form.Liste3->setSelectedPosition(entry);
+        EXPECT_TRUE(form.Liste3->isHidden());
+        QList<int> inked;
+        for (int n = 1; n <= 100; ++n)
+            CellHasInk(*form.Bild11, n) ? inked.append(n) : void();
+        EXPECT_EQ(std::tuple(inked.size(), inked.value(0), inked.value(inked.size() - 1)), printed[entry]) << entry;
+    }
 
     click(2);
     click(50);
-    form.Bild6_Click();
+    form.Liste3->setSelectedPosition(0);
     form.Liste3->setSelectedPosition(10); // "Leeres Gitter"
-    EXPECT_EQ(state.BoardLayout, 8);
-    EXPECT_TRUE(form.Liste3->isHidden());
     for (int n = 1; n <= 100; ++n) {
         EXPECT_EQ(colour(n), n == 2 ? LightGreen : LightRed) << n;
         EXPECT_FALSE(n != 2 && CellHasInk(*form.Bild11, n)) << n;
@@ -57,17 +65,12 @@ TEST_F(Controls, CatalogueRepaintsFoundCellsWithoutCountingThemAgain)
     EXPECT_FALSE(CellHasInk(*form.Bild11, 2));
 }
 
-// The arrows step round the library showing each solution picture, the tick shows it on
-// demand, and the language button restarts the pattern in the other language.
-TEST_F(Controls, ArrowsTickAndLanguage)
+// The arrows step round the library in either mode, showing each solution picture, and the
+// tick shows it on demand without touching the exercise.
+TEST_F(Controls, ArrowsAndTick)
 {
     start(PatternText({{"A", MarkedCells({1})}, {"B", MarkedCells({2, 3})}, {"C", MarkedCells({40})}}));
-    EXPECT_TRUE(form.Bild9->isHidden());
-    EXPECT_EQ(form.Bild4->background(), LightGreen);
-    for (int left : {6600, 600, 6600}) { // the help panel slides in and out
-        EXPECT_EQ(LeftTwips(form.Bild16), left);
-        form.Bild15_Click();
-    }
+    EXPECT_TRUE(form.Bild9->isHidden() && form.Bild4->background() == LightGreen);
 
     form.Bezeichnung7_Click(); // "<" on the first
     EXPECT_EQ(form.Bezeichnung6->text(), "3");
@@ -80,30 +83,17 @@ TEST_F(Controls, ArrowsTickAndLanguage)
     click(state.TargetNumber);
     const QString remaining = state.RemainingCells;
     form.Bild4_Click();
-    EXPECT_TRUE(form.Bild9->isHidden());
-    EXPECT_EQ(form.Bild4->background(), LightGreen);
+    EXPECT_TRUE(form.Bild9->isHidden() && form.Bild4->background() == LightGreen);
     form.Bild4_Click();
     expectPreviewOf(MarkedCells({2, 3}));
     EXPECT_EQ(state.RemainingCells, remaining);
     expectCounters(1, 0);
 
     form.Bezeichnung8_Click();
-    const QString german = form.Bild12->picture();
-    form.Bild12_Click(); // restarts the pattern in the other language
-    EXPECT_EQ(state.Language, "e");
-    EXPECT_NE(form.Bild12->picture(), german);
-    EXPECT_EQ(form.Bezeichnung3->text(), "forty");
-    expectPreviewOf(MarkedCells({40}));
-    form.Bild12_Click();
-    EXPECT_EQ(state.Language, "d");
-    EXPECT_EQ(form.Bild12->picture(), german);
-    EXPECT_EQ(form.Bezeichnung3->text(), "vierzig");
-
     form.Bezeichnung5_Click();
-    form.Bezeichnung8_Click();
-    EXPECT_EQ(state.ExerciseMode, Module1::ZahlenMode);
-    EXPECT_EQ(state.PatternName, "A");
-    EXPECT_EQ(colour(state.TargetNumber), Yellow);
+    form.Bezeichnung8_Click(); // ">" on the last, in Zahlen mode
+    EXPECT_EQ(std::tuple(state.ExerciseMode, state.PatternName, colour(state.TargetNumber)),
+              std::tuple(int(Module1::ZahlenMode), QString("A"), Yellow));
 }
 
 // Once shown, the help panel stays readable over the solution picture that the arrows and
@@ -128,7 +118,7 @@ TEST_F(Controls, HelpPanelStaysOverTheSolutionPicture)
 }
 
 // The editor button stands at least 150 twips from every control around it, inside the
-// left bar, below the language button, which keeps its place.
+// left bar.
 TEST_F(Controls, EditorButtonStandsApart)
 {
     start(PatternText({{"A", MarkedCells({1})}}));
@@ -144,7 +134,6 @@ TEST_F(Controls, EditorButtonStandsApart)
     }
     EXPECT_TRUE(QRect(0, 0, 720 / 15, form.height()).contains(hammer));
     EXPECT_GE(hammer.width() * 15, 315);
-    EXPECT_EQ(form.Bild12->geometry(), QRect(8, 440, 33, 33));
     EXPECT_EQ(form.grab().toImage().pixelColor(2, 510), QColor(0, 255, 255)); // the bar reaches down
 }
 
@@ -167,8 +156,8 @@ TEST_F(Controls, AssistiveTechnologyReadsWhatTheScreenShows)
     start(PatternText({{"Haus", MarkedCells({5, 47})}}));
     QAccessibleInterface *window = QAccessible::queryAccessibleInterface(&form);
     QAccessibleInterface *question = QAccessible::queryAccessibleInterface(form.Bezeichnung3);
-    EXPECT_EQ(question->text(QAccessible::Name), "siebenundvierzig");
-    EXPECT_EQ(question->text(QAccessible::Description), "Frage");
+    EXPECT_EQ(std::pair(question->text(QAccessible::Name), question->text(QAccessible::Description)),
+              std::pair(QString("siebenundvierzig"), QString("Frage")));
     QObjectList exposed = Exposed(window);
     EXPECT_TRUE(exposed.contains(form.Bezeichnung3) && exposed.contains(form.Bild11));
     for (QObject *unseen : std::initializer_list<QObject *>{form.Liste1, form.Liste2, form.Liste4, form.Bild16,
@@ -177,7 +166,6 @@ TEST_F(Controls, AssistiveTechnologyReadsWhatTheScreenShows)
 
     click(47);
     EXPECT_EQ(question->text(QAccessible::Name), "fünf");
-    EXPECT_TRUE(form.Bezeichnung3->accessibleName().isEmpty());
 
     form.Bild15_Click();
     form.Bezeichnung5_Click();

@@ -49,22 +49,18 @@ protected:
 private:
     void print() const
     {
-        const auto centre = [](const QWidget *widget) {
-            return widget->mapToGlobal(widget->rect().center());
-        };
-        const QPoint zahlen = centre(m_window.Bezeichnung5);
-        const QPoint info = centre(m_window.Bild8);
-        const QRect cell = m_window.Bild11->cellPixels(ProbeCell);
-        const QPoint board = m_window.Bild11->mapToGlobal(cell.center());
-        const QPoint users = centre(m_window.Bild10);
+        QString places;
+        for (const QPoint at : {centre(m_window.Bezeichnung5), centre(m_window.Bild8),
+                                m_window.Bild11->mapToGlobal(m_window.Bild11->cellPixels(ProbeCell).center()),
+                                centre(m_window.Bild10)})
+            places += QStringLiteral("%1 %2 ").arg(at.x()).arg(at.y());
         const QWidget *box = QApplication::activeModalWidget();
-        std::printf("%s %s %d %d %d %d %d %d %d %d %s|%s\n", qPrintable(m_window.Bezeichnung1->text()),
-                    qPrintable(m_window.Bezeichnung2->text()), zahlen.x(), zahlen.y(), info.x(),
-                    info.y(), board.x(), board.y(), users.x(), users.y(),
-                    qPrintable(box ? box->windowTitle() : QStringLiteral("-")),
+        std::printf("%s %s %s%s|%s\n", qPrintable(m_window.Bezeichnung1->text()), qPrintable(m_window.Bezeichnung2->text()),
+                    qPrintable(places), qPrintable(box ? box->windowTitle() : QStringLiteral("-")),
                     qPrintable(m_window.Bezeichnung9->text()));
         std::fflush(stdout);
     }
+    static QPoint centre(const QWidget *widget) { return widget->mapToGlobal(widget->rect().center()); }
 
     Form1 &m_window;
 };

@@ -99,10 +99,8 @@ protected:
 
     void expectCounters(int hits, int errors)
     {
-        EXPECT_EQ(state.HitCount, hits);
-        EXPECT_EQ(form.Bezeichnung1->text(), QString::number(hits));
-        EXPECT_EQ(state.ErrorCount, errors);
-        EXPECT_EQ(form.Bezeichnung2->text(), QString::number(errors));
+        EXPECT_EQ(std::tuple(int(state.HitCount), state.ErrorCount, form.Bezeichnung1->text(), form.Bezeichnung2->text()),
+                  std::tuple(hits, errors, QString::number(hits), QString::number(errors)));
     }
 
     Module1 state;

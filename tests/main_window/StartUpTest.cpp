@@ -8,31 +8,10 @@
 #include <QMouseEvent>
 #include <QTest>
 #include <QTimer>
-#include <memory>
 
 namespace {
 
-class StartUp : public MainWindowTest
-{
-protected:
-    // A main window with the real message and input boxes, loaded with the library and
-    // shown, for the returns from the other windows.
-    Form1 &showWithRealBoxes(const QByteArray &patterns)
-    {
-        fake.files.files.insert(QStringLiteral("ZEP100.TXT"), patterns);
-        m_window = std::make_unique<Form1>(state, m_withRealBoxes);
-        m_window->Form_Load();
-        m_window->show();
-        return *m_window;
-    }
-
-private:
-    QtDialogs m_boxes;
-    const Platform m_withRealBoxes{m_boxes,      fake.printer, fake.clipboard, fake.random,
-                                   fake.screen, fake.files,   fake.program,   fake.speech,
-                                   fake.clock,  fake.run};
-    std::unique_ptr<Form1> m_window;
-};
+using StartUp = MainWindowTest;
 
 // Without any files the program says so, plays the default pattern on the first board and
 // still writes a results file on exit.
@@ -43,15 +22,11 @@ TEST_F(StartUp, EmptyFolderGivesDefaultPatternAndActivationRestartsIt)
     ASSERT_EQ(fake.dialogs.titles(), QStringList{"ZEP-100er-Feld"});
     EXPECT_EQ(fake.dialogs.last().prompt,
               " Es sind keine Daten vorhanden!\rEin Standardfeld wird verwendet!");
-    EXPECT_EQ(form.Liste1->entries(), QStringList{"Ka-Zeichen"});
-    EXPECT_TRUE(form.Liste4->entries().isEmpty());
-    EXPECT_EQ(LeftTwips(form.Liste4), 8400);
+    EXPECT_EQ(std::tuple(form.Liste1->entries(), form.Liste4->count(), LeftTwips(form.Liste4)),
+              std::tuple(QStringList{"Ka-Zeichen"}, 0, 8400));
 
     form.show();
-    EXPECT_EQ(fake.dialogs.shown.size(), 1);
-    EXPECT_EQ(state.ExerciseMode, Module1::FelderMode);
-    EXPECT_EQ(state.BoardLayout, 2);
-    EXPECT_EQ(form.Bezeichnung6->text(), "1");
+    EXPECT_EQ(std::pair(fake.dialogs.shown.size(), form.Bezeichnung6->text()), std::pair(qsizetype(1), QString("1")));
     for (int n = 1; n <= 100; ++n) {
         EXPECT_EQ(colour(n), LightRed) << n;
         EXPECT_EQ(CellHasInk(*form.Bild11, n), n <= 20) << n;
@@ -61,8 +36,7 @@ TEST_F(StartUp, EmptyFolderGivesDefaultPatternAndActivationRestartsIt)
 
     fake.dialogs.answers.enqueue(Answer::Yes);
     form.Bild5_Click(); // the empty results list still makes a file
-    EXPECT_EQ(fake.files.files.value("ZEP100.INI", "missing"), "");
-    EXPECT_EQ(fake.program.quits, 1);
+    EXPECT_EQ(std::pair(fake.files.files.value("ZEP100.INI", "missing"), fake.program.quits), std::pair(QByteArray(), 1));
 }
 
 // The results file loads sorted, and only "Ja" to the exit question writes it back; a failed
@@ -75,9 +49,8 @@ TEST_F(StartUp, ResultsLoadSortedAndAreSavedOnExit)
     form.Form_Load();
     // The pattern without a cell string is dropped and the default one follows.
     EXPECT_EQ(fake.dialogs.titles(), QStringList{"ZEP-100er-Feld"});
-    EXPECT_EQ(form.Liste1->entries(), (QStringList{"Haus", "Ka-Zeichen"}));
-    EXPECT_EQ(form.Liste2->count(), 2);
-    EXPECT_EQ(form.Liste2->entry(0), MarkedCells({3, 4}));
+    EXPECT_EQ(std::tuple(form.Liste1->entries(), form.Liste2->count(), form.Liste2->entry(0)),
+              std::tuple(QStringList{"Haus", "Ka-Zeichen"}, 2, MarkedCells({3, 4})));
     EXPECT_EQ(form.Liste4->entries(), (QStringList{"0012  Max", "A", "b", "Moritz"}));
     EXPECT_EQ(LeftTwips(form.Liste4), 1200);
     form.show(); // the first exercise moves the list away
@@ -87,74 +60,41 @@ TEST_F(StartUp, ResultsLoadSortedAndAreSavedOnExit)
     click(3);
     form.Bild5_Click();
     ASSERT_EQ(fake.dialogs.titles(), QStringList{"ZEP100"});
-    EXPECT_EQ(fake.dialogs.last().prompt, "Dieses Programm jetzt beenden?\n\r ");
-    EXPECT_EQ(fake.dialogs.last().style, MessageStyle::Question);
+    EXPECT_EQ(std::pair(fake.dialogs.last().prompt, fake.dialogs.last().style),
+              std::pair(QString("Dieses Programm jetzt beenden?\n\r "), MessageStyle::Question));
     form.close(); // the close button asks the same
-    EXPECT_TRUE(form.isVisible());
-    EXPECT_TRUE(fake.files.writes.isEmpty());
-    EXPECT_EQ(fake.program.quits, 0);
+    EXPECT_TRUE(form.isVisible() && fake.files.writes.isEmpty() && !fake.program.quits);
     EXPECT_EQ(state.FoundCells, MarkedCells({3}));
 
     fake.dialogs.answers.enqueue(Answer::Yes);
     form.close();
-    EXPECT_EQ(fake.dialogs.titles(), (QStringList{"ZEP100", "ZEP100", "ZEP100"}));
-    EXPECT_EQ(fake.files.files["ZEP100.INI"], "0012  Max\r\nA\r\nb\r\nMoritz\r\n");
-    EXPECT_EQ(fake.program.quits, 1);
+    EXPECT_EQ(fake.dialogs.titles(), QStringList(3, QStringLiteral("ZEP100")));
+    EXPECT_EQ(std::pair(fake.files.files.value("ZEP100.INI"), fake.program.quits),
+              std::pair(QByteArray("0012  Max\r\nA\r\nb\r\nMoritz\r\n"), 1));
 
     fake.files.writeFailures["ZEP100.INI"] = "Datenträger voll";
     fake.dialogs.answers.enqueue(Answer::Yes);
     form.Bild5_Click();
     ASSERT_EQ(fake.dialogs.titles(), QStringList(5, QStringLiteral("ZEP100")));
-    EXPECT_TRUE(fake.dialogs.last().prompt.contains("Datenträger voll"));
-    EXPECT_EQ(fake.program.quits, 2);
+    EXPECT_TRUE(fake.dialogs.last().prompt.contains("Datenträger voll") && fake.program.quits == 2);
 }
 
-// Coming back from the information window starts a fresh Felder exercise; the press that
-// brings the main window back is no answer. The program's own boxes closing over the
-// window are no return.
-TEST_F(StartUp, ReturnFromTheInformationWindowStartsAFreshExercise)
+// Coming back from the information window starts a fresh Felder exercise, and the press that
+// brings the main window back is no answer in whichever order a busy program reads it and the
+// activation. Read first, it makes the return itself, and a control the new exercise takes
+// away does not get it. Qt's own move to a press, at the press's time, does not make the
+// press meant; the child's move does. The program's own boxes closing over the window are no
+// return, and after the information window's own button the next press counts.
+TEST_F(StartUp, ReturnFromTheInformationWindowStartsAFreshExerciseAndItsPressIsNoAnswer)
 {
-    willAsk({5, 6, 7, 6});
-    Form1 &window = showWithRealBoxes(PatternText({{"Haus", MarkedCells({5, 6, 7})}}));
-    window.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    const auto press = [&](int n) { QTest::mouseClick(window.Bild11, Qt::LeftButton, {}, (CellCentre(n) / 15).toPoint()); };
-    press(5);
-    QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
-    window.Bild10_Click(); // a real input box, cancelled
-    window.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    EXPECT_EQ(state.FoundCells, MarkedCells({5})); // the exercise went on
-
-    window.Bild8_Click();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window.infoWindow()));
-    window.activateWindow(); // the press on the board activates the window first
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    EXPECT_EQ(state.FoundCells, MarkedCells({}));
-    EXPECT_EQ(state.TargetNumber, 7);
-    press(7); // the new user of the input box starts from zero
-    EXPECT_EQ(std::pair(int(state.HitCount), state.ErrorCount), std::pair(0, 0));
-    press(7);
-    EXPECT_EQ(std::pair(int(state.HitCount), state.ErrorCount), std::pair(1, 0));
-
-    window.Bild8_Click();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window.infoWindow()));
-    window.infoWindow()->Bild1_Click(); // closed with its own button: the next press counts
-    window.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    EXPECT_EQ(state.FoundCells, MarkedCells({}));
-    press(state.TargetNumber);
-    EXPECT_EQ(std::pair(int(state.HitCount), state.ErrorCount), std::pair(2, 0));
-}
-
-// The press that brings the window back from the information window is no answer in
-// whichever order a busy program reads it and the activation. Read first, it makes the
-// return itself, and a control the new exercise takes away does not get it. Qt's own move
-// to a press, at the press's time, does not make the press meant; the child's move does.
-TEST_F(StartUp, ReturnPressIsNoAnswerInEitherOrder)
-{
-    willAsk({5, 6, 7, 5, 6, 7});
-    Form1 &window = showWithRealBoxes(PatternText({{"Haus", MarkedCells({5, 6, 7})}}));
+    willAsk({5, 6, 6, 7, 5, 6, 7});
+    fake.files.files.insert(QStringLiteral("ZEP100.TXT"), PatternText({{"Haus", MarkedCells({5, 6, 7})}}));
+    QtDialogs boxes; // the real message and input boxes
+    const Platform withRealBoxes{boxes, fake.printer, fake.clipboard, fake.random, fake.screen,
+                                 fake.files, fake.program, fake.speech, fake.clock, fake.run};
+    Form1 window(state, withRealBoxes);
+    window.Form_Load();
+    window.show();
     const auto send = [](QWidget *to, QEvent::Type type, QPointF at, quint64 time) {
         const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
         QMouseEvent event(type, at, to->mapToGlobal(at), button, button, Qt::NoModifier);
@@ -168,11 +108,16 @@ TEST_F(StartUp, ReturnPressIsNoAnswerInEitherOrder)
     };
     const auto counters = [&] { return std::pair(int(state.HitCount), state.ErrorCount); };
     activate(&window);
+    pressCell(5, 500);
+    QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
+    window.Bild10_Click(); // a real input box, cancelled: the new user starts from zero
+    activate(&window);
+    EXPECT_EQ(std::pair(state.FoundCells, counters()), std::pair(MarkedCells({5}), std::pair(0, 0)));
 
     window.Bild8_Click();
     activate(window.infoWindow());
     pressCell(6, 1000); // read before the activation
-    EXPECT_EQ(state.TargetNumber, 6);
+    EXPECT_EQ(std::pair(state.FoundCells, state.TargetNumber), std::pair(MarkedCells({}), 6));
     activate(&window);
     EXPECT_EQ(state.TargetNumber, 6); // no second new exercise
     pressCell(6, 1100);
@@ -197,10 +142,18 @@ TEST_F(StartUp, ReturnPressIsNoAnswerInEitherOrder)
     send(window.Bild11, QEvent::MouseMove, CellCentre(4) / 15, 3900); // the child's own move
     pressCell(4, 4000);
     EXPECT_EQ(counters(), std::pair(2, 1));
+
+    window.Bild8_Click();
+    activate(window.infoWindow());
+    window.infoWindow()->Bild1_Click();
+    activate(&window);
+    EXPECT_EQ(state.FoundCells, MarkedCells({}));
+    pressCell(state.TargetNumber, 5000);
+    EXPECT_EQ(counters(), std::pair(3, 1));
 }
 
-// The exit adds this run's results to the file as it is when the lock is had, and a file
-// that cannot be read whole stays as it is while the new results go into a file beside it.
+// A results file that cannot be read whole stays as it is while this run's new results go
+// into a file beside it.
 TEST_F(StartUp, ExitAddsOnlyThisRunsResultsAndNeverRewritesAFileReadInPart)
 {
     const QByteArray overlong = "0001  Anna\r\n" + QByteArray(70'000, 'x') + "\r\n0009  Zoe\r\n";
@@ -211,27 +164,18 @@ TEST_F(StartUp, ExitAddsOnlyThisRunsResultsAndNeverRewritesAFileReadInPart)
     fake.files.files["ZEP100.INI.neu"] = "alt\r\n";
     fake.dialogs.answers.enqueue(Answer::Yes);
     form.Bild5_Click();
-    EXPECT_EQ(fake.files.files["ZEP100.INI"], overlong);
-    EXPECT_EQ(fake.files.files["ZEP100.INI.neu"], "alt\r\n");
-    EXPECT_EQ(fake.files.files["ZEP100.INI.neu2"], "0001  Freund und Gast\r\n");
-    EXPECT_EQ(fake.dialogs.last().title, "ZEP100");
-    EXPECT_TRUE(fake.dialogs.last().prompt.contains("ZEP100.INI.neu2"));
+    EXPECT_EQ(std::tuple(fake.files.files.value("ZEP100.INI"), fake.files.files.value("ZEP100.INI.neu"), fake.files.files.value("ZEP100.INI.neu2")),
+              std::tuple(overlong, QByteArray("alt\r\n"), QByteArray("0001  Freund und Gast\r\n")));
+    EXPECT_TRUE(fake.dialogs.last().title == "ZEP100" && fake.dialogs.last().prompt.contains("ZEP100.INI.neu2"));
 
-    // Another program has saved just before this one gets the lock; a read that fails
-    // part-way is as incomplete as an overlong entry.
-    fake.files.whenLocked = [this](const QString &) {
-        fake.files.files["ZEP100.INI"] = "0002  Bert\r\n0001  Anna\r\n";
-    };
-    click(5);
-    form.SaveAndEnd();
-    const QByteArray merged = "0001  Anna\r\n0002  Bert\r\n0002  Freund und Gast\r\n";
-    EXPECT_EQ(fake.files.files["ZEP100.INI"], merged);
-    fake.files.whenLocked = nullptr;
+    // A read that fails part-way is as incomplete as an overlong entry; only what this run
+    // has not yet kept goes beside the file.
+    fake.files.files["ZEP100.INI"] = "0001  Anna\r\n";
     fake.files.readFailures["ZEP100.INI"] = 5;
     click(5);
     form.SaveAndEnd();
-    EXPECT_EQ(fake.files.files["ZEP100.INI"], merged);
-    EXPECT_EQ(fake.files.files["ZEP100.INI.neu3"], "0003  Freund und Gast\r\n");
+    EXPECT_EQ(std::pair(fake.files.files.value("ZEP100.INI"), fake.files.files.value("ZEP100.INI.neu3")),
+              std::pair(QByteArray("0001  Anna\r\n"), QByteArray("0002  Freund und Gast\r\n")));
     EXPECT_TRUE(fake.files.locked.isEmpty());
 }
 
@@ -250,8 +194,8 @@ TEST_F(StartUp, DeletedAndRenamedChildrenLeaveNoResultsUnderTheOldName)
     form.Bild10_Click();
     click(5);
     form.userRenamed(QStringLiteral("Ben"), QStringLiteral("Lotta"));
-    EXPECT_EQ(form.Bezeichnung9->text(), "Lotta");
-    EXPECT_EQ(form.Liste4->entries(), (QStringList{"0001  Anna", "0001  Lotta"}));
+    EXPECT_EQ(std::pair(form.Bezeichnung9->text(), form.Liste4->entries()),
+              std::pair(QString("Lotta"), QStringList{"0001  Anna", "0001  Lotta"}));
     form.SaveAndEnd();
     EXPECT_EQ(fake.files.files["ZEP100.INI"], "0001  Anna\r\n0001  Lotta\r\n");
 }

@@ -4,13 +4,6 @@
 
 #include <gtest/gtest.h>
 
-TEST(ResultsFile, EntriesCarryTheLastFourDigitsOfTheScore)
-{
-    EXPECT_EQ(ResultsEntry(7, QStringLiteral("Freund und Gast")), u"0007  Freund und Gast");
-    EXPECT_EQ(ResultsEntry(123, QStringLiteral("A")), u"0123  A");
-    EXPECT_EQ(ResultsEntry(12345, QStringLiteral(" B ")), u"2345   B ");
-}
-
 TEST(ResultsFile, AnEntryWithACommaIsQuotedAndComesBackWhole)
 {
     const QStringList entries{"0001  Ute", "0002  Meier, Paul"};

