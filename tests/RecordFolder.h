@@ -20,17 +20,8 @@ inline RecordedAnswer Answer(const QString &name, int asked, int given, quint64 
                              const QString &run = RunA,
                              const QDateTime &time = FakeClock().time)
 {
-    RecordedAnswer answer;
-    answer.time = time;
-    answer.run = run;
-    answer.seq = seq;
-    answer.name = name;
-    answer.language = QStringLiteral("de");
-    answer.pattern = QStringLiteral("Haus");
-    answer.asked = asked;
-    answer.given = given;
-    answer.ms = 1500;
-    return answer;
+    return {.time = time, .run = run, .seq = seq, .name = name, .language = QStringLiteral("de"),
+            .pattern = QStringLiteral("Haus"), .asked = asked, .given = given, .ms = 1500};
 }
 
 // Real files in a working folder of its own, which is the current folder while a test runs.
@@ -60,14 +51,6 @@ protected:
                                 .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
         names.sort();
         return names;
-    }
-    // Every byte of every file in the record folder, and their names.
-    QByteArray everything() const
-    {
-        QByteArray all;
-        for (const QString &entry : entries())
-            all += entry.toUtf8() + '\n' + contents(RecordFiles::PathOf(entry));
-        return all;
     }
     int answersOf(const QString &name)
     {
