@@ -39,13 +39,9 @@ TEST(PracticeFolder, IsSeededOnceWithAWritableCopyAndNeverOverwritten)
     Put(h.starter, Starter);
     QFile::setPermissions(h.starter, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
     const PracticeFolder folder(h.home.path(), h.starter);
-    EXPECT_EQ(folder.path(), h.home.filePath(QStringLiteral("ZEP100")));
-
     EXPECT_EQ(folder.prepare(), QString());
     EXPECT_EQ(Contents(h.library), Starter);
-    QFile copy(h.library);
-    EXPECT_TRUE(copy.open(QIODevice::ReadWrite)); // the installed original is read-only
-    copy.close();
+    EXPECT_TRUE(QFile::permissions(h.library) & QFile::WriteOwner); // the installed original is read-only
 
     Put(h.library, QByteArray()); // even an emptied library is the user's own
     EXPECT_EQ(folder.prepare(), QString());
@@ -75,7 +71,6 @@ TEST(PracticeFolder, GoesOnWithoutAStarterAndReportsAFolderItCannotMake)
     qputenv("HOME", home);
     EXPECT_EQ(QDir::currentPath(), before);
     ASSERT_EQ(dialogs.shown.size(), 1);
-    EXPECT_EQ(dialogs.last().title, QStringLiteral("ZEP100"));
     EXPECT_EQ(dialogs.last().style, MessageStyle::Warning);
     const QString prompt = dialogs.last().prompt;
     const QString folder = blocked.home.filePath(QStringLiteral("ZEP100"));
@@ -85,9 +80,10 @@ TEST(PracticeFolder, GoesOnWithoutAStarterAndReportsAFolderItCannotMake)
     EXPECT_EQ(Contents(folder), "eine Datei");
 }
 
-// An administrator's class folder is used, never made; a missing one is named, and the
-// program ends rather than keep the class's files anywhere else.
-TEST(PracticeFolder, AClassFolderIsUsedAndAMissingOneEndsTheProgram)
+// An administrator's class folder is never made: a missing one is named, and the program
+// ends rather than keep the class's files anywhere else. (A class folder in use:
+// MenuStartTest.sh.)
+TEST(PracticeFolder, AMissingClassFolderEndsTheProgram)
 {
     Home h;
     Put(h.starter, Starter);
@@ -101,10 +97,6 @@ TEST(PracticeFolder, AClassFolderIsUsedAndAMissingOneEndsTheProgram)
     EXPECT_TRUE(dialogs.last().prompt.startsWith(u"Der Klassenordner %1 ist nicht erreichbar: Den Ordner gibt es nicht."_qs.arg(missing)));
     EXPECT_FALSE(QFile::exists(missing));
     EXPECT_TRUE(PracticeFolder::EnterWhenAsked({QStringLiteral("zep100")}, dialogs, missing)); // a terminal start
-
-    ASSERT_TRUE(QDir().mkdir(missing));
-    EXPECT_EQ(PracticeFolder::ClassFolder(missing, h.starter).prepare(), QString());
-    EXPECT_EQ(Contents(missing + QStringLiteral("/ZEP100.TXT")), Starter);
 }
 
 } // namespace
