@@ -3,6 +3,7 @@
 #pragma once
 
 #include "FakeClock.h"
+#include "FileBytes.h"
 #include "QtFiles.h"
 #include "RecordFiles.h"
 #include "RecordReader.h"
@@ -32,17 +33,11 @@ protected:
     ~RecordFolderTest() override { QDir::setCurrent(m_previous); }
 
     QString path(const QString &name) const { return folder.filePath(name); }
-    QByteArray contents(const QString &name) const
-    {
-        QFile file(path(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
+    QByteArray contents(const QString &name) const { return Contents(path(name)); }
     void put(const QString &name, const QByteArray &bytes) const
     {
         QDir(folder.path()).mkpath(QFileInfo(path(name)).path());
-        QFile file(path(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
+        ASSERT_TRUE(Put(path(name), bytes));
     }
     // The entries of the record folder, sorted.
     QStringList entries() const

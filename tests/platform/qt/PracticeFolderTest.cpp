@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 ZEP contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FakeDialogs.h"
+#include "FileBytes.h"
 #include "PracticeFolder.h"
 
 #include <QDir>
@@ -11,19 +12,6 @@
 namespace {
 
 const QByteArray Starter = "Katze\r\n" + QByteArray(100, '1') + "\r\n";
-
-QByteArray Contents(const QString &name)
-{
-    QFile file(name);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(fehlt)");
-}
-
-void Put(const QString &name, const QByteArray &bytes)
-{
-    QFile file(name);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 struct Home
 {
@@ -36,14 +24,14 @@ struct Home
 TEST(PracticeFolder, IsSeededOnceWithAWritableCopyAndNeverOverwritten)
 {
     Home h;
-    Put(h.starter, Starter);
+    ASSERT_TRUE(Put(h.starter, Starter));
     QFile::setPermissions(h.starter, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
     const PracticeFolder folder(h.home.path(), h.starter);
     EXPECT_EQ(folder.prepare(), QString());
     EXPECT_EQ(Contents(h.library), Starter);
     EXPECT_TRUE(QFile::permissions(h.library) & QFile::WriteOwner); // the installed original is read-only
 
-    Put(h.library, QByteArray()); // even an emptied library is the user's own
+    ASSERT_TRUE(Put(h.library, QByteArray())); // even an emptied library is the user's own
     EXPECT_EQ(folder.prepare(), QString());
     EXPECT_EQ(Contents(h.library), QByteArray());
     QFile::remove(h.library); // a library the user threw away comes back as the starter
@@ -63,7 +51,7 @@ TEST(PracticeFolder, GoesOnWithoutAStarterAndReportsAFolderItCannotMake)
     const QString before = QDir::currentPath();
     const QByteArray home = qgetenv("HOME");
     Home blocked;
-    Put(blocked.home.filePath(QStringLiteral("ZEP100")), "eine Datei");
+    ASSERT_TRUE(Put(blocked.home.filePath(QStringLiteral("ZEP100")), "eine Datei"));
     qputenv("HOME", blocked.home.path().toLocal8Bit());
     FakeDialogs dialogs;
     EXPECT_TRUE(PracticeFolder::EnterWhenAsked({QStringLiteral("zep100"), QStringLiteral("--practice-folder")},
@@ -86,7 +74,7 @@ TEST(PracticeFolder, GoesOnWithoutAStarterAndReportsAFolderItCannotMake)
 TEST(PracticeFolder, AMissingClassFolderEndsTheProgram)
 {
     Home h;
-    Put(h.starter, Starter);
+    ASSERT_TRUE(Put(h.starter, Starter));
     const QString before = QDir::currentPath();
     const QString missing = h.home.filePath(QStringLiteral("klasse3a"));
     const QStringList menuStart{QStringLiteral("zep100"), QStringLiteral("--practice-folder")};

@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 ZEP contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "FileBytes.h"
 #include "QtFiles.h"
 #include "SmallDisk.h"
 
@@ -17,12 +18,6 @@
 #include <sys/sysmacros.h>
 
 namespace {
-
-QByteArray Contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("fehlt");
-}
 
 QStringList Entries(const QTemporaryDir &folder)
 {
@@ -173,11 +168,8 @@ TEST(QtFiles, WhatKilledSavesLeftGoesAndWhatARunningSaveHoldsStays)
 {
     QTemporaryDir folder;
     const QStringList others{".ZEP100.TXT.tmp-Xy9Zz0", ".ZEP100.TXT.tmp-zu-lang", ".notiz", ".x.tmp-AbC12"};
-    for (const QString &name : others + QStringList{".ZEP100.TXT.tmp-a1B2c3", ".ZEP100.INI.tmp-a1B2c3"}) {
-        QFile leftover(folder.filePath(name));
-        ASSERT_TRUE(leftover.open(QIODevice::WriteOnly));
-        leftover.write("halb");
-    }
+    for (const QString &name : others + QStringList{".ZEP100.TXT.tmp-a1B2c3", ".ZEP100.INI.tmp-a1B2c3"})
+        ASSERT_TRUE(Put(folder.filePath(name), "halb"));
     const int running = ::open(Native(folder.filePath(others.at(0))).constData(), O_RDWR);
     struct flock whole = {};
     whole.l_type = F_WRLCK;
