@@ -117,9 +117,10 @@ void PracticeSheets::tell(const QList<PrintOutcome> &outcomes)
             lost.append(outcome.error);
         else if (!outcome.pdfFile.isEmpty())
             files.append(QDir::toNativeSeparators(QFileInfo(outcome.pdfFile).absoluteFilePath()));
-        if (!outcome.printer.isEmpty() && !refusals.contains(outcome.refusal))
-            refusals.append(QStringLiteral("Der Drucker „%1“ hat die Blätter nicht angenommen:\r%2")
-                                .arg(outcome.printer, outcome.refusal));
+        const QString refusal =
+            QStringLiteral("Der Drucker „%1“ hat die Blätter nicht angenommen:\r%2").arg(outcome.printer, outcome.refusal);
+        if (!outcome.printer.isEmpty() && !refusals.contains(refusal))
+            refusals.append(refusal);
     }
     if (lost.isEmpty() && files.isEmpty())
         return;

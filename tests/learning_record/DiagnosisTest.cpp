@@ -14,14 +14,8 @@ const QDateTime Now(QDate(2026, 3, 4), QTime(12, 0), Qt::OffsetFromUTC, 3600); /
 StoredAnswer Answer(int asked, int given, quint32 ms = 1000, qint64 daysAgo = 0,
                     RecordedAnswer::Mode mode = RecordedAnswer::Mode::Felder)
 {
-    StoredAnswer answer;
-    answer.utcSeconds = Now.toSecsSinceEpoch() - daysAgo * 86400;
-    answer.offsetSeconds = 3600;
-    answer.asked = quint8(asked);
-    answer.given = quint8(given);
-    answer.ms = ms;
-    answer.mode = mode;
-    return answer;
+    return {.utcSeconds = Now.toSecsSinceEpoch() - daysAgo * 86400, .offsetSeconds = 3600, .ms = ms,
+            .asked = quint8(asked), .given = quint8(given), .mode = mode};
 }
 
 // Every error type on hand-worked cases, and the order in which the first that fits wins:
@@ -45,7 +39,6 @@ TEST(Diagnosis, NamesEachErrorByTheFirstRuleThatFits)
     };
     for (const auto &c : cases)
         EXPECT_EQ(ClassifyError(c.asked, c.given), c.type) << c.asked << " / " << c.given;
-    EXPECT_EQ(ErrorTypeName(ErrorType::Zehneruebergang), u"Zehnerübergang"_s);
     for (int type = 0; type < ErrorTypeCount; ++type)
         EXPECT_FALSE(PracticeTip(ErrorType(type)).isEmpty());
 }
@@ -53,7 +46,7 @@ TEST(Diagnosis, NamesEachErrorByTheFirstRuleThatFits)
 // A number is slow when its answers took more than twice the child's usual time in their
 // own mode: Zahlen mode, slower by nature, does not make its numbers slow when both modes
 // are looked at. The diagnosis names every error type that occurred, for every filter, as
-// the export does; the cell's figures tell its stage.
+// the export does. (A cell's figures: RecordWindowTest.ShowsEveryChildAndTheChosenChildsMap.)
 TEST(Diagnosis, SlownessIsMeasuredPerModeAndEveryErrorTypeIsNamed)
 {
     using enum RecordedAnswer::Mode;
@@ -71,10 +64,6 @@ TEST(Diagnosis, SlownessIsMeasuredPerModeAndEveryErrorTypeIsNamed)
                                                      u"Nachbarzehner: 1 von 3 Fehlern, z. B. 48 statt 38"_s}));
     const LearningMap zahlen = LearningMap::Of(answers, {AnswerFilter::Modes::Zahlen, AnswerFilter::Period::All}, Now);
     EXPECT_EQ(MapTexts::Diagnosis(zahlen), QStringList{u"Nachbarzehner: 1 von 1 Fehler, z. B. 48 statt 38"_s});
-    EXPECT_EQ(MapTexts::CellFigures(47, map.numbers[47], map.progress.numbers[47]),
-              u"47: im Übungskasten 1 seit 04.03.2026, heute fällig, langsam – 2 Antworten, 1 falsch, Median 9,0 s. "
-              "gesucht 47: 1× 74"_s);
-    EXPECT_EQ(MapTexts::CellFigures(1, map.numbers[1], map.progress.numbers[1]), u"1: neu"_s);
 }
 
 // The filters take one mode or both and the period up to now; the trend compares this

@@ -48,11 +48,7 @@ TEST(JournalLine, KeepsEveryNameAndRefusesWhatItDidNotWrite)
         EXPECT_FALSE(ParseJournalLine(bad)) << bad.constData();
 }
 
-class JournalWriterTest : public RecordFolderTest
-{
-protected:
-    qsizetype journalCount() const { return entries().size(); }
-};
+using JournalWriterTest = RecordFolderTest;
 
 // Each answer is in its child's journal of the day as soon as it is given; the journals'
 // names tell nothing of the child, whatever its name holds, and "Mia" and "Mia " share one.
@@ -66,7 +62,7 @@ TEST_F(JournalWriterTest, WritesEachAnswerAtOnceIntoTheChildsJournalOfTheDay)
     EXPECT_EQ(writer.append(Answer(u"Mia"_s, 5, 5, 4, RunA, clock.time.addDays(1))), QString());
     EXPECT_EQ(answersOf(u"Mia"_s), 3);
     EXPECT_EQ(answersOf(Hostile), 1);
-    EXPECT_EQ(journalCount(), 3);
+    EXPECT_EQ(entries().size(), 3);
     for (const QString &entry : entries())
         for (const QString &part : {u"Mia"_s, u"Ödön"_s, u".."_s})
             EXPECT_FALSE(entry.contains(part)) << qPrintable(entry);

@@ -54,18 +54,24 @@ protected:
 };
 
 // A teacher renames a child while another computer is recording it: every answer of that
-// run, before and after, is counted under the new name; a run begun later with the old name
-// is another child.
+// run, before and after, is counted under the new name, together with a child who already
+// had it; a run begun later with the old name is another child. No journal is rewritten.
 TEST_F(SharedRecordFolder, ARenamingDuringPlayTakesTheRunAlong)
 {
+    JournalWriter(files, RunA).append(Answer(u"Mina"_s, 5, 5, 1));
     auto playing = play(u"pca-20260302T075000Z-1-0000000a"_s, u"Mia"_s, 300, 2);
     handedOver(*playing, 100);
+    QHash<QString, QByteArray> journals;
+    for (const QString &entry : entries())
+        journals.insert(entry, contents(RecordFiles::PathOf(entry)));
     ASSERT_EQ(RecordKeeping(files, clock).rename(u"Mia"_s, u"Mina"_s), QString()); // at 08:00 UTC
     auto later = play(u"pcb-20260302T081000Z-2-0000000b"_s, u"Mia"_s, 10, 0);
     EXPECT_EQ(finished(*playing).last(), "fertig 0");
     EXPECT_EQ(finished(*later).last(), "fertig 0");
-    EXPECT_EQ(asked(u"Mina"_s).size(), 300);
+    EXPECT_EQ(asked(u"Mina"_s).size(), 301);
     EXPECT_EQ(asked(u"Mia"_s).size(), 10);
+    for (auto journal = journals.cbegin(); journal != journals.cend(); ++journal)
+        EXPECT_TRUE(contents(RecordFiles::PathOf(journal.key())).startsWith(journal.value())) << qPrintable(journal.key());
 }
 
 // A run killed in the middle of play loses at most the answer being written; its torn

@@ -5,6 +5,8 @@
 #include "PrintQueueJobs.h"
 #include "RecordWindowFixture.h"
 
+#include <QRegularExpression>
+
 namespace {
 
 using namespace Qt::StringLiterals;
@@ -39,37 +41,42 @@ protected:
     PrintQueueJobs jobs;
 };
 
-// The default queue takes the page; it is one page with the child's name, the diagnosis and
-// the tip. The worksheet from Mia's misses and its solution are two jobs.
+// The default queue takes the page: one page with the child's name, the period, the figures,
+// the diagnosis and a tip for each error named. The worksheet from Mia's misses, 47 with its
+// twin 74, and its solution are two jobs with her name in their titles.
 TEST_F(PrintedReport, ReachesTheDefaultQueue)
 {
     const QStringList report = printedBy(&RecordWindow::print, 1);
     ASSERT_EQ(report.size(), 1);
-    EXPECT_TRUE(report[0].contains(u"Lernstand von Mia"_s)) << qPrintable(report[0]);
-    EXPECT_TRUE(report[0].contains(u"Zahlendreher: 2 von 2 Fehlern"_s));
+    for (const QString &expected : {u"Lernstand von Mia"_s, u"Zeitraum: Schuljahr (seit 01.08.2025)"_s,
+                                    u"im Übungskasten: 1 Zahl (1 fällig)"_s, u"Zahlendreher: 2 von 2 Fehlern, z. B. 74 statt 47"_s,
+                                    u"47 sind 4 Zehner und 7 Einer"_s})
+        EXPECT_TRUE(report[0].contains(expected)) << qPrintable(expected) << "\n" << qPrintable(report[0]);
     EXPECT_EQ(report[0].count(u'\f'), 1);
     fake.dialogs.shown.clear();
     const QStringList sheets = printedBy(&RecordWindow::printSheets, 2);
     ASSERT_EQ(sheets.size(), 2);
-    EXPECT_TRUE(sheets[0].contains(u"Zahlenfeld für Mia"_s));
-    EXPECT_TRUE(sheets[1].contains(u"Lösung: Zahlenfeld für Mia"_s));
+    for (const QString &expected : {u"Zahlenfeld für Mia"_s, u"___ siebenundvierzig"_s, u"___ vierundsiebzig"_s})
+        EXPECT_TRUE(sheets[0].contains(expected)) << qPrintable(sheets[0]);
+    EXPECT_TRUE(sheets[1].contains(u"Lösung: Zahlenfeld für Mia"_s)) << qPrintable(sheets[1]);
+    EXPECT_TRUE(sheets[1].contains(QRegularExpression(u"74 +vierundsiebzig"_s))) << qPrintable(sheets[1]);
     EXPECT_TRUE(QDir(fake.pdfFolder.path()).isEmpty());
 }
 
-// A queue that refuses jobs: the page is a PDF named after the child, and the teacher reads
-// the printer, its reason and the file.
+// A queue that refuses jobs: the worksheet and its solution become PDFs named after the
+// child, and the teacher reads the printer and its reason once, and both files.
 TEST_F(PrintedReport, WhatTheQueueRefusesBecomesAPdf)
 {
     ASSERT_EQ(QProcess::execute(u"cupsreject"_s, {Queue}), 0);
     fake.dialogs.answers.enqueue(Answer::Yes);
-    window.print();
+    window.printSheets();
     QProcess::execute(u"cupsaccept"_s, {Queue});
-    const QString pdf = QDir(fake.pdfFolder.path()).filePath(u"Lernstand-Mia.pdf"_s);
-    ASSERT_TRUE(QFileInfo::exists(pdf));
-    EXPECT_TRUE(PdfText(pdf).contains(u"Lernstand von Mia"_s));
+    const QDir pdfs(fake.pdfFolder.path());
+    EXPECT_EQ(pdfs.entryList(QDir::Files), (QStringList{u"Zahlenfeld-Mia-Loesung.pdf"_s, u"Zahlenfeld-Mia.pdf"_s}));
     EXPECT_EQ(fake.dialogs.last().style, MessageStyle::Warning);
-    EXPECT_TRUE(fake.dialogs.last().prompt.contains(u"Der Drucker „Schuldrucker“ hat das Blatt nicht angenommen"_s));
-    EXPECT_TRUE(fake.dialogs.last().prompt.endsWith(pdf));
+    const QString told = fake.dialogs.last().prompt;
+    EXPECT_EQ(told.count(u"Der Drucker „Schuldrucker“ hat die Blätter nicht angenommen"_s), 1) << qPrintable(told);
+    EXPECT_TRUE(told.endsWith(pdfs.filePath(u"Zahlenfeld-Mia-Loesung.pdf"_s))) << qPrintable(told);
 }
 
 } // namespace

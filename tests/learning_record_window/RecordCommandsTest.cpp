@@ -2,38 +2,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ChildDocuments.h"
 #include "Csv.h"
-#include "FakeClock.h"
-#include "JournalLine.h"
 #include "JournalWriter.h"
-#include "Printer.h"
-#include "QtFiles.h"
 #include "QtPrinter.h"
 #include "RecordCommands.h"
 #include "RecordExport.h"
-#include "RecordFiles.h"
+#include "RecordFolder.h"
 #include "RecordKeeping.h"
-#include "RecordReader.h"
 #include "ResultsFile.h"
 #include "TwipCanvas.h"
 
-#include <QDir>
 #include <QDirIterator>
-#include <QFile>
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 namespace {
 
 using namespace Qt::StringLiterals;
 
 const QString Child = u"Zoë"_s;
-
-void Put(const QString &name, const QByteArray &bytes)
-{
-    QFile file(name);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 // The name as the program's files may hold it: UTF-8, UTF-16 either way round, Windows-1252.
 QList<QByteArray> Encodings(const QString &name)
@@ -44,39 +28,28 @@ QList<QByteArray> Encodings(const QString &name)
     return {name.toUtf8(), little, big, QByteArray("Zo\xEB")};
 }
 
+using RecordCommandsTest = RecordFolderTest;
+
 // After "Löschen" no file under the working folder, hidden or not, holds the child's name in
-// any encoding, in its contents or its name: the journals of every run and release, a
-// renaming into the name, the results lists, the class-list row, the export, the parents'
-// pages and what killed saves left. The other child keeps everything.
-TEST(RecordCommands, DeletionLeavesNoByteOfTheChildInTheWorkingFolder)
+// any encoding, in its contents or its name: the journals of every run and release (a torn
+// line included), a renaming into the name, the results lists, the class-list row, the
+// export, the parents' pages and what killed saves left. The other children, "zoë" too,
+// keep every answer.
+TEST_F(RecordCommandsTest, DeletionLeavesNoByteOfTheChildInTheWorkingFolder)
 {
-    QTemporaryDir folder;
-    const QString previous = QDir::currentPath();
-    QDir::setCurrent(folder.path());
-    QtFiles files;
-    FakeClock clock;
-    const QString run = u"pc1-20260302T075000Z-11-0a1b2c3d"_s;
-    JournalWriter writer(files, run);
+    JournalWriter writer(files, RunA);
     quint64 seq = 0;
-    for (const QString &name : {Child, u"Zoey"_s, u"Ben"_s, u"Zoë "_s}) {
-        RecordedAnswer answer;
-        answer.time = clock.time;
-        answer.run = run;
-        answer.seq = ++seq;
-        answer.name = name;
-        answer.language = u"de"_s;
-        answer.asked = answer.given = 5;
-        ASSERT_EQ(writer.append(answer), QString());
-    }
+    for (const QString &name : {Child, u"Zoey"_s, u"Ben"_s, u"Zoë "_s, u"zoë"_s})
+        ASSERT_EQ(writer.append(Answer(name, 5, 5, ++seq)), QString());
     ASSERT_EQ(RecordKeeping(files, clock).rename(u"Zoey"_s, Child), QString());
     const QByteArray earlier = "Z1\t2026-03-01T10:00:00Z\tpc2-20260301T090000-22\t1\tZo\xC3\xAB\tF\tde\tHaus\t5\t5\tr\t100\n";
-    Put(u"Lernstand/Zo\u00eb.1f3a9b2c.pc2-20260301T090000-22.journal"_s, earlier);
-    Put(u"Lernstand/.Zo\u00eb.1f3a9b2c.pc2-20260301T090000-22.journal.tmp-AbC123"_s, earlier);
-    Put(u"ZEP100.INI"_s, WriteResultsFile({u"0042  Zoë"_s, u"0007  Ben"_s}));
-    Put(u"ZEP100.INI.neu"_s, WriteResultsFile({u"0001  Zoë "_s}));
-    Put(u".ZEP100.INI.tmp-XyZ789"_s, WriteResultsFile({u"0042  Zoë"_s}));
-    Put(u"Klasse.csv"_s, CsvDocument({{u"Name"_s, u"Zweitsprache"_s}, {Child, u"tr"_s}, {u"Ben"_s, u"ar"_s}}));
-    Put(u"Lernstand.csv"_s, ExportCsv(ReadRecord(files)));
+    put(u"Lernstand/Zo\u00eb.1f3a9b2c.pc2-20260301T090000-22.journal"_s, earlier + "Z2\tkaputt Zo\xC3\xAB");
+    put(u"Lernstand/.Zo\u00eb.1f3a9b2c.pc2-20260301T090000-22.journal.tmp-AbC123"_s, earlier);
+    put(u"ZEP100.INI"_s, WriteResultsFile({u"0042  Zoë"_s, u"0007  Ben"_s}));
+    put(u"ZEP100.INI.neu"_s, WriteResultsFile({u"0001  Zoë "_s}));
+    put(u".ZEP100.INI.tmp-XyZ789"_s, WriteResultsFile({u"0042  Zoë"_s}));
+    put(u"Klasse.csv"_s, CsvDocument({{u"Name"_s, u"Zweitsprache"_s}, {Child, u"tr"_s}, {u"Ben"_s, u"ar"_s}}));
+    put(u"Lernstand.csv"_s, ExportCsv(ReadRecord(files)));
     QtPrinter printer(QtPrinter::Destination::PdfOnly, folder.path());
     for (int page = 0; page < 2; ++page) {
         const std::unique_ptr<PrintJob> job = printer.startJob(ChildDocuments::ReportName(Child));
@@ -99,9 +72,8 @@ TEST(RecordCommands, DeletionLeavesNoByteOfTheChildInTheWorkingFolder)
         ++read;
     }
     EXPECT_GE(read, 5);
-    const Record record = ReadRecord(files);
-    EXPECT_EQ(record.names(), QStringList{u"Ben"_s});
-    QDir::setCurrent(previous);
+    EXPECT_EQ(ReadRecord(files).names(), (QStringList{u"Ben"_s, u"zoë"_s}));
+    EXPECT_EQ(answersOf(u"zoë"_s), 1);
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 
 #include "FakePlatform.h"
 #include "JournalWriter.h"
+#include "RecordFolder.h"
 #include "RecordWindow.h"
 
 #include <QTreeWidget>
@@ -17,18 +18,11 @@ protected:
     explicit RecordWindowTest(QtPrinter::Destination printer = QtPrinter::Destination::PdfOnly)
         : fake(printer)
     {
-        JournalWriter writer(fake.files, QStringLiteral("pc1-20250101T080000Z-7-00000007"));
+        const QString run = QStringLiteral("pc1-20250101T080000Z-7-00000007");
+        JournalWriter writer(fake.files, run);
         quint64 seq = 0;
         const auto answer = [&](const QString &name, int asked, int given, qint64 ms, qint64 daysAgo = 0) {
-            RecordedAnswer a;
-            a.time = fake.clock.time.addDays(-daysAgo);
-            a.run = QStringLiteral("pc1-20250101T080000Z-7-00000007");
-            a.seq = ++seq;
-            a.name = name;
-            a.language = QStringLiteral("de");
-            a.pattern = QStringLiteral("Haus");
-            a.asked = asked;
-            a.given = given;
+            RecordedAnswer a = Answer(name, asked, given, ++seq, run, fake.clock.time.addDays(-daysAgo));
             a.ms = ms;
             writer.append(a);
         };
@@ -45,13 +39,6 @@ protected:
     }
     int rows() const { return window.childList->topLevelItemCount(); }
     QString cell(int row, int column) const { return window.childList->topLevelItem(row)->text(column); }
-    QString allFiles() const
-    {
-        QString all;
-        for (auto it = fake.files.files.cbegin(); it != fake.files.files.cend(); ++it)
-            all += it.key() + QString::fromUtf8(it.value());
-        return all;
-    }
 
     FakePlatform fake;
     RecordWindow window{fake.platform};

@@ -1,5 +1,7 @@
 // SPDX-FileCopyrightText: 2026 ZEP contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "FileBytes.h"
+
 #include <QDirIterator>
 #include <QFile>
 #include <QProcess>
@@ -59,11 +61,9 @@ TEST_P(ClassFolder, EveryAnswerReachesTheRecordAndNothingIsOpenToOthers)
     QDir().mkdir(folder);
     ::chown(QFile::encodeName(folder).constData(), 0, ClassGroup);
     ::chmod(QFile::encodeName(folder).constData(), 02770);
-    QFile library(folder + QStringLiteral("/ZEP100.TXT"));
-    ASSERT_TRUE(library.open(QIODevice::WriteOnly));
-    library.write("Alle\r\n" + QByteArray(100, '1') + "\r\n");
-    library.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::WriteGroup);
-    library.close();
+    const QString library = folder + QStringLiteral("/ZEP100.TXT");
+    ASSERT_TRUE(Put(library, "Alle\r\n" + QByteArray(100, '1') + "\r\n"));
+    QFile::setPermissions(library, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::WriteGroup);
 
     const QStringList opening{QStringLiteral("teacher"), QStringLiteral("Geheim-3a")};
     ASSERT_EQ(program(Teacher, opening), ""); // chooses the password

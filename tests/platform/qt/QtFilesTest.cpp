@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 ZEP contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "FileBytes.h"
 #include "QtFiles.h"
 #include "SmallDisk.h"
 
@@ -17,12 +18,6 @@
 #include <sys/sysmacros.h>
 
 namespace {
-
-QByteArray Contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("fehlt");
-}
 
 QStringList Entries(const QTemporaryDir &folder)
 {
@@ -72,9 +67,8 @@ TEST(QtFiles, AFullDiskNeverEmptiesAFile)
 }
 
 // An append makes the file or adds to it and says how much of a cut-off append went in;
-// emptying keeps the file; neither waits for a pipe. What killed saves left goes, what a
-// running save holds stays.
-TEST(QtFiles, AppendsEmptiesAndClearsLeftovers)
+// emptying keeps the file; neither waits for a pipe.
+TEST(QtFiles, AppendsAndEmpties)
 {
     QTemporaryDir folder;
     QtFiles files;
@@ -96,18 +90,6 @@ TEST(QtFiles, AppendsEmptiesAndClearsLeftovers)
     EXPECT_EQ(files.makeFolder(folder.filePath(QStringLiteral("Lernstand"))), QString());
     EXPECT_EQ(files.makeFolder(folder.filePath(QStringLiteral("Lernstand"))), QString());
     EXPECT_FALSE(files.makeFolder(pipe).isEmpty());
-
-    for (const char *left : {".ZEP100.INI.tmp-AbC123", ".Klasse.csv.tmp-XyZ789", ".notiz", ".x.tmp-AbC12"})
-        ::close(::open(Native(folder.filePath(QString::fromLatin1(left))).constData(), O_WRONLY | O_CREAT, 0600));
-    const int running = ::open(Native(folder.filePath(QStringLiteral(".Klasse.csv.tmp-XyZ789"))).constData(), O_RDWR);
-    struct flock whole = {};
-    whole.l_type = F_WRLCK;
-    ASSERT_EQ(::fcntl(running, F_OFD_SETLK, &whole), 0);
-    EXPECT_EQ(files.removeLeftovers(folder.path()), QStringList{u".ZEP100.INI.tmp-AbC123"_qs});
-    ::close(running);
-    QStringList listed = files.entries(folder.path());
-    listed.sort();
-    EXPECT_EQ(listed, (QStringList{".Klasse.csv.tmp-XyZ789", ".notiz", ".x.tmp-AbC12", "Lernstand", "Mia.antworten", "Rohr.antworten"}));
 }
 
 // Whichever step of a save fails, the old file stays, no temporary file is left and the
@@ -179,23 +161,25 @@ TEST(QtFiles, OnlyRegularFilesAreReadOrReplacedAndLinksLeadToTheirFile)
     EXPECT_TRUE(QFileInfo(device).exists() && !QFileInfo(device).isFile());
 }
 
-// The next save of a file removes the temporary files that killed saves of it left; one
-// that a running save still holds stays, and so does anything else.
-TEST(QtFiles, TheNextSaveRemovesWhatAKilledSaveLeft)
+// The next save of a file removes the temporary files that killed saves of it left, and a
+// clearing of the folder those of every file; one that a running save still holds stays,
+// and so does anything else.
+TEST(QtFiles, WhatKilledSavesLeftGoesAndWhatARunningSaveHoldsStays)
 {
     QTemporaryDir folder;
-    const QStringList others{".ZEP100.INI.tmp-a1B2c3", ".ZEP100.TXT.tmp-Xy9Zz0",
-                             ".ZEP100.TXT.tmp-zu-lang"};
-    for (const QString &name : others + QStringList{".ZEP100.TXT.tmp-a1B2c3"}) {
-        QFile leftover(folder.filePath(name));
-        ASSERT_TRUE(leftover.open(QIODevice::WriteOnly));
-        leftover.write("halb");
-    }
-    const int running = ::open(Native(folder.filePath(others.at(1))).constData(), O_RDWR);
+    const QStringList others{".ZEP100.TXT.tmp-Xy9Zz0", ".ZEP100.TXT.tmp-zu-lang", ".notiz", ".x.tmp-AbC12"};
+    for (const QString &name : others + QStringList{".ZEP100.TXT.tmp-a1B2c3", ".ZEP100.INI.tmp-a1B2c3"})
+        ASSERT_TRUE(Put(folder.filePath(name), "halb"));
+    const int running = ::open(Native(folder.filePath(others.at(0))).constData(), O_RDWR);
     struct flock whole = {};
     whole.l_type = F_WRLCK;
     ASSERT_EQ(::fcntl(running, F_OFD_SETLK, &whole), 0);
-    ASSERT_EQ(QtFiles().write(folder.filePath(QStringLiteral("ZEP100.TXT")), "Haus\r\n"), QString());
+    QtFiles files;
+    ASSERT_EQ(files.write(folder.filePath(QStringLiteral("ZEP100.TXT")), "Haus\r\n"), QString());
+    EXPECT_EQ(Entries(folder), QStringList{".ZEP100.INI.tmp-a1B2c3"} + others + QStringList{"ZEP100.TXT"});
+    EXPECT_EQ(files.removeLeftovers(folder.path()), QStringList{u".ZEP100.INI.tmp-a1B2c3"_qs});
     ::close(running);
-    EXPECT_EQ(Entries(folder), others + QStringList{"ZEP100.TXT"});
+    QStringList listed = files.entries(folder.path());
+    listed.sort();
+    EXPECT_EQ(listed, others + QStringList{"ZEP100.TXT"});
 }

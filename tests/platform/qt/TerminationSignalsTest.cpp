@@ -1,5 +1,7 @@
 // SPDX-FileCopyrightText: 2026 ZEP contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "FileBytes.h"
+
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
@@ -11,13 +13,6 @@
 namespace {
 
 constexpr int WaitMs = 20000;
-
-void Put(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 // Whether the process has its handler for the signal in place, from its status in /proc.
 bool Catches(qint64 pid, int signal)
@@ -39,10 +34,10 @@ TEST(TerminationSignals, EndTheProgramWithTheResultsSaved)
 {
     for (const int signal : {SIGTERM, SIGHUP}) {
         QTemporaryDir folder;
-        Put(folder.filePath(QStringLiteral("ZEP100.INI")), "b\r\n0003  Ute\r\nA\r\n");
+        ASSERT_TRUE(Put(folder.filePath(QStringLiteral("ZEP100.INI")), "b\r\n0003  Ute\r\nA\r\n"));
         // Without a pattern file the signal finds the start-up message still open.
         if (signal == SIGTERM)
-            Put(folder.filePath(QStringLiteral("ZEP100.TXT")), "Punkt\r\n1\r\n");
+            ASSERT_TRUE(Put(folder.filePath(QStringLiteral("ZEP100.TXT")), "Punkt\r\n1\r\n"));
         QProcess program;
         program.setWorkingDirectory(folder.path());
         program.start(QStringLiteral(ZEP_PROGRAM), QStringList());
@@ -56,8 +51,6 @@ TEST(TerminationSignals, EndTheProgramWithTheResultsSaved)
         ASSERT_TRUE(program.waitForFinished(WaitMs));
         EXPECT_EQ(std::pair(program.exitStatus(), program.exitCode()),
                   std::pair(QProcess::NormalExit, 0));
-        QFile results(folder.filePath(QStringLiteral("ZEP100.INI")));
-        ASSERT_TRUE(results.open(QIODevice::ReadOnly));
-        EXPECT_EQ(results.readAll(), "0003  Ute\r\nA\r\nb\r\n") << "signal " << signal;
+        EXPECT_EQ(Contents(folder.filePath(QStringLiteral("ZEP100.INI"))), "0003  Ute\r\nA\r\nb\r\n") << "signal " << signal;
     }
 }

@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <functional>
@@ -42,115 +43,84 @@ QString MissingAfterAWord(EspeakSpeech &speech)
     return speech.missingReason(Voice::German);
 }
 
-// A unix socket that takes connections and never answers, like a hung sound server.
-class StuckServer
-{
-public:
-    explicit StuckServer(const QString &path) : m_socket(socket(AF_UNIX, SOCK_STREAM, 0))
-    {
-        sockaddr_un address{};
-        address.sun_family = AF_UNIX;
-        const QByteArray name = path.toUtf8();
-        std::copy_n(name.constData(), std::min<qsizetype>(name.size(), sizeof address.sun_path - 1),
-                    address.sun_path);
-        m_listening = bind(m_socket, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0
-            && listen(m_socket, 8) == 0;
-    }
-    ~StuckServer() { close(m_socket); }
-    bool listening() const { return m_listening; }
-
-private:
-    int m_socket;
-    bool m_listening = false;
-};
-
 long Ms(Clock::duration duration)
 {
     return long(std::chrono::duration_cast<std::chrono::milliseconds>(duration).count());
 }
 
-// A word said through the program's speech is played by the sound server: it is heard
-// at the server's monitor soon after it was asked for, for about as long as the word.
-TEST(EspeakSpeech, AWordIsHeardAtTheSoundServer)
+// The program's speech with the sound server listened to.
+class HeardSpeech : public testing::Test
 {
-    SoundMonitor monitor;
-    ASSERT_TRUE(monitor.ok()) << "no test sound server: " << monitor.error().toStdString();
-    EspeakSpeech speech;
-    const Clock::time_point asked = Clock::now();
-    speech.say(QStringLiteral("siebenundvierzig"), Voice::German);
-    ASSERT_TRUE(WaitFor([&] { return monitor.firstLoud().has_value(); }, 5s));
-    EXPECT_LT(Ms(*monitor.firstLoud() - asked), 2000);
-    // Done when nothing was heard for half a second.
-    WaitFor([&] { return Clock::now() - *monitor.lastLoud() > 500ms; }, 5s);
-    const long heard = Ms(*monitor.lastLoud() - *monitor.firstLoud());
-    EXPECT_GE(heard, 600);
-    EXPECT_LE(heard, 2000);
-    EXPECT_GE(monitor.loudSamples(), 22050 / 4);
-    EXPECT_TRUE(speech.missingReason(Voice::German).isEmpty());
-    EXPECT_TRUE(speech.missingReason(Voice::English).isEmpty());
-}
+protected:
+    void SetUp() override { ASSERT_TRUE(monitor.ok()) << "no test sound server: " << monitor.error().toStdString(); }
+    // Waits until nothing was heard for half a second; how long the sound lasted.
+    long heardMs()
+    {
+        WaitFor([&] { return Clock::now() - *monitor.lastLoud() > 500ms; }, 6s);
+        return Ms(*monitor.lastLoud() - *monitor.firstLoud());
+    }
+    bool heard() { return WaitFor([&] { return monitor.firstLoud().has_value(); }, 5s); }
 
-// The start of a word is reported once, as it begins to sound, and only for the last say:
-// a word cut off before it sounded reports nothing.
-TEST(EspeakSpeech, ReportsWhenTheLastWordBeginsToSound)
-{
     SoundMonitor monitor;
-    ASSERT_TRUE(monitor.ok()) << "no test sound server: " << monitor.error().toStdString();
     EspeakSpeech speech;
+};
+
+// A word said through the program's speech is played by the sound server: it is heard
+// soon after it was asked for, for about as long as the word. Its start is reported once,
+// as it begins to sound, and only for the last say: a word cut off before it sounded, or
+// one said after it, reports nothing.
+TEST_F(HeardSpeech, TheLastWordIsHeardAndItsStartReported)
+{
     QList<Clock::time_point> starts;
     QObject::connect(&speech, &Speech::sayingStarted, [&] { starts.append(Clock::now()); });
+    const Clock::time_point asked = Clock::now();
     speech.say(QStringLiteral("achtzehn"), Voice::German);
-    speech.say(QStringLiteral("neunzehn"), Voice::German);
-    ASSERT_TRUE(WaitFor([&] { return monitor.firstLoud().has_value() && !starts.isEmpty(); }, 5s));
-    WaitFor([&] { return Clock::now() - *monitor.lastLoud() > 500ms; }, 5s);
+    speech.say(QStringLiteral("siebenundvierzig"), Voice::German);
+    ASSERT_TRUE(heard());
+    EXPECT_LT(Ms(*monitor.firstLoud() - asked), 2000);
+    const long ms = heardMs();
+    EXPECT_GE(ms, 600);
+    EXPECT_LE(ms, 2000);
+    EXPECT_GE(monitor.loudSamples(), 22050 / 4);
     ASSERT_EQ(starts.size(), 1);
     EXPECT_LT(std::abs(Ms(*monitor.firstLoud() - starts[0])), 250);
     speech.sayAfter(QStringLiteral("zwanzig"), Voice::German);
     WaitFor([&] { return false; }, 600ms);
     EXPECT_EQ(starts.size(), 1);
+    EXPECT_TRUE(speech.missingReason(Voice::German).isEmpty());
+    EXPECT_TRUE(speech.missingReason(Voice::English).isEmpty());
 }
 
 // A new word cuts off the old one at once; silence() cuts off without a new one.
-TEST(EspeakSpeech, ANewWordCutsOffTheOld)
+TEST_F(HeardSpeech, ANewWordCutsOffTheOld)
 {
-    SoundMonitor monitor;
-    ASSERT_TRUE(monitor.ok()) << "no test sound server: " << monitor.error().toStdString();
-    EspeakSpeech speech;
     const QString long_ = QStringLiteral("siebenundsiebzig, siebenundsiebzig, siebenundsiebzig");
     speech.say(long_, Voice::German); // about four seconds
-    ASSERT_TRUE(WaitFor([&] { return monitor.firstLoud().has_value(); }, 5s));
+    ASSERT_TRUE(heard());
     speech.say(QStringLiteral("one"), Voice::English);
-    WaitFor([&] { return Clock::now() - *monitor.lastLoud() > 500ms; }, 6s);
-    EXPECT_LT(Ms(*monitor.lastLoud() - *monitor.firstLoud()), 1500);
+    EXPECT_LT(heardMs(), 1500);
 
     monitor.reset();
     speech.say(long_, Voice::German);
-    ASSERT_TRUE(WaitFor([&] { return monitor.firstLoud().has_value(); }, 5s));
+    ASSERT_TRUE(heard());
     speech.silence();
-    WaitFor([&] { return Clock::now() - *monitor.lastLoud() > 500ms; }, 6s);
-    EXPECT_LT(Ms(*monitor.lastLoud() - *monitor.firstLoud()), 500);
+    EXPECT_LT(heardMs(), 500);
 }
 
-// Without a sound server the voices are reported missing, in plain German, and no call
-// waits. (Qt's sound output connects once per process, so each case has its own test.)
-TEST(EspeakSpeech, NoSoundServerIsReportedInPlainGerman)
+// A program installed without its speech module, or without a sound server, plays as
+// before: the voices are reported missing, in plain German, and no call waits. (Qt's sound
+// output connects once per process, so the cases below have tests of their own.)
+TEST(EspeakSpeech, AMissingModuleOrSoundServerIsReportedInPlainGerman)
 {
     QTemporaryDir folder;
-    qputenv("PULSE_SERVER", "unix:" + folder.filePath(QStringLiteral("none")).toUtf8());
-    EspeakSpeech speech;
-    EXPECT_EQ(MissingAfterAWord(speech), "Vorlesen geht nicht: Es wurde keine Tonausgabe gefunden.");
-}
-
-// A program installed without its speech module plays as before: the voices are reported
-// missing, in plain German.
-TEST(EspeakSpeech, AMissingModuleIsReportedInPlainGerman)
-{
-    QTemporaryDir empty;
-    ProgramModule::LookIn(empty.path());
-    EspeakSpeech speech;
+    ProgramModule::LookIn(folder.path());
+    EspeakSpeech withoutModule;
     ProgramModule::LookIn(QStringLiteral(ZEP_MODULE_FOLDER));
-    EXPECT_EQ(MissingAfterAWord(speech),
+    EXPECT_EQ(MissingAfterAWord(withoutModule),
               "Vorlesen geht nicht: Die Sprachausgabe eSpeak NG fehlt oder lässt sich nicht starten.");
+    qputenv("PULSE_SERVER", "unix:" + folder.filePath(QStringLiteral("none")).toUtf8());
+    EspeakSpeech withoutServer;
+    EXPECT_EQ(MissingAfterAWord(withoutServer), "Vorlesen geht nicht: Es wurde keine Tonausgabe gefunden.");
 }
 
 // A sound server that goes away in the middle of a word is no crash: the voices are reported
@@ -184,10 +154,12 @@ TEST(EspeakSpeech, ASoundServerGoingAwayMidWordIsReported)
 TEST(EspeakSpeech, AStuckSoundServerNeverBlocks)
 {
     QTemporaryDir folder;
-    const QString stuckPath = folder.filePath(QStringLiteral("stuck"));
-    StuckServer stuck(stuckPath);
-    ASSERT_TRUE(stuck.listening());
-    qputenv("PULSE_SERVER", "unix:" + stuckPath.toUtf8());
+    sockaddr_un address{AF_UNIX, {}};
+    qstrncpy(address.sun_path, QFile::encodeName(folder.filePath(QStringLiteral("stuck"))).constData(), sizeof address.sun_path);
+    const int stuck = socket(AF_UNIX, SOCK_STREAM, 0); // takes connections, never answers
+    ASSERT_EQ(bind(stuck, reinterpret_cast<sockaddr *>(&address), sizeof address), 0);
+    ASSERT_EQ(listen(stuck, 8), 0);
+    qputenv("PULSE_SERVER", QByteArray("unix:") + address.sun_path);
     QElapsedTimer clock;
     {
         EspeakSpeech speech;
@@ -203,6 +175,7 @@ TEST(EspeakSpeech, AStuckSoundServerNeverBlocks)
         clock.restart();
     }
     EXPECT_LT(clock.elapsed(), 1000); // ending does not wait for the server either
+    close(stuck);
 }
 
 } // namespace

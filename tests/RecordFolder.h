@@ -3,6 +3,7 @@
 #pragma once
 
 #include "FakeClock.h"
+#include "FileBytes.h"
 #include "QtFiles.h"
 #include "RecordFiles.h"
 #include "RecordReader.h"
@@ -20,17 +21,8 @@ inline RecordedAnswer Answer(const QString &name, int asked, int given, quint64 
                              const QString &run = RunA,
                              const QDateTime &time = FakeClock().time)
 {
-    RecordedAnswer answer;
-    answer.time = time;
-    answer.run = run;
-    answer.seq = seq;
-    answer.name = name;
-    answer.language = QStringLiteral("de");
-    answer.pattern = QStringLiteral("Haus");
-    answer.asked = asked;
-    answer.given = given;
-    answer.ms = 1500;
-    return answer;
+    return {.time = time, .run = run, .seq = seq, .name = name, .language = QStringLiteral("de"),
+            .pattern = QStringLiteral("Haus"), .asked = asked, .given = given, .ms = 1500};
 }
 
 // Real files in a working folder of its own, which is the current folder while a test runs.
@@ -41,17 +33,11 @@ protected:
     ~RecordFolderTest() override { QDir::setCurrent(m_previous); }
 
     QString path(const QString &name) const { return folder.filePath(name); }
-    QByteArray contents(const QString &name) const
-    {
-        QFile file(path(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
+    QByteArray contents(const QString &name) const { return Contents(path(name)); }
     void put(const QString &name, const QByteArray &bytes) const
     {
         QDir(folder.path()).mkpath(QFileInfo(path(name)).path());
-        QFile file(path(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
+        ASSERT_TRUE(Put(path(name), bytes));
     }
     // The entries of the record folder, sorted.
     QStringList entries() const
@@ -60,14 +46,6 @@ protected:
                                 .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
         names.sort();
         return names;
-    }
-    // Every byte of every file in the record folder, and their names.
-    QByteArray everything() const
-    {
-        QByteArray all;
-        for (const QString &entry : entries())
-            all += entry.toUtf8() + '\n' + contents(RecordFiles::PathOf(entry));
-        return all;
     }
     int answersOf(const QString &name)
     {
