@@ -11,6 +11,7 @@
 #include <QSvgRenderer>
 #include <QTest>
 #include <QWidget>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace {
@@ -93,6 +94,28 @@ TEST_F(Pictures, SurfaceBoxesKeepTheirOutlineAtEveryScale)
         EXPECT_EQ(at(21.5), QColor(Qt::yellow)) << factor;
         EXPECT_EQ(at(79.5), QColor(Qt::black)) << factor;
         EXPECT_EQ(at(81.4), QColor(192, 192, 192)) << factor;
+
+    }
+}
+
+// A line thinner than a pixel, as between the small cells of the charts, where each cell's
+// fill meets its neighbour's outline, stays visible along every edge.
+TEST_F(Pictures, OutlinesThinnerThanAPixelStayVisible)
+{
+    Zoom::instance().setFactor(1);
+    DrawingSurface surface(QSize(6000, 600), Qt::white);
+    surface.setFillColor(Qt::white);
+    surface.setLineWidthTwips(6);
+    const double cell = 6000.0 / 13;
+    for (int column = 0; column < 12; ++column)
+        surface.box(QRectF(cell * (column + 0.5), 100, cell, 400));
+    const QImage image = surface.image();
+    for (int column = 1; column < 12; ++column) {
+        const int edge = int(cell * (column + 0.5) / 15);
+        int darkest = 255;
+        for (int x = edge - 1; x <= edge + 1; ++x)
+            darkest = std::min(darkest, image.pixelColor(x, 20).value());
+        EXPECT_LT(darkest, 160) << "edge " << column;
     }
 }
 
