@@ -24,14 +24,29 @@ QString SheetName(const QString &childName) { return Named("Zahlenfeld", childNa
 
 QString SolutionName(const QString &childName) { return SheetName(childName) + QStringLiteral("-Loesung"); }
 
+namespace {
+
+QStringList Names(const QString &childName)
+{
+    return {ReportName(childName), SheetName(childName), SolutionName(childName)};
+}
+
+} // namespace
+
 bool IsMadeFor(const QString &entry, const QString &childName)
 {
-    for (const QString &name : {ReportName(childName), SheetName(childName), SolutionName(childName)}) {
+    for (const QString &name : Names(childName)) {
         const QRegularExpression made(QStringLiteral("^%1(-\\d+)?\\.pdf$").arg(QRegularExpression::escape(name)));
         if (made.match(entry).hasMatch())
             return true;
     }
     return false;
+}
+
+bool IsFirstMadeFor(const QString &entry, const QString &childName)
+{
+    const QStringList names = Names(childName);
+    return entry.endsWith(QStringLiteral(".pdf")) && names.contains(entry.chopped(4));
 }
 
 } // namespace ChildDocuments

@@ -16,5 +16,8 @@ QString SheetName(const QString &childName);
 QString SolutionName(const QString &childName);
 // Whether an entry of the working folder is a document made for the child.
 bool IsMadeFor(const QString &entry, const QString &childName);
+// Whether it is one of the child's documents by its first name, without "-2", "-3", …: for
+// a child named "Mia-2", "Zahlenfeld-Mia-2.pdf" is its own, not a second sheet of "Mia".
+bool IsFirstMadeFor(const QString &entry, const QString &childName);
 
 } // namespace ChildDocuments

@@ -37,24 +37,23 @@ bool RecordCommands::hasClassRow(const QString &name)
 // beside it ("ZEP100.INI.neu", …); how many changed.
 int RecordCommands::changeResults(const QString &from, const QString &to, Outcome &outcome)
 {
-    Files &files = m_files;
-    const std::unique_ptr<FileLock> lock = files.lock(ResultsFileName);
+    const std::unique_ptr<FileLock> lock = m_files.lock(ResultsFileName);
     if (!lock) {
         outcome.failures << QStringLiteral("Die Ergebnisliste %1 kann gerade nicht gesperrt werden.").arg(ResultsFileName);
         return 0;
     }
     int changed = 0;
-    for (const QString &entry : files.entries(QStringLiteral("."))) {
+    for (const QString &entry : m_files.entries(QStringLiteral("."))) {
         if (entry != ResultsFileName && !entry.startsWith(ResultsFileName + QStringLiteral(".neu")))
             continue;
-        const FileContents file = files.read(entry, MaxResultsFileBytes);
+        const FileContents file = m_files.read(entry, MaxResultsFileBytes);
         const ResultsFileContents contents = ReadResultsFile(file.bytes, file.complete);
         QStringList entries = contents.entries;
         const int here = ChangeResultsUser(entries, from, to);
         if (!file.opened || !contents.complete) {
             outcome.failures << QStringLiteral("Die Ergebnisliste %1 konnte nicht ganz gelesen werden.").arg(entry);
         } else if (here > 0) {
-            if (const QString failed = files.write(entry, WriteResultsFile(entries)); failed.isEmpty())
+            if (const QString failed = m_files.write(entry, WriteResultsFile(entries)); failed.isEmpty())
                 changed += here;
             else
                 outcome.failures << QStringLiteral("Die Ergebnisliste %1 konnte nicht geändert werden: %2").arg(entry, failed);
@@ -79,8 +78,7 @@ int RecordCommands::changeTable(const QString &fileName, qsizetype maxBytes,
 RecordCommands::Outcome RecordCommands::deleteChild(const QString &name, bool classRow, const QStringList &otherChildren)
 {
     Outcome outcome;
-    Files &files = m_files;
-    const RecordKeeping::Outcome journals = RecordKeeping(files, m_clock).remove(name);
+    const RecordKeeping::Outcome journals = RecordKeeping(m_files, m_clock).remove(name);
     outcome.failures << journals.failures;
     if (journals.files > 0)
         outcome.done << QStringLiteral("%1 in %2").arg(Count(journals.answers, QStringLiteral("1 Antwort"), QStringLiteral("%1 Antworten")),
@@ -92,21 +90,21 @@ RecordCommands::Outcome RecordCommands::deleteChild(const QString &name, bool cl
         outcome.done << QStringLiteral("die Zeile in %1").arg(ClassList::FileName);
     if (const int rows = changeTable(ExportName, MaxExportBytes, [&](ClassList &list) { return list.remove(name); }, outcome))
         outcome.done << Count(rows, QStringLiteral("1 Zeile in %2"), QStringLiteral("%1 Zeilen in %2")).arg(ExportName);
-    QStringList entries = files.entries(QStringLiteral("."));
+    QStringList entries = m_files.entries(QStringLiteral("."));
     entries.sort();
     for (const QString &entry : std::as_const(entries)) {
         const bool others = std::any_of(otherChildren.begin(), otherChildren.end(), [&](const QString &other) {
-            return entry == ChildDocuments::ReportName(other) + QStringLiteral(".pdf");
+            return ChildDocuments::IsFirstMadeFor(entry, other);
         });
         if (!ChildDocuments::IsMadeFor(entry, name) || others)
             continue;
-        if (const QString failed = files.remove(entry); failed.isEmpty())
+        if (const QString failed = m_files.remove(entry); failed.isEmpty())
             outcome.done << entry;
         else
             outcome.failures << QStringLiteral("Die Datei %1 konnte nicht gelöscht werden: %2").arg(entry, failed);
     }
-    const int leftovers = int(files.removeLeftovers(QStringLiteral(".")).size()
-                              + files.removeLeftovers(RecordFiles::Folder).size());
+    const int leftovers = int(m_files.removeLeftovers(QStringLiteral(".")).size()
+                              + m_files.removeLeftovers(RecordFiles::Folder).size());
     if (leftovers > 0)
         outcome.done << Count(leftovers, QStringLiteral("1 Rest eines abgebrochenen Speicherns"),
                               QStringLiteral("%1 Reste abgebrochener Speicherungen"));

@@ -76,4 +76,17 @@ TEST_F(RecordCommandsTest, DeletionLeavesNoByteOfTheChildInTheWorkingFolder)
     EXPECT_EQ(answersOf(u"zoë"_s), 1);
 }
 
+// A document whose name could be a second copy of the child's, but is the first of another
+// child's ("Mia-2"), stays; the child's own second copy goes.
+TEST_F(RecordCommandsTest, AnotherChildsDocumentsStayWhereTheirNamesCouldBeTheChilds)
+{
+    const QStringList othersOwn{u"Lernstand-Mia-2.pdf"_s, u"Zahlenfeld-Mia-2.pdf"_s, u"Zahlenfeld-Mia-2-Loesung.pdf"_s};
+    for (const QString &name : othersOwn + QStringList{u"Zahlenfeld-Mia-3.pdf"_s})
+        put(name, "%PDF");
+    const RecordCommands::Outcome outcome = RecordCommands(files, clock).deleteChild(u"Mia"_s, false, {u"Mia-2"_s});
+    EXPECT_EQ(std::pair(outcome.done, outcome.failures), std::pair(QStringList{u"Zahlenfeld-Mia-3.pdf"_s}, QStringList()));
+    for (const QString &name : othersOwn)
+        EXPECT_TRUE(QFile::exists(path(name))) << qPrintable(name);
+}
+
 } // namespace
