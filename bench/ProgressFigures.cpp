@@ -3,10 +3,10 @@
 #include "ProgressFigures.h"
 
 #include "ClassMap.h"
+#include "Median.h"
 #include "Progress.h"
 
 #include <QElapsedTimer>
-#include <algorithm>
 #include <cstdio>
 #include <random>
 
@@ -42,8 +42,7 @@ template <typename Work> double MedianMs(Work work)
         work();
         times.append(clock.nsecsElapsed() / 1e6);
     }
-    std::sort(times.begin(), times.end());
-    return times.at(Runs / 2);
+    return Median(times);
 }
 
 } // namespace

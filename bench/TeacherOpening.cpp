@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TeacherOpening.h"
 
+#include "Median.h"
 #include "ProgramWiring.h"
 #include "RecordWindow.h"
 #include "ScriptedPlatform.h"
@@ -9,7 +10,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
-#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -17,12 +17,6 @@ namespace {
 constexpr int CheckRuns = 9;
 constexpr int OpeningRuns = 5;
 const QString Password = QStringLiteral("Lehrerin-3a");
-
-double Median(QList<double> times)
-{
-    std::sort(times.begin(), times.end());
-    return times.at(times.size() / 2);
-}
 
 } // namespace
 

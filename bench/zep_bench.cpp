@@ -27,6 +27,7 @@
 #include "GivenAnswer.h"
 #include "LearningRecorder.h"
 #include "ListBox.h"
+#include "Median.h"
 #include "Module1.h"
 #include "ProgramModule.h"
 #include "ProgressFigures.h"
@@ -295,12 +296,6 @@ void MeasureScaledFigures(const QString &program, const QString &folder)
                    QStringLiteral("3840x2160"));
     for (double factor : {1.0, 2.5})
         MeasureAtScale(folder, factor);
-}
-
-double Median(QList<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values.at(values.size() / 2);
 }
 
 QString DesktopName(QSize screen, DesktopStart::Accessibility accessibility)
