@@ -63,14 +63,12 @@ int main(int argc, char **argv)
     // nobody is there to answer a question.
     TerminationSignals termination;
     bool unattended = false;
-    QObject::connect(&termination, &TerminationSignals::received, &zep.window, [&] {
+    const auto endUnattended = [&] {
         unattended = true;
         zep.window.SaveAndEnd();
-    });
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, &zep.window, [&](QSessionManager &) {
-        unattended = true;
-        zep.window.SaveAndEnd();
-    });
+    };
+    QObject::connect(&termination, &TerminationSignals::received, &zep.window, endUnattended);
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &zep.window, endUnattended);
     fonts.finish(); // the load handler may already show a box
     zep.start();
     const int exitCode = app.exec();

@@ -377,7 +377,7 @@ QString RecordWindow::cellDescription(int n) const
 
 QString RecordWindow::chosenName() const { return m_child >= 0 ? m_record.children[m_child].name : QString(); }
 
-bool RecordWindow::tell(const RecordCommands::Outcome &outcome, const QString &done, const QString &title)
+void RecordWindow::tell(const RecordCommands::Outcome &outcome, const QString &done, const QString &title)
 {
     const auto listed = [](const QStringList &lines) { return QStringLiteral("• ") + lines.join(QStringLiteral("\r• ")); };
     QString text = outcome.failures.isEmpty() ? done : QStringLiteral("Nicht alles ist gelungen.");
@@ -387,7 +387,6 @@ bool RecordWindow::tell(const RecordCommands::Outcome &outcome, const QString &d
         text += QStringLiteral("\r\rNicht gelungen:\r") + listed(outcome.failures);
     m_platform.dialogs.messageBox(text, outcome.failures.isEmpty() ? MessageStyle::Information : MessageStyle::Warning,
                                   title);
-    return outcome.failures.isEmpty();
 }
 
 void RecordWindow::print()

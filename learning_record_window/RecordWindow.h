@@ -93,8 +93,8 @@ private:
     QString periodText() const;
     QString chosenName() const;
     void showWhereKept();
-    // Tells what a command did and what it could not do; true when it did everything.
-    bool tell(const RecordCommands::Outcome &outcome, const QString &done, const QString &title);
+    // Tells what a command did and what it could not do.
+    void tell(const RecordCommands::Outcome &outcome, const QString &done, const QString &title);
 
     Platform m_platform;
     RecordCommands m_commands;
