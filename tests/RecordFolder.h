@@ -47,12 +47,16 @@ protected:
         names.sort();
         return names;
     }
-    int answersOf(const QString &name)
+    // The numbers asked of the child as the record reads them, oldest first.
+    QList<int> asked(const QString &name)
     {
         const Record record = ReadRecord(files);
-        const int child = record.indexOf(name);
-        return child < 0 ? 0 : int(record.children[child].answers.size());
+        QList<int> numbers;
+        for (const StoredAnswer &answer : record.children.value(record.indexOf(name)).answers)
+            numbers.append(answer.asked);
+        return numbers;
     }
+    int answersOf(const QString &name) { return int(asked(name).size()); }
 
     QTemporaryDir folder;
     QtFiles files;

@@ -42,15 +42,6 @@ protected:
         EXPECT_TRUE(program.waitForFinished(60000));
         return program.readAllStandardOutput().trimmed().split('\n');
     }
-    // The numbers asked of the child, oldest first; the program asks 1 + i % 100 as its i-th.
-    QList<int> asked(const QString &name)
-    {
-        const Record record = ReadRecord(files);
-        QList<int> numbers;
-        for (const StoredAnswer &answer : record.children.value(record.indexOf(name)).answers)
-            numbers.append(answer.asked);
-        return numbers;
-    }
 };
 
 // A teacher renames a child while another computer is recording it: every answer of that
@@ -68,8 +59,8 @@ TEST_F(SharedRecordFolder, ARenamingDuringPlayTakesTheRunAlong)
     auto later = play(u"pcb-20260302T081000Z-2-0000000b"_s, u"Mia"_s, 10, 0);
     EXPECT_EQ(finished(*playing).last(), "fertig 0");
     EXPECT_EQ(finished(*later).last(), "fertig 0");
-    EXPECT_EQ(asked(u"Mina"_s).size(), 301);
-    EXPECT_EQ(asked(u"Mia"_s).size(), 10);
+    EXPECT_EQ(answersOf(u"Mina"_s), 301);
+    EXPECT_EQ(answersOf(u"Mia"_s), 10);
     for (auto journal = journals.cbegin(); journal != journals.cend(); ++journal)
         EXPECT_TRUE(contents(RecordFiles::PathOf(journal.key())).startsWith(journal.value())) << qPrintable(journal.key());
 }
@@ -82,12 +73,12 @@ TEST_F(SharedRecordFolder, AKilledRunLosesAtMostTheAnswerBeingWritten)
     const int told = handedOver(*killed, 200);
     ::kill(pid_t(killed->processId()), SIGKILL);
     killed->waitForFinished();
-    const int kept = int(asked(u"Mia"_s).size());
+    const int kept = answersOf(u"Mia"_s);
     EXPECT_GE(kept, told - 1);
     EXPECT_LE(ReadRecord(files).skippedLines, 1);
     auto next = play(u"pca-20260302T081500Z-4-0000000c"_s, u"Mia"_s, 10, 0);
     EXPECT_EQ(finished(*next).last(), "fertig 0");
-    EXPECT_EQ(asked(u"Mia"_s).size(), kept + 10);
+    EXPECT_EQ(answersOf(u"Mia"_s), kept + 10);
 }
 
 // A teacher deletes a child while another computer is still recording it: what the
@@ -100,7 +91,7 @@ TEST_F(SharedRecordFolder, ADeletionDuringPlayTakesOnlyWhatItFound)
     const RecordKeeping::Outcome deleted = RecordKeeping(files, clock).remove(u"Mia"_s);
     EXPECT_EQ(deleted.failures, QStringList());
     EXPECT_EQ(finished(*playing).last(), "fertig 0");
-    const QList<int> kept = asked(u"Mia"_s);
+    const QList<int> kept = asked(u"Mia"_s); // the program asks 1 + i % 100 as its i-th
     EXPECT_GE(deleted.answers, Count / 4);
     EXPECT_LE(kept.size(), Count - deleted.answers);
     ASSERT_GT(kept.size(), 0);
